@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace joyvane {
+
+enum class KeyboardLayout { latin, hebrew, symbols };
+
+inline constexpr std::array<KeyboardLayout, 3> allKeyboardLayouts = {
+    KeyboardLayout::latin, KeyboardLayout::hebrew, KeyboardLayout::symbols};
+
+// "EN", "עב", "#+": also the short label of the layout on screen.
+std::string_view rawValue(KeyboardLayout layout);
+std::optional<KeyboardLayout> keyboardLayoutFromRawValue(std::string_view raw);
+// latin -> hebrew -> symbols -> latin
+KeyboardLayout nextLayout(KeyboardLayout layout);
+
+inline constexpr int kCharacterRows = 4;
+inline constexpr int kCharacterColumns = 10;
+inline constexpr int kControlRow = 4;
+inline constexpr int kControlKeys = 3;
+
+using KeyTable = std::array<std::array<std::string_view, kCharacterColumns>, kCharacterRows>;
+
+const KeyTable& latinKeys();
+const KeyTable& hebrewKeys();
+const KeyTable& symbolKeys();
+const KeyTable& keysOf(KeyboardLayout layout);
+
+// The control row: stored characters "⇪", "⎵", "✕" and icon names "globe", "space", "xmark".
+std::string_view controlCharacter(int column);
+std::string_view controlIcon(int column);
+
+}  // namespace joyvane
