@@ -41,7 +41,15 @@ ManualScheduler::ManualScheduler(Time start) : now_(start) {}
 
 ManualScheduler::~ManualScheduler() = default;
 
-void ManualScheduler::post(Job job) { queue_.push_back(std::move(job)); }
+void ManualScheduler::post(Job job) {
+    std::lock_guard lock(queueMutex_);
+    queue_.push_back(std::move(job));
+}
+
+std::size_t ManualScheduler::queuedJobCount() const {
+    std::lock_guard lock(queueMutex_);
+    return queue_.size();
+}
 
 std::shared_ptr<ScheduledTask> ManualScheduler::runAfter(double seconds, Job job) {
     auto entry = std::make_shared<Entry>();
@@ -64,19 +72,21 @@ std::shared_ptr<ScheduledTask> ManualScheduler::runEvery(double interval, Job jo
 }
 
 std::size_t ManualScheduler::runOneTurn() {
-    std::size_t count = queue_.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        Job job = std::move(queue_.front());
-        queue_.pop_front();
+    std::deque<Job> turn;
+    {
+        std::lock_guard lock(queueMutex_);
+        turn.swap(queue_);
+    }
+    for (Job& job : turn) {
         if (job) {
             job();
         }
     }
-    return count;
+    return turn.size();
 }
 
 void ManualScheduler::runQueued() {
-    while (!queue_.empty()) {
+    while (queuedJobCount() > 0) {
         runOneTurn();
     }
 }

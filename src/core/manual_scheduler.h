@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <mutex>
 #include <vector>
 
 #include "core/scheduler.h"
@@ -35,7 +36,7 @@ public:
     // Run exactly one turn of queued jobs (those queued before the call). Returns how many ran.
     std::size_t runOneTurn();
 
-    std::size_t queuedJobCount() const { return queue_.size(); }
+    std::size_t queuedJobCount() const;
     std::size_t activeTimerCount() const;
 
 private:
@@ -45,6 +46,7 @@ private:
     Entry* nextDueTimer(Time limit);
 
     Time now_;
+    mutable std::mutex queueMutex_;  // post() may come from a background thread
     std::deque<Job> queue_;
     std::vector<std::shared_ptr<Entry>> timers_;
     std::uint64_t nextSequence_ = 0;

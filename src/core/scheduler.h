@@ -29,6 +29,7 @@ public:
     virtual ~Scheduler() = default;
 
     // Queue a job on the main queue: it runs on a later turn of the loop, in the order posted.
+    // The one call that may be made from any thread: background work hands results back here.
     virtual void post(Job job) = 0;
 
     // Run a job once, `seconds` from now.
