@@ -1,0 +1,139 @@
+#include "platform/linux/qt/qt_scheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <thread>
+#include <vector>
+
+namespace joyvane {
+namespace {
+
+class QtSchedulerTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "qt_scheduler_test";
+        static char* argv[] = {name, nullptr};
+        if (QCoreApplication::instance() == nullptr) {
+            static QCoreApplication app(argc, argv);
+        }
+    }
+
+    // Runs the loop until `done` holds or `limit` seconds pass.
+    template <typename Done>
+    bool runUntil(Done done, double limit = 2.0) {
+        Time end = scheduler.now() + limit;
+        while (!done() && scheduler.now() < end) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        return done();
+    }
+
+    void runFor(double seconds) {
+        Time end = scheduler.now() + seconds;
+        runUntil([&] { return scheduler.now() >= end; }, seconds + 1);
+    }
+
+    QtScheduler scheduler;
+};
+
+TEST_F(QtSchedulerTest, PostedJobsRunInOrderIncludingThoseFromOtherThreads) {
+    std::vector<int> order;
+    scheduler.post([&] {
+        order.push_back(1);
+        scheduler.post([&] { order.push_back(4); });
+    });
+    scheduler.post([&] { order.push_back(2); });
+    std::thread worker([&] { scheduler.post([&] { order.push_back(3); }); });
+    worker.join();
+    ASSERT_TRUE(runUntil([&] { return order.size() == 4; }));
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST_F(QtSchedulerTest, PostFromAWorkerRunsOnTheMainThread) {
+    std::thread::id ranOn;
+    std::thread worker([&] { scheduler.post([&] { ranOn = std::this_thread::get_id(); }); });
+    worker.join();
+    ASSERT_TRUE(runUntil([&] { return ranOn != std::thread::id{}; }));
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+}
+
+TEST_F(QtSchedulerTest, RunAfterFiresOnceNeverEarlyAndEndsInactive) {
+    Time started = scheduler.now();
+    Time firedAt = 0;
+    int count = 0;
+    auto task = scheduler.runAfter(0.03, [&] {
+        firedAt = scheduler.now();
+        ++count;
+    });
+    EXPECT_TRUE(task->isActive());
+    ASSERT_TRUE(runUntil([&] { return count > 0; }));
+    runFor(0.05);
+    EXPECT_EQ(count, 1);
+    EXPECT_GE(firedAt - started, 0.03);
+    EXPECT_FALSE(task->isActive());
+}
+
+TEST_F(QtSchedulerTest, CancelledJobsNeverRun) {
+    int count = 0;
+    auto once = scheduler.runAfter(0.01, [&] { ++count; });
+    auto every = scheduler.runEvery(0.01, [&] { ++count; });
+    once->cancel();
+    every->cancel();
+    every->cancel();
+    runFor(0.05);
+    EXPECT_EQ(count, 0);
+    EXPECT_FALSE(once->isActive());
+    EXPECT_FALSE(every->isActive());
+}
+
+TEST_F(QtSchedulerTest, RepeatingTimerKeepsItsRateAndStopsFromItsOwnJob) {
+    std::shared_ptr<ScheduledTask> task;
+    std::vector<Time> firings;
+    Time started = scheduler.now();
+    task = scheduler.runEvery(1.0 / 60.0, [&] {
+        firings.push_back(scheduler.now());
+        if (firings.size() == 12) {
+            task->cancel();
+        }
+    });
+    ASSERT_TRUE(runUntil([&] { return firings.size() >= 12; }));
+    runFor(0.05);
+    EXPECT_EQ(firings.size(), 12u);
+    EXPECT_FALSE(task->isActive());
+    // Never early: the n-th firing comes at or after n/60 s.
+    for (std::size_t i = 0; i < firings.size(); ++i) {
+        EXPECT_GE(firings[i] - started, static_cast<double>(i + 1) / 60.0 - 1e-6) << i;
+    }
+}
+
+TEST_F(QtSchedulerTest, DroppingTheHandleKeepsTheTimerRunning) {
+    int count = 0;
+    scheduler.runEvery(0.005, [&] { ++count; });
+    EXPECT_TRUE(runUntil([&] { return count >= 3; }));
+}
+
+TEST_F(QtSchedulerTest, TasksOutliveTheirSchedulerSafely) {
+    std::shared_ptr<ScheduledTask> task;
+    {
+        QtScheduler local;
+        task = local.runEvery(0.01, [] {});
+        EXPECT_TRUE(task->isActive());
+    }
+    EXPECT_FALSE(task->isActive());
+    task->cancel();
+}
+
+TEST_F(QtSchedulerTest, NowIsMonotonicSeconds) {
+    Time a = scheduler.now();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Time b = scheduler.now();
+    EXPECT_GE(b - a, 0.019);
+    EXPECT_LT(b - a, 5.0);
+}
+
+}  // namespace
+}  // namespace joyvane
