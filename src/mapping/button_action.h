@@ -34,12 +34,12 @@ enum class ButtonAction {
 inline constexpr std::size_t kButtonActionCount = 21;
 extern const std::array<ButtonAction, kButtonActionCount> allButtonActions;
 
-std::string_view rawValue(ButtonAction action);      // Hebrew label
+std::string_view rawValue(ButtonAction action);  // Hebrew label
 std::string_view englishLabel(ButtonAction action);
 // The label of the interface language: the raw value in Hebrew, the English label otherwise.
 std::string_view displayName(ButtonAction action, bool hebrew);
 std::string_view icon(ButtonAction action);
-std::string_view caseName(ButtonAction action);      // "none", ..., "delete", ..., "screenshot"
+std::string_view caseName(ButtonAction action);  // "none", ..., "delete", ..., "screenshot"
 std::optional<ButtonAction> buttonActionFromRawValue(std::string_view raw);
 std::optional<ButtonAction> buttonActionFromCaseName(std::string_view name);
 

@@ -10,9 +10,9 @@ namespace joyvane {
 enum class ButtonID { cross, circle, square, triangle, l1, r1, l2, r2, options, share, touchpad };
 
 inline constexpr std::array<ButtonID, 11> allButtonIDs = {
-    ButtonID::cross, ButtonID::circle, ButtonID::square, ButtonID::triangle,
-    ButtonID::l1,    ButtonID::r1,     ButtonID::l2,     ButtonID::r2,
-    ButtonID::options, ButtonID::share, ButtonID::touchpad};
+    ButtonID::cross,   ButtonID::circle, ButtonID::square,  ButtonID::triangle,
+    ButtonID::l1,      ButtonID::r1,     ButtonID::l2,      ButtonID::r2,
+    ButtonID::options, ButtonID::share,  ButtonID::touchpad};
 
 std::string_view rawValue(ButtonID id);   // "✕ Cross", ..., "Touchpad Click"
 std::string_view shortName(ButtonID id);  // "✕", ..., "TP"

@@ -11,7 +11,7 @@ namespace joyvane {
 // click is held), pixel scrolling and key presses with modifiers. Keeps no remainder: every call
 // starts from what the screen service reports at that moment.
 class MouseController {
-public:
+  public:
     MouseController(EventPoster& poster, ScreenService& screens);
 
     // Set and cleared only by the click actions; make motion a left or right drag.
@@ -33,9 +33,13 @@ public:
     // A mouse button event at the current pointer position, from the HID-system source.
     void postMouseButton(MouseEventType type, int button);
 
+    // Lets go of any click still held (left, then right): clears its flag and posts its
+    // button-up at the current position. For when a held button's release will never arrive.
+    void releaseHeldClicks();
+
     EventPoster& poster() { return poster_; }
 
-private:
+  private:
     EventPoster& poster_;
     ScreenService& screens_;
 };

@@ -1,0 +1,231 @@
+#include "mapping/json_text.h"
+
+#include <cstdint>
+
+namespace joyvane {
+
+namespace {
+
+void appendUtf8(std::string& out, std::uint32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+// A cursor over the document; every read checks the end first.
+class Reader {
+  public:
+    explicit Reader(std::string_view text) : text_(text) {}
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+
+    void skipWhitespace() {
+        while (!atEnd()) {
+            char c = text_[pos_];
+            if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+                return;
+            }
+            ++pos_;
+        }
+    }
+
+    bool consume(char expected) {
+        if (atEnd() || text_[pos_] != expected) {
+            return false;
+        }
+        ++pos_;
+        return true;
+    }
+
+    std::optional<std::string> readString() {
+        if (!consume('"')) {
+            return std::nullopt;
+        }
+        std::string out;
+        while (!atEnd()) {
+            unsigned char c = static_cast<unsigned char>(text_[pos_++]);
+            if (c == '"') {
+                return out;
+            }
+            if (c < 0x20) {
+                return std::nullopt;  // control characters must be escaped
+            }
+            if (c != '\\') {
+                out += static_cast<char>(c);
+                continue;
+            }
+            if (!readEscape(out)) {
+                return std::nullopt;
+            }
+        }
+        return std::nullopt;  // unterminated
+    }
+
+  private:
+    bool readEscape(std::string& out) {
+        if (atEnd()) {
+            return false;
+        }
+        char c = text_[pos_++];
+        switch (c) {
+            case '"':
+            case '\\':
+            case '/':
+                out += c;
+                return true;
+            case 'b':
+                out += '\b';
+                return true;
+            case 'f':
+                out += '\f';
+                return true;
+            case 'n':
+                out += '\n';
+                return true;
+            case 'r':
+                out += '\r';
+                return true;
+            case 't':
+                out += '\t';
+                return true;
+            case 'u':
+                return readUnicodeEscape(out);
+            default:
+                return false;
+        }
+    }
+
+    std::optional<std::uint32_t> readHex4() {
+        if (text_.size() - pos_ < 4) {
+            return std::nullopt;
+        }
+        std::uint32_t value = 0;
+        for (int i = 0; i < 4; ++i) {
+            char c = text_[pos_++];
+            value <<= 4;
+            if (c >= '0' && c <= '9') {
+                value |= static_cast<std::uint32_t>(c - '0');
+            } else if (c >= 'a' && c <= 'f') {
+                value |= static_cast<std::uint32_t>(c - 'a' + 10);
+            } else if (c >= 'A' && c <= 'F') {
+                value |= static_cast<std::uint32_t>(c - 'A' + 10);
+            } else {
+                return std::nullopt;
+            }
+        }
+        return value;
+    }
+
+    // After "\u": one code unit, or a surrogate pair written as two escapes. A lone surrogate
+    // has no UTF-8 form and is rejected.
+    bool readUnicodeEscape(std::string& out) {
+        std::optional<std::uint32_t> unit = readHex4();
+        if (!unit) {
+            return false;
+        }
+        if (*unit >= 0xDC00 && *unit <= 0xDFFF) {
+            return false;
+        }
+        if (*unit >= 0xD800 && *unit <= 0xDBFF) {
+            if (!consume('\\') || !consume('u')) {
+                return false;
+            }
+            std::optional<std::uint32_t> low = readHex4();
+            if (!low || *low < 0xDC00 || *low > 0xDFFF) {
+                return false;
+            }
+            appendUtf8(out, 0x10000 + ((*unit - 0xD800) << 10) + (*low - 0xDC00));
+            return true;
+        }
+        appendUtf8(out, *unit);
+        return true;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::string jsonQuote(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (char ch : text) {
+        unsigned char c = static_cast<unsigned char>(ch);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (c < 0x20) {
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out += ch;
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::optional<std::string> parseJsonString(std::string_view document) {
+    Reader reader(document);
+    reader.skipWhitespace();
+    std::optional<std::string> value = reader.readString();
+    reader.skipWhitespace();
+    if (!value || !reader.atEnd()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<JsonStringMembers> parseJsonStringObject(std::string_view document) {
+    Reader reader(document);
+    reader.skipWhitespace();
+    if (!reader.consume('{')) {
+        return std::nullopt;
+    }
+    JsonStringMembers members;
+    reader.skipWhitespace();
+    if (!reader.consume('}')) {
+        while (true) {
+            reader.skipWhitespace();
+            std::optional<std::string> key = reader.readString();
+            reader.skipWhitespace();
+            if (!key || !reader.consume(':')) {
+                return std::nullopt;
+            }
+            reader.skipWhitespace();
+            std::optional<std::string> value = reader.readString();
+            if (!value) {
+                return std::nullopt;
+            }
+            members.emplace_back(std::move(*key), std::move(*value));
+            reader.skipWhitespace();
+            if (reader.consume('}')) {
+                break;
+            }
+            if (!reader.consume(',')) {
+                return std::nullopt;
+            }
+        }
+    }
+    reader.skipWhitespace();
+    if (!reader.atEnd()) {
+        return std::nullopt;
+    }
+    return members;
+}
+
+}  // namespace joyvane
