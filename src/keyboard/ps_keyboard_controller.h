@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -18,7 +19,7 @@ enum class MovePhase { idle, firstMove, repeating };
 // The on-screen keyboard: visibility, the key cursor with the stick's auto-repeat, shift and
 // layout, typing as Unicode key events, and the focus monitor that opens it in text fields.
 class PSKeyboardController : public ObservableObject {
-public:
+  public:
     PSKeyboardController(Scheduler& scheduler, EventPoster& poster,
                          AccessibilityService& accessibility, KeyboardPanelFactory& panels);
     ~PSKeyboardController();
@@ -71,7 +72,7 @@ public:
     bool hasPendingHide() const;
     KeyboardPanel* panel() const { return panel_.get(); }
 
-private:
+  private:
     Scheduler& scheduler_;
     EventPoster& poster_;
     AccessibilityService& accessibility_;
