@@ -1,0 +1,109 @@
+#include "info/firmware_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "core/manual_scheduler.h"
+#include "platform/sim/sim_services.h"
+
+namespace joyvane {
+namespace {
+
+HidDevice device(std::map<std::string, HidProperty> properties) {
+    return HidDevice{std::move(properties)};
+}
+
+TEST(FirmwareReader, TakesTheFirstUsableKeyInOrder) {
+    struct Case {
+        const char* name;
+        std::map<std::string, HidProperty> properties;
+        std::optional<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"zero version falls through to bcdDevice",
+         {{"VersionNumber", std::int64_t{0}}, {"bcdDevice", std::int64_t{256}}},
+         "256"},
+        {"version number wins over the firmware string",
+         {{"VersionNumber", std::int64_t{256}}, {"FirmwareVersion", std::string("1.2.3")}},
+         "256"},
+        {"firmware string unchanged",
+         {{"FirmwareVersion", std::string("1.2.3")}, {"bcdDevice", std::int64_t{1}}},
+         "1.2.3"},
+        {"empty and zero texts are skipped",
+         {{"VersionNumber", std::string("")},
+          {"FirmwareVersion", std::string("0")},
+          {"bcdDevice", std::int64_t{0x0100}}},
+         "256"},
+        {"a string 00 is not the text 0", {{"FirmwareVersion", std::string("00")}}, "00"},
+        {"every key zero",
+         {{"VersionNumber", std::int64_t{0}}, {"bcdDevice", std::int64_t{0}}},
+         std::nullopt},
+        {"other keys only", {{"ProductID", std::int64_t{3302}}}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        sim::SimHidRegistry registry;
+        registry.addDevice(kPlayStationVendorId, device(c.properties));
+        EXPECT_EQ(readFirmwareVersion(registry), c.expected) << c.name;
+    }
+}
+
+TEST(FirmwareReader, ReadsOnlyTheFirstDeviceOfThePlayStationVendor) {
+    sim::SimHidRegistry otherVendorOnly;
+    otherVendorOnly.addDevice(0x045E, device({{"VersionNumber", std::int64_t{0x0408}}}));
+    EXPECT_EQ(readFirmwareVersion(otherVendorOnly), std::nullopt);
+
+    sim::SimHidRegistry two;
+    two.addDevice(0x045E, device({{"VersionNumber", std::int64_t{9}}}));
+    two.addDevice(kPlayStationVendorId, device({}));
+    two.addDevice(kPlayStationVendorId, device({{"VersionNumber", std::int64_t{7}}}));
+    EXPECT_EQ(readFirmwareVersion(two), std::nullopt);
+
+    EXPECT_EQ(readFirmwareVersion(sim::SimHidRegistry{}), std::nullopt);
+}
+
+// Runs the scheduler's queue until `done` turns true or a second has passed.
+template <typename Done>
+void runUntil(ManualScheduler& scheduler, Done done) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
+        scheduler.runQueued();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+TEST(FetchFirmware, HandsTheResultToTheMainQueue) {
+    ManualScheduler scheduler;
+    auto registry = std::make_shared<sim::SimHidRegistry>();
+    registry->addDevice(kPlayStationVendorId, device({{"FirmwareVersion", std::string("1.2.3")}}));
+    auto receiver = std::make_shared<int>(0);
+    std::optional<std::optional<std::string>> delivered;
+    std::thread::id deliveredOn;
+
+    fetchFirmwareVersion(registry, scheduler, receiver, [&](const auto& version) {
+        delivered = version;
+        deliveredOn = std::this_thread::get_id();
+    });
+    EXPECT_FALSE(delivered) << "delivered before the main queue ran";
+    runUntil(scheduler, [&] { return delivered.has_value(); });
+
+    ASSERT_TRUE(delivered);
+    EXPECT_EQ(*delivered, std::optional<std::string>("1.2.3"));
+    EXPECT_EQ(deliveredOn, std::this_thread::get_id());
+}
+
+TEST(FetchFirmware, DropsTheResultOnceTheReceiverIsGone) {
+    ManualScheduler scheduler;
+    auto registry = std::make_shared<sim::SimHidRegistry>();
+    auto receiver = std::make_shared<int>(0);
+    bool delivered = false;
+    fetchFirmwareVersion(registry, scheduler, receiver, [&](const auto&) { delivered = true; });
+    receiver.reset();
+    runUntil(scheduler, [&] { return scheduler.queuedJobCount() > 0; });
+    scheduler.runQueued();
+    EXPECT_FALSE(delivered);
+}
+
+}  // namespace
+}  // namespace joyvane
