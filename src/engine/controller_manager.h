@@ -30,7 +30,7 @@ struct BatteryHistoryEntry {
 // and battery tracking. One instance lives for the whole run; observers (the tray item, the
 // panels, the simulator) read and bind its published values.
 class ControllerManager : public ObservableObject {
-public:
+  public:
     using ControllerType = joyvane::ControllerType;
 
     // Runs the creation steps: background monitoring, notices, discovery, attaching the first
@@ -93,7 +93,11 @@ public:
     bool isLoopRunning() const;
     const std::shared_ptr<Controller>& controller() const { return controller_; }
 
-private:
+    // One pass of the input loop, for the tick benchmark only; the loop's timer is the one
+    // caller in the program.
+    void tickForBenchmark() { tick(); }
+
+  private:
     // Each concern lives in its own source file: state and settings, loop, connection,
     // touchpad, dispatch, battery.
     void didConnect(const std::shared_ptr<Controller>& controller);
@@ -111,6 +115,25 @@ private:
     void handleTouch(float x, float y);
     std::string noControllerName() const;
 
+    // Performs an action and keeps track of a held middle click, which has no flag of its own.
+    void performAction(ButtonAction action, bool pressed);
+    // Posts the button-up of a click action whose button is down; anything else does nothing.
+    void releaseIfHeld(ButtonAction action);
+    // Posts the button-up of every click held down and forgets every held button.
+    void releaseHeldClicks();
+    void detach();
+    void recordBatteryReading(float level);
+
+    // A callable that runs `body` with the manager while it exists, and does nothing after.
+    template <typename Body>
+    auto weakly(Body body) const {
+        return [weak = std::weak_ptr<ControllerManager*>(alive_), body](auto&&... args) {
+            if (auto self = weak.lock()) {
+                body(**self, std::forward<decltype(args)>(args)...);
+            }
+        };
+    }
+
     Platform platform_;
     MouseController& mouse_;
     PSKeyboardController& keyboard_;
@@ -126,9 +149,11 @@ private:
     float lastTouchX_ = 0;
     float lastTouchY_ = 0;
     Time lastTouchTime_ = kDistantPast;
+    bool middleClickDown_ = false;
 
     Subscription connectObserver_;
     Subscription disconnectObserver_;
+    std::shared_ptr<ScheduledTask> retryTask_;
     std::shared_ptr<ScheduledTask> accessibilityTimer_;
     // Closures hold this weakly and do nothing once the manager is gone.
     std::shared_ptr<ControllerManager*> alive_;
