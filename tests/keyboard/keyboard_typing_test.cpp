@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "keyboard_test_support.h"
+
+namespace joyvane {
+namespace {
+
+using test::keyEvent;
+using test::textEvent;
+
+class KeyboardTypingTest : public ::testing::Test {
+  protected:
+    std::vector<KeyEvent> events() const { return f.sim.log.all<KeyEvent>(); }
+    void select(KeyboardLayout layout, int row, int col) {
+        f.kb.layout = layout;
+        f.kb.cursorRow = row;
+        f.kb.cursorCol = col;
+        f.kb.selectCurrent();
+    }
+
+    test::KeyboardFixture f;
+};
+
+TEST_F(KeyboardTypingTest, HebrewLetterIsOneUnicodePairOnKeyZero) {
+    select(KeyboardLayout::hebrew, 2, 0);
+    EXPECT_EQ(events(), (std::vector{textEvent(u"\u05E9", true), textEvent(u"\u05E9", false)}));
+}
+
+TEST_F(KeyboardTypingTest, DeleteAndReturnArePlainKeyPresses) {
+    select(KeyboardLayout::symbols, 2, 9);
+    select(KeyboardLayout::hebrew, 3, 9);
+    EXPECT_EQ(
+        events(),
+        (std::vector{keyEvent(key_code::deleteKey, true), keyEvent(key_code::deleteKey, false),
+                     keyEvent(key_code::returnKey, true), keyEvent(key_code::returnKey, false)}));
+}
+
+TEST_F(KeyboardTypingTest, ShiftTypesLatinCapitalsAndStaysOn) {
+    f.kb.isUppercase = true;
+    select(KeyboardLayout::latin, 1, 0);
+    select(KeyboardLayout::latin, 0, 0);
+    select(KeyboardLayout::hebrew, 2, 0);
+    EXPECT_EQ(events(), (std::vector{textEvent(u"Q", true), textEvent(u"Q", false),
+                                     textEvent(u"1", true), textEvent(u"1", false),
+                                     textEvent(u"\u05E9", true), textEvent(u"\u05E9", false)}));
+    EXPECT_TRUE(f.kb.isUppercase);
+    EXPECT_EQ(f.kb.cursorRow.get(), 2);  // selecting never moves the cursor
+    EXPECT_EQ(f.kb.cursorCol.get(), 0);
+}
+
+TEST_F(KeyboardTypingTest, ControlRowSwitchesLayoutTypesSpaceAndCloses) {
+    f.kb.show();
+    select(KeyboardLayout::symbols, 4, 0);
+    EXPECT_EQ(f.kb.layout.get(), KeyboardLayout::latin);
+    select(KeyboardLayout::hebrew, 4, 0);
+    EXPECT_EQ(f.kb.layout.get(), KeyboardLayout::symbols);
+
+    select(KeyboardLayout::latin, 4, 1);
+    EXPECT_EQ(events(), (std::vector{textEvent(u" ", true), textEvent(u" ", false)}));
+
+    select(KeyboardLayout::latin, 4, 2);
+    EXPECT_FALSE(f.kb.isVisible);
+    EXPECT_TRUE(f.kb.userDismissed);
+    EXPECT_EQ(f.panelCalls().back(), sim::PanelAction::out);
+    EXPECT_EQ(events().size(), 2u);
+}
+
+TEST_F(KeyboardTypingTest, TypeRawSendsEachScalarAndSkipsFailedEvents) {
+    f.kb.typeRaw("");
+    EXPECT_TRUE(events().empty());
+
+    f.kb.typeRaw("a\u20AC");
+    EXPECT_EQ(events(), (std::vector{textEvent(u"a", true), textEvent(u"a", false),
+                                     textEvent(u"\u20AC", true), textEvent(u"\u20AC", false)}));
+
+    f.sim.log.clear();
+    f.sim.poster.failNextEvents(1);  // the key-down of "x" cannot be made
+    f.kb.typeRaw("xy");
+    EXPECT_EQ(events(),
+              (std::vector{textEvent(u"x", false), textEvent(u"y", true), textEvent(u"y", false)}));
+}
+
+TEST_F(KeyboardTypingTest, CharacterBeyondTheBasicPlaneTravelsWholeInOnePair) {
+    f.kb.typeRaw("\U0001F600");
+    EXPECT_EQ(events(),
+              (std::vector{textEvent(u"\U0001F600", true), textEvent(u"\U0001F600", false)}));
+}
+
+TEST_F(KeyboardTypingTest, MalformedUtf8SkipsOnlyTheBadBytes) {
+    struct Case {
+        std::string input;
+        std::u16string typed;
+    };
+    const Case cases[] = {
+        {"a\xFF"
+         "b",
+         u"ab"},  // byte that never begins a sequence
+        {"\x80"
+         "c",
+         u"c"},             // stray continuation byte
+        {"d\xD7", u"d"},    // sequence cut off at the end
+        {"\xE2\x82", u""},  // three-byte sequence cut off
+        {"\xE2\x82"
+         "e",
+         u"e"},                 // cut off before an ASCII byte
+        {"\xC0\xAF", u""},      // overlong "/"
+        {"\xE0\x80\xAF", u""},  // overlong "/" in three bytes
+        {"\xED\xA0\x80"
+         "f",
+         u"f"},                     // encoded surrogate
+        {"\xF4\x90\x80\x80", u""},  // above U+10FFFF
+        {"\xF0\x9F\x98", u""},      // four-byte sequence cut off
+        {"\xD7\xA9\xFE\xD7\x93", u"\u05E9\u05D3"},
+    };
+    for (const Case& c : cases) {
+        f.sim.log.clear();
+        f.kb.typeRaw(c.input);
+        std::u16string typed;
+        for (const KeyEvent& e : events()) {
+            EXPECT_EQ(e.text.size(), 1u);
+            EXPECT_EQ(e.keyCode, 0);
+            if (e.down) {
+                typed += e.text;
+            }
+        }
+        EXPECT_EQ(typed, c.typed) << "input of " << c.input.size() << " bytes";
+        EXPECT_EQ(events().size(), 2 * c.typed.size());
+    }
+}
+
+}  // namespace
+}  // namespace joyvane

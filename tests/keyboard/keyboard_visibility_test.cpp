@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "keyboard_test_support.h"
+
+namespace joyvane {
+namespace {
+
+using sim::PanelAction;
+
+TEST(KeyboardVisibilityTest, ShowNeedsTheFeatureAndAController) {
+    test::KeyboardFixture f;
+    f.kb.featureEnabled = false;
+    f.kb.show();
+    f.kb.featureEnabled = true;
+    f.kb.controllerConnected = false;
+    f.kb.show();
+    EXPECT_FALSE(f.kb.isVisible);
+    EXPECT_EQ(f.kb.panel(), nullptr);
+    EXPECT_EQ(f.sim.panels.panelsBuilt(), 0);
+
+    // Control off and no permission do not stop a show.
+    f.kb.controllerConnected = true;
+    f.kb.controllerEnabled = false;
+    f.sim.accessibility.setTrusted(false);
+    f.kb.show();
+    EXPECT_TRUE(f.kb.isVisible);
+}
+
+TEST(KeyboardVisibilityTest, PanelIsBuiltOnceAndShowResetsCursorAndShift) {
+    test::KeyboardFixture f;
+    f.kb.show();
+    f.kb.cursorRow = 3;
+    f.kb.cursorCol = 8;
+    f.kb.isUppercase = true;
+    f.kb.layout = KeyboardLayout::symbols;
+    f.kb.dismiss();
+    f.kb.show();
+
+    EXPECT_EQ(f.sim.panels.panelsBuilt(), 1);
+    EXPECT_EQ(f.panelCalls(), (std::vector{PanelAction::build, PanelAction::front, PanelAction::out,
+                                           PanelAction::front}));
+    EXPECT_TRUE(f.kb.isVisible);
+    EXPECT_EQ(f.kb.cursorRow.get(), 1);
+    EXPECT_EQ(f.kb.cursorCol.get(), 4);
+    EXPECT_FALSE(f.kb.isUppercase);
+    EXPECT_EQ(f.kb.layout.get(), KeyboardLayout::symbols);
+    EXPECT_EQ(f.kb.displayChar(f.kb.cursorRow, f.kb.cursorCol), "[");
+}
+
+TEST(KeyboardVisibilityTest, ShowPublishesCursorShiftThenVisibility) {
+    test::KeyboardFixture f;
+    std::vector<std::string> order;
+    Subscription s1 =
+        f.kb.cursorRow.willChange.connect([&](const int&) { order.push_back("row"); });
+    Subscription s2 =
+        f.kb.cursorCol.willChange.connect([&](const int&) { order.push_back("col"); });
+    Subscription s3 =
+        f.kb.isUppercase.willChange.connect([&](const bool&) { order.push_back("shift"); });
+    Subscription s4 = f.kb.isVisible.willChange.connect([&](const bool& visible) {
+        order.push_back("visible");
+        EXPECT_TRUE(visible);
+        EXPECT_FALSE(f.kb.isVisible);  // observers hear before the value changes
+    });
+    f.kb.show();
+    EXPECT_EQ(order, (std::vector<std::string>{"row", "col", "shift", "visible"}));
+}
+
+TEST(KeyboardVisibilityTest, ToggleRecordsTheUsersChoice) {
+    test::KeyboardFixture f;
+    f.kb.userDismissed = true;
+    f.kb.toggle();
+    EXPECT_TRUE(f.kb.isVisible);
+    EXPECT_FALSE(f.kb.userDismissed);
+
+    f.kb.toggle();
+    EXPECT_FALSE(f.kb.isVisible);
+    EXPECT_TRUE(f.kb.userDismissed);
+    EXPECT_EQ(f.panelCalls().back(), PanelAction::out);
+
+    // With the feature off, toggling clears the choice but shows nothing.
+    f.kb.featureEnabled = false;
+    f.kb.toggle();
+    EXPECT_FALSE(f.kb.isVisible);
+    EXPECT_FALSE(f.kb.userDismissed);
+}
+
+TEST(KeyboardVisibilityTest, HidingBeforeAnyShowTouchesNoPanel) {
+    test::KeyboardFixture f;
+    f.kb.dismiss();
+    f.kb.hidePanel();
+    f.kb.stopFocusMonitoring();
+    EXPECT_TRUE(f.panelCalls().empty());
+    EXPECT_FALSE(f.kb.isVisible);
+}
+
+}  // namespace
+}  // namespace joyvane
