@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "keyboard_test_support.h"
 
@@ -21,30 +22,28 @@ class FocusMonitorTest : public ::testing::Test {
         f.sim.accessibility.setFocusedElement(FocusedElement{std::move(role), {}});
     }
     void at(double time) { f.sim.scheduler.advanceTo(time); }
-    long outCalls() const {
+    long panelCalls(PanelAction action) const {
         auto calls = f.panelCalls();
-        return std::count(calls.begin(), calls.end(), PanelAction::out);
+        return std::count(calls.begin(), calls.end(), action);
     }
-    long frontCalls() const {
-        auto calls = f.panelCalls();
-        return std::count(calls.begin(), calls.end(), PanelAction::front);
-    }
+    int queries() const { return f.sim.accessibility.focusQueries(); }
 
     test::KeyboardFixture f;
 };
 
-TEST_F(FocusMonitorTest, OpensAtTheFirstCheckInAFieldWithTheCursorReset) {
+TEST_F(FocusMonitorTest, OpensAtTheFirstCheckInAFieldAndKeepsItInFront) {
     f.kb.cursorRow = 3;
     f.kb.cursorCol = 0;
     focusOn("AXSearchField");
     at(0.2499);
     EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_EQ(f.sim.accessibility.focusQueries(), 0);  // no check at once
+    EXPECT_EQ(queries(), 0);  // no check at once
     at(0.25);
     EXPECT_TRUE(f.kb.isVisible);
-    EXPECT_TRUE(f.kb.wasInTextField);
     EXPECT_EQ(f.kb.cursorRow.get(), 1);
     EXPECT_EQ(f.kb.cursorCol.get(), 4);
+    at(1.0);  // ordered front again at each of the three later checks
+    EXPECT_EQ(panelCalls(PanelAction::front), 4);
 }
 
 TEST_F(FocusMonitorTest, FieldToFieldKeepsTheCursorAndTheUsersChoice) {
@@ -58,8 +57,9 @@ TEST_F(FocusMonitorTest, FieldToFieldKeepsTheCursorAndTheUsersChoice) {
     EXPECT_EQ(f.kb.cursorCol.get(), 5);
 
     f.kb.dismiss();
+    at(1.5);  // same field: stays closed
     focusOn("AXSecureTextField");
-    at(2.0);
+    at(2.0);  // next field with no check in between: still closed
     EXPECT_FALSE(f.kb.isVisible);
     EXPECT_TRUE(f.kb.userDismissed);
 }
@@ -72,21 +72,18 @@ TEST_F(FocusMonitorTest, BriefVisitElsewhereDoesNotClose) {
     at(0.5);  // this check sees the button
     EXPECT_TRUE(f.kb.hasPendingHide());
     focusOn("AXComboBox");
-    at(0.6);
     at(3.0);
     EXPECT_TRUE(f.kb.isVisible);
-    EXPECT_FALSE(f.kb.hasPendingHide());
-    EXPECT_EQ(outCalls(), 0);
+    EXPECT_EQ(panelCalls(PanelAction::out), 0);
     EXPECT_EQ(f.kb.cursorRow.get(), 2);
 }
 
-TEST_F(FocusMonitorTest, ClosesAfterTheDelayAndReopensInTheNextField) {
+TEST_F(FocusMonitorTest, ClosesAfterTheDelayAndReopensInTheNextFieldDespiteTheUser) {
     focusOn("AXTextField");
     at(0.25);
-    f.kb.dismiss();  // the user closed it in this field
+    f.kb.dismiss();
     focusOn("AXButton");
-    at(0.5);  // first check without a field
-    at(0.8499);
+    at(0.8499);  // first check without a field at 0.5
     EXPECT_TRUE(f.kb.wasInTextField);
     at(0.85);
     EXPECT_FALSE(f.kb.wasInTextField);
@@ -98,73 +95,40 @@ TEST_F(FocusMonitorTest, ClosesAfterTheDelayAndReopensInTheNextField) {
     EXPECT_TRUE(f.kb.isVisible);
 }
 
-TEST_F(FocusMonitorTest, ClosedKeyboardStaysClosedInTheSameField) {
-    focusOn("AXTextField");
-    at(0.25);
-    f.kb.dismiss();
-    at(2.0);
-    EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_EQ(frontCalls(), 1);  // only the opening
-}
-
-TEST_F(FocusMonitorTest, ReordersTheVisibleKeyboardAtEveryCheck) {
-    focusOn("AXTextField");
-    at(0.25);
-    EXPECT_EQ(frontCalls(), 1);
-    at(1.0);
-    EXPECT_EQ(frontCalls(), 4);
-}
-
-TEST_F(FocusMonitorTest, OwnApplicationInFrontChangesNothing) {
+TEST_F(FocusMonitorTest, OwnApplicationOrNoApplicationInFrontChangesNothing) {
     focusOn("AXTextField");
     at(0.25);
     focusOn("AXButton");
     at(0.5);  // a hide is now pending
     f.sim.accessibility.setFront(RunningApplication{"org.joyvane.Joyvane", 7});
-    int queries = f.sim.accessibility.focusQueries();
-    long fronts = frontCalls();
+    int before = queries();
     at(0.75);
-    EXPECT_EQ(f.sim.accessibility.focusQueries(), queries);
-    EXPECT_EQ(frontCalls(), fronts);
+    EXPECT_EQ(queries(), before);
+    EXPECT_EQ(panelCalls(PanelAction::front), 2);  // opening, and the check at 0.5
     EXPECT_TRUE(f.kb.isVisible);
     at(0.85);  // the pending hide still runs
     EXPECT_FALSE(f.kb.isVisible);
 
-    // Our own windows open nothing either, even on a text field.
     focusOn("AXTextField");
+    at(1.5);
+    f.sim.accessibility.setFront(std::nullopt);
     at(2.0);
-    EXPECT_FALSE(f.kb.isVisible);
-}
-
-TEST_F(FocusMonitorTest, TwoUnknownIdentifiersCountAsTheProgramItself) {
+    // Two unknown identifiers count as the program itself.
     f.sim.accessibility.setOwnIdentifier(std::nullopt);
     f.sim.accessibility.setFront(RunningApplication{std::nullopt, 9});
-    focusOn("AXTextField");
-    at(1.0);
+    at(2.5);
     EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_EQ(f.sim.accessibility.focusQueries(), 0);
+    EXPECT_EQ(queries(), before);
 
     f.sim.accessibility.setFront(RunningApplication{"org.example.Editor", 42});
-    at(1.25);
+    at(2.75);
     EXPECT_TRUE(f.kb.isVisible);
-}
-
-TEST_F(FocusMonitorTest, NoFrontApplicationDoesNothing) {
-    focusOn("AXTextField");
-    at(0.25);
-    f.sim.accessibility.setFront(std::nullopt);
-    focusOn("AXButton");
-    at(2.0);
-    EXPECT_TRUE(f.kb.isVisible);
-    EXPECT_FALSE(f.kb.hasPendingHide());
 }
 
 TEST_F(FocusMonitorTest, UnreadableFocusOrRoleIsNotAField) {
     focusOn("AXTextField");
     at(0.25);
     f.sim.accessibility.setFocusedElement(std::nullopt);
-    at(0.5);
-    EXPECT_TRUE(f.kb.hasPendingHide());
     at(0.85);
     EXPECT_FALSE(f.kb.isVisible);
 
@@ -173,70 +137,61 @@ TEST_F(FocusMonitorTest, UnreadableFocusOrRoleIsNotAField) {
     EXPECT_FALSE(f.kb.isVisible);
 }
 
-TEST_F(FocusMonitorTest, FailedConditionsCloseAsTheUserWouldAtTheNextCheck) {
+TEST_F(FocusMonitorTest, FailedConditionClosesAsTheUserWouldAtTheNextCheck) {
+    const std::function<void(bool)> conditions[] = {
+        [this](bool on) { f.kb.controllerEnabled = on; },
+        [this](bool on) { f.kb.controllerConnected = on; },
+        [this](bool on) { f.kb.featureEnabled = on; },
+        [this](bool on) { f.sim.accessibility.setTrusted(on); },
+    };
     focusOn("AXTextField");
-    at(0.25);
-    f.kb.controllerEnabled = false;  // control switched off
-    at(0.4999);
-    EXPECT_TRUE(f.kb.isVisible);
-    int queries = f.sim.accessibility.focusQueries();
-    at(0.5);
-    EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_TRUE(f.kb.userDismissed);
-    EXPECT_TRUE(f.kb.wasInTextField);  // left as it was
-    EXPECT_EQ(f.sim.accessibility.focusQueries(), queries);
+    double check = 0.25;
+    at(check);
+    for (const auto& setCondition : conditions) {
+        if (!f.kb.isVisible) {
+            f.kb.toggle();  // the user opens it again
+        }
+        ASSERT_TRUE(f.kb.isVisible);
+        setCondition(false);
+        int before = queries();
+        at(check + 0.2499);
+        EXPECT_TRUE(f.kb.isVisible);
+        check += 0.25;
+        at(check);
+        EXPECT_FALSE(f.kb.isVisible);
+        EXPECT_TRUE(f.kb.userDismissed);
+        EXPECT_TRUE(f.kb.wasInTextField);  // left as it was
+        EXPECT_EQ(queries(), before);
 
-    // Back on, still in the same field: the user's close is respected.
-    f.kb.controllerEnabled = true;
-    at(1.0);
-    EXPECT_FALSE(f.kb.isVisible);
-}
-
-TEST_F(FocusMonitorTest, LostPermissionOrFeatureAlsoCloses) {
-    focusOn("AXTextField");
-    at(0.25);
-    f.sim.accessibility.setTrusted(false);
-    at(0.5);
-    EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_TRUE(f.kb.userDismissed);
-
-    f.sim.accessibility.setTrusted(true);
-    f.kb.toggle();
-    EXPECT_TRUE(f.kb.isVisible);
-    f.kb.featureEnabled = false;
-    at(0.75);
-    EXPECT_FALSE(f.kb.isVisible);
+        // Back on, still in the same field: the close is respected.
+        setCondition(true);
+        check += 0.25;
+        at(check);
+        EXPECT_FALSE(f.kb.isVisible);
+    }
 }
 
 TEST_F(FocusMonitorTest, StoppingHidesAtOnceAndEndsTheChecks) {
     focusOn("AXTextField");
     at(0.25);
     f.kb.dismiss();
-    f.kb.toggle();
-    ASSERT_TRUE(f.kb.isVisible);
     f.kb.stopFocusMonitoring();
     EXPECT_FALSE(f.kb.isVisible);
     EXPECT_FALSE(f.kb.wasInTextField);
     EXPECT_FALSE(f.kb.userDismissed);
-    EXPECT_FALSE(f.kb.isMonitoringFocus());
     EXPECT_EQ(f.panelCalls().back(), PanelAction::out);
-    int queries = f.sim.accessibility.focusQueries();
+    int before = queries();
     at(3.0);
-    EXPECT_EQ(f.sim.accessibility.focusQueries(), queries);
+    EXPECT_EQ(queries(), before);
 
-    // Restarting resumes checking; the first check comes one interval later.
+    // Starting twice keeps one timer; the first check comes one interval later.
+    f.kb.startFocusMonitoring();
     f.kb.startFocusMonitoring();
     at(3.2);
     EXPECT_FALSE(f.kb.isVisible);
     at(3.25);
     EXPECT_TRUE(f.kb.isVisible);
-}
-
-TEST_F(FocusMonitorTest, RestartingReplacesTheTimer) {
-    f.kb.startFocusMonitoring();
-    f.kb.startFocusMonitoring();
-    at(1.0);
-    EXPECT_EQ(f.sim.accessibility.focusQueries(), 4);
+    EXPECT_EQ(queries(), before + 1);
 }
 
 TEST(FocusMonitorLifetimeTest, ClosuresDoNothingOnceTheKeyboardIsGone) {

@@ -84,14 +84,5 @@ TEST(KeyboardVisibilityTest, ToggleRecordsTheUsersChoice) {
     EXPECT_FALSE(f.kb.userDismissed);
 }
 
-TEST(KeyboardVisibilityTest, HidingBeforeAnyShowTouchesNoPanel) {
-    test::KeyboardFixture f;
-    f.kb.dismiss();
-    f.kb.hidePanel();
-    f.kb.stopFocusMonitoring();
-    EXPECT_TRUE(f.panelCalls().empty());
-    EXPECT_FALSE(f.kb.isVisible);
-}
-
 }  // namespace
 }  // namespace joyvane
