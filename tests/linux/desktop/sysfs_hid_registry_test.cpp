@@ -1,0 +1,125 @@
+#include "platform/linux/desktop/sysfs_hid_registry.h"
+
+#include <gtest/gtest.h>
+
+#include "info/firmware_reader.h"
+#include "platform/linux/desktop/sysfs_text.h"
+#include "temp_folder.h"
+
+namespace joyvane::linux_desktop {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+// A sysfs tree shaped like the kernel's: the real device folders below devices/, and the HID
+// bus listing that links to them.
+class FakeSysfs {
+  public:
+    // A USB device with this bcdDevice text and one HID interface below it.
+    fs::path addUsbHid(const std::string& name, const std::string& hidId,
+                       const std::string& bcdDevice) {
+        fs::path usb = fs::path("devices/pci0000:00/0000:00:14.0/usb1") / ("1-" + name);
+        tree_.write(usb / "bcdDevice", bcdDevice);
+        return addHid(usb / ("1-" + name + ":1.3"), name, hidId);
+    }
+
+    // A HID device without a USB parent, as over Bluetooth.
+    fs::path addBluetoothHid(const std::string& name, const std::string& hidId) {
+        return addHid("devices/virtual/misc/uhid", name, hidId);
+    }
+
+    void write(const fs::path& device, const std::string& file, const std::string& text) {
+        tree_.write(device / file, text);
+    }
+
+    const fs::path& root() const { return tree_.path(); }
+
+  private:
+    fs::path addHid(const fs::path& parent, const std::string& name, const std::string& hidId) {
+        fs::path device = parent / name;
+        tree_.write(device / "uevent",
+                    "DRIVER=playstation\nHID_ID=" + hidId + "\nHID_NAME=Wireless Controller\n");
+        fs::create_directories(tree_.path() / "bus/hid/devices");
+        fs::create_symlink(fs::path("../../..") / device, tree_.path() / "bus/hid/devices" / name);
+        return tree_.path() / device;
+    }
+
+    TempFolder tree_;
+};
+
+TEST(SysfsHidRegistry, ReadsTheVersionKeysOfThePlayStationDevice) {
+    FakeSysfs sysfs;
+    auto pad = sysfs.addUsbHid("0003:054C:0CE6.0001", "0003:0000054C:00000CE6", "0100\n");
+    sysfs.write(pad, "input/input7/id/version", "0000\n");
+    sysfs.write(pad, "firmware_version", "0x00000000\n");
+    SysfsHidRegistry registry(sysfs.root());
+
+    auto devices = registry.devicesOfVendor(kPlayStationVendorId);
+    ASSERT_EQ(devices.size(), 1u);
+    const auto& properties = devices[0].properties;
+    EXPECT_EQ(properties.at("ProductID"), HidProperty{std::int64_t{0x0CE6}});
+    EXPECT_EQ(properties.at("VersionNumber"), HidProperty{std::int64_t{0}});
+    EXPECT_EQ(properties.count("FirmwareVersion"), 0u) << "a zero firmware version is unknown";
+    EXPECT_EQ(properties.at("bcdDevice"), HidProperty{std::int64_t{256}});
+    // Version 0 and no firmware attribute: the USB bcdDevice 0x0100 reads as 256.
+    EXPECT_EQ(readFirmwareVersion(registry), "256");
+
+    sysfs.write(pad, "firmware_version", "0x01000226\n");
+    EXPECT_EQ(readFirmwareVersion(registry), "0x01000226");
+
+    sysfs.write(pad, "input/input7/id/version", "8111\n");
+    EXPECT_EQ(readFirmwareVersion(registry), "33041");
+}
+
+TEST(SysfsHidRegistry, BluetoothDeviceHasNoBcdDevice) {
+    FakeSysfs sysfs;
+    auto pad = sysfs.addBluetoothHid("0005:054C:05C4.0002", "0005:0000054C:000005C4");
+    sysfs.write(pad, "input/input3/id/version", "0100\n");
+    SysfsHidRegistry registry(sysfs.root());
+
+    auto devices = registry.devicesOfVendor(kPlayStationVendorId);
+    ASSERT_EQ(devices.size(), 1u);
+    EXPECT_EQ(devices[0].properties.count("bcdDevice"), 0u);
+    EXPECT_EQ(readFirmwareVersion(registry), "256");
+}
+
+TEST(SysfsHidRegistry, OtherVendorsAndMissingTreesGiveNothing) {
+    FakeSysfs sysfs;
+    auto other = sysfs.addUsbHid("0003:045E:0B12.0003", "0003:0000045E:00000B12", "0408\n");
+    sysfs.write(other, "input/input9/id/version", "0408\n");
+    EXPECT_TRUE(SysfsHidRegistry(sysfs.root()).devicesOfVendor(kPlayStationVendorId).empty());
+    EXPECT_EQ(readFirmwareVersion(SysfsHidRegistry(sysfs.root())), std::nullopt);
+    EXPECT_EQ(SysfsHidRegistry(sysfs.root()).devicesOfVendor(0x045E).size(), 1u);
+
+    EXPECT_TRUE(SysfsHidRegistry(sysfs.root() / "missing").devicesOfVendor(0x045E).empty());
+}
+
+TEST(SysfsHidRegistry, MalformedContentsReadAsAbsent) {
+    FakeSysfs sysfs;
+    auto pad = sysfs.addUsbHid("0003:054C:0CE6.0004", "0003:0000054C:00000CE6", "zz01\n");
+    sysfs.write(pad, "input/input2/id/version", "\n");
+    sysfs.write(pad, "firmware_version", "\n");
+    auto broken = sysfs.addUsbHid("0003:054C:09CC.0005", "0003:0000054C", "0100\n");
+    SysfsHidRegistry registry(sysfs.root());
+
+    auto devices = registry.devicesOfVendor(kPlayStationVendorId);
+    ASSERT_EQ(devices.size(), 1u) << "a uevent without a whole HID_ID is not a device";
+    EXPECT_EQ(devices[0].properties.count("VersionNumber"), 0u);
+    EXPECT_EQ(devices[0].properties.count("FirmwareVersion"), 0u);
+    EXPECT_EQ(devices[0].properties.count("bcdDevice"), 0u);
+    EXPECT_EQ(readFirmwareVersion(registry), std::nullopt);
+}
+
+TEST(SysfsText, ParsesHexAsSysfsWritesIt) {
+    EXPECT_EQ(parseHex("054C"), 0x054Cu);
+    EXPECT_EQ(parseHex("0x0110\n"), 0x0110u);
+    EXPECT_EQ(parseHex(" 0000054c "), 0x054Cu);
+    EXPECT_EQ(parseHex("FFFFFFFF"), 0xFFFFFFFFu);
+    for (const char* bad : {"", "\n", "0x", "12 34", "-1", "+1", "1g", "123456789"}) {
+        EXPECT_EQ(parseHex(bad), std::nullopt) << '"' << bad << '"';
+    }
+}
+
+}  // namespace
+}  // namespace joyvane::linux_desktop

@@ -1,0 +1,188 @@
+#include <gio/gio.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <mutex>
+#include <thread>
+
+#include "desktop_session.h"
+#include "platform/linux/desktop/atomic_file.h"
+#include "platform/linux/desktop/xdg_workspace.h"
+#include "process_watch.h"
+#include "temp_folder.h"
+
+namespace joyvane::linux_desktop {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+using testing::waitFor;
+
+// A stand-in for xdg-open that records its argument after an optional pause.
+class RecordingOpener {
+  public:
+    explicit RecordingOpener(double pauseSeconds = 0) {
+        script_ = folder_.write("open.sh", "#!/bin/sh\nsleep " + std::to_string(pauseSeconds) +
+                                               "\necho \"$1\" >> '" + log().string() + "'\n");
+        ::chmod(script_.c_str(), 0755);
+    }
+    std::string command() const { return script_.string(); }
+    fs::path log() const { return folder_.path() / "opened.log"; }
+    std::string opened() const { return readWholeFile(log()).value_or(""); }
+
+  private:
+    TempFolder folder_;
+    fs::path script_;
+};
+
+XdgWorkspace workspaceWith(const RecordingOpener& opener, bool askFileManager) {
+    XdgWorkspace::Options options;
+    options.opener = opener.command();
+    options.useFileManagerService = askFileManager;
+    return XdgWorkspace(options);
+}
+
+TEST(XdgWorkspace, OpensAddressesWithoutBlockingOrLeavingZombies) {
+    RecordingOpener opener(0.5);
+    auto workspace = workspaceWith(opener, false);
+
+    auto start = std::chrono::steady_clock::now();
+    workspace.openURL("https://example.org/a?b=c&d");
+    auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::milliseconds(100)) << "openURL waited for the opener";
+
+    ASSERT_TRUE(waitFor([&] { return !opener.opened().empty(); }));
+    EXPECT_EQ(opener.opened(), "https://example.org/a?b=c&d\n");
+    EXPECT_TRUE(waitFor([] { return testing::zombieChildren() == 0; }));
+
+    XdgWorkspace::Options missing;
+    missing.opener = "/nonexistent/opener";
+    XdgWorkspace(missing).openURL("https://example.org");  // fails quietly
+}
+
+TEST(XdgWorkspace, RevealFallsBackToTheContainingFolder) {
+    RecordingOpener opener;
+    TempFolder files;
+    auto file = files.write("My Files/report.txt", "x");
+    workspaceWith(opener, false).revealFile(file.string());
+    ASSERT_TRUE(waitFor([&] { return !opener.opened().empty(); }));
+    EXPECT_EQ(opener.opened(), (files.path() / "My Files").string() + "\n");
+}
+
+// A file manager on the session bus that records the items it was asked to show.
+class FakeFileManager {
+  public:
+    FakeFileManager() {
+        context_ = g_main_context_new();
+        thread_ = std::thread([this] { run(); });
+        std::unique_lock lock(mutex_);
+        ready_.wait(lock, [this] { return started_; });
+    }
+    ~FakeFileManager() {
+        g_main_context_invoke(
+            context_,
+            [](gpointer loop) -> gboolean {
+                g_main_loop_quit(static_cast<GMainLoop*>(loop));
+                return G_SOURCE_REMOVE;
+            },
+            loop_);
+        thread_.join();
+        g_main_context_unref(context_);
+    }
+    bool owned() const { return owned_; }
+    std::vector<std::string> shown() {
+        std::lock_guard lock(mutex_);
+        return shown_;
+    }
+
+  private:
+    void run() {
+        g_main_context_push_thread_default(context_);
+        loop_ = g_main_loop_new(context_, FALSE);
+        GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+        GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(
+            "<node><interface name='org.freedesktop.FileManager1'><method name='ShowItems'>"
+            "<arg type='as' direction='in'/><arg type='s' direction='in'/></method>"
+            "</interface></node>",
+            nullptr);
+        static const GDBusInterfaceVTable vtable = {&FakeFileManager::onCall, nullptr, nullptr, {}};
+        guint object =
+            g_dbus_connection_register_object(bus, "/org/freedesktop/FileManager1",
+                                              node->interfaces[0], &vtable, this, nullptr, nullptr);
+        GVariant* reply = g_dbus_connection_call_sync(
+            bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+            "RequestName", g_variant_new("(su)", "org.freedesktop.FileManager1", 4u),
+            G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, nullptr);
+        if (reply) {
+            guint32 result = 0;
+            g_variant_get(reply, "(u)", &result);
+            owned_ = result == 1;
+            g_variant_unref(reply);
+        }
+        {
+            std::lock_guard lock(mutex_);
+            started_ = true;
+        }
+        ready_.notify_all();
+        g_main_loop_run(loop_);
+        g_dbus_connection_unregister_object(bus, object);
+        g_dbus_connection_call_sync(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                    "org.freedesktop.DBus", "ReleaseName",
+                                    g_variant_new("(s)", "org.freedesktop.FileManager1"), nullptr,
+                                    G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, nullptr);
+        g_dbus_node_info_unref(node);
+        g_object_unref(bus);
+        g_main_loop_unref(loop_);
+        g_main_context_pop_thread_default(context_);
+    }
+
+    static void onCall(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar*,
+                       GVariant* parameters, GDBusMethodInvocation* invocation, gpointer self) {
+        auto* manager = static_cast<FakeFileManager*>(self);
+        GVariantIter* uris = nullptr;
+        const gchar* startup = nullptr;
+        g_variant_get(parameters, "(as&s)", &uris, &startup);
+        const gchar* uri = nullptr;
+        std::lock_guard lock(manager->mutex_);
+        while (g_variant_iter_loop(uris, "&s", &uri)) {
+            manager->shown_.push_back(uri);
+        }
+        g_variant_iter_free(uris);
+        g_dbus_method_invocation_return_value(invocation, nullptr);
+    }
+
+    GMainContext* context_ = nullptr;
+    GMainLoop* loop_ = nullptr;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    bool started_ = false;
+    bool owned_ = false;
+    std::vector<std::string> shown_;
+};
+
+TEST(XdgWorkspace, RevealAsksTheFileManagerOnTheSessionBus) {
+    JOYVANE_REQUIRE_DESKTOP(false);
+    RecordingOpener opener;
+    TempFolder files;
+    auto file = files.write("a b/report 1.txt", "x");
+    {
+        FakeFileManager manager;
+        ASSERT_TRUE(manager.owned());
+        workspaceWith(opener, true).revealFile(file.string());
+        ASSERT_TRUE(waitFor([&] { return !manager.shown().empty(); }));
+        EXPECT_EQ(manager.shown(), std::vector<std::string>{"file://" + files.path().string() +
+                                                            "/a%20b/report%201.txt"});
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(opener.opened(), "") << "the folder was opened although the file manager answered";
+
+    // Without a file manager on the bus, the folder opens instead.
+    workspaceWith(opener, true).revealFile(file.string());
+    ASSERT_TRUE(waitFor([&] { return !opener.opened().empty(); }));
+    EXPECT_EQ(opener.opened(), (files.path() / "a b").string() + "\n");
+}
+
+}  // namespace
+}  // namespace joyvane::linux_desktop
