@@ -1,0 +1,190 @@
+#include "mapping/perform.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "keyboard/ps_keyboard_controller.h"
+#include "output/mouse_controller.h"
+#include "platform/sim/sim_platform.h"
+
+namespace joyvane {
+namespace {
+
+using sim::Call;
+
+// Numbers written out as the event service defines them, so a wrong named constant shows.
+KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
+    KeyEvent event;
+    event.source = EventSourceState::combinedSession;
+    event.keyCode = code;
+    event.down = down;
+    event.flags = flags;
+    return event;
+}
+
+MouseEvent click(int type, Point at, int button) {
+    MouseEvent event;
+    event.source = EventSourceState::hidSystem;
+    event.type = static_cast<MouseEventType>(type);
+    event.position = at;
+    event.button = button;
+    return event;
+}
+
+std::vector<Call> singleKey(std::uint16_t code) {
+    return {key(code, true), key(code, false)};
+}
+
+std::vector<Call> chord(std::uint16_t modifierKey, std::uint64_t flag, std::uint16_t code) {
+    return {key(modifierKey, true), key(code, true, flag), key(code, false, flag),
+            key(modifierKey, false)};
+}
+
+std::vector<Call> commandChord(std::uint16_t code) {
+    return chord(55, 0x100000, code);
+}
+std::vector<Call> controlChord(std::uint16_t code) {
+    return chord(59, 0x40000, code);
+}
+
+class PerformTest : public ::testing::Test {
+  protected:
+    sim::SimPlatform sim;
+    MouseController mouse{sim.poster, sim.screens};
+    PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
+
+    void press(ButtonAction action) { perform(action, true, mouse, keyboard); }
+    void release(ButtonAction action) { perform(action, false, mouse, keyboard); }
+
+    // Everything posted or warped, in order; panel calls of the keyboard left out.
+    std::vector<Call> posted() const {
+        std::vector<Call> out;
+        for (const auto& entry : sim.log.entries()) {
+            if (!std::holds_alternative<sim::PanelCall>(entry.call)) {
+                out.push_back(entry.call);
+            }
+        }
+        return out;
+    }
+};
+
+TEST_F(PerformTest, EveryKeyActionPostsItsExactChordOnPress) {
+    struct Case {
+        ButtonAction action;
+        std::vector<Call> events;
+    };
+    const std::vector<Case> cases = {
+        {ButtonAction::escape, singleKey(53)},
+        {ButtonAction::enter, singleKey(36)},
+        {ButtonAction::space, singleKey(49)},
+        {ButtonAction::tab, singleKey(48)},
+        {ButtonAction::deleteKey, singleKey(51)},
+        {ButtonAction::cmdCopy, commandChord(8)},
+        {ButtonAction::cmdPaste, commandChord(9)},
+        {ButtonAction::cmdUndo, commandChord(6)},
+        {ButtonAction::cmdCut, commandChord(7)},
+        {ButtonAction::cmdSelectAll, commandChord(0)},
+        {ButtonAction::cmdTab, commandChord(48)},
+        {ButtonAction::spaceLeft, controlChord(123)},
+        {ButtonAction::spaceRight, controlChord(124)},
+        {ButtonAction::missionCtrl, singleKey(160)},
+        {ButtonAction::screenshot,
+         {key(56, true), key(55, true), key(20, true, 0x120000), key(20, false, 0x120000),
+          key(55, false), key(56, false)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(caseName(c.action));
+        sim.log.clear();
+        press(c.action);
+        EXPECT_EQ(posted(), c.events);
+        EXPECT_FALSE(mouse.isLeftDown || mouse.isRightDown);
+    }
+}
+
+TEST_F(PerformTest, OnlyClicksActOnRelease) {
+    for (ButtonAction action : allButtonActions) {
+        bool isClick = action == ButtonAction::leftClick || action == ButtonAction::rightClick ||
+                       action == ButtonAction::middleClick;
+        if (isClick) {
+            continue;
+        }
+        SCOPED_TRACE(caseName(action));
+        release(action);
+        EXPECT_TRUE(posted().empty());
+    }
+    EXPECT_FALSE(keyboard.isVisible);
+    // None and the control toggle do nothing on press either.
+    press(ButtonAction::none);
+    press(ButtonAction::toggleEnable);
+    EXPECT_TRUE(posted().empty());
+}
+
+TEST_F(PerformTest, LeftClickHeldDragsUntilReleased) {
+    press(ButtonAction::leftClick);
+    EXPECT_TRUE(mouse.isLeftDown);
+    mouse.move(3, 4);
+    release(ButtonAction::leftClick);
+    EXPECT_FALSE(mouse.isLeftDown);
+
+    MouseEvent drag = click(6, {723, 454}, 0);
+    drag.deltaX = 3;
+    drag.deltaY = 4;
+    EXPECT_EQ(posted(), (std::vector<Call>{click(1, {720, 450}, 0), sim::WarpCall{{723, 454}}, drag,
+                                           click(2, {723, 454}, 0)}));
+}
+
+TEST_F(PerformTest, RightClickWithoutMotionIsADownAndAnUpInPlace) {
+    sim.screens.setPointer({100, 200});
+    press(ButtonAction::rightClick);
+    EXPECT_TRUE(mouse.isRightDown);
+    release(ButtonAction::rightClick);
+    EXPECT_FALSE(mouse.isRightDown);
+    EXPECT_EQ(posted(), (std::vector<Call>{click(3, {100, 200}, 1), click(4, {100, 200}, 1)}));
+}
+
+TEST_F(PerformTest, MiddleClickHasNoFlagSoMotionStaysAPlainMove) {
+    press(ButtonAction::middleClick);
+    mouse.move(1, 0);
+    release(ButtonAction::middleClick);
+    MouseEvent moved = click(5, {721, 450}, 0);
+    moved.deltaX = 1;
+    EXPECT_EQ(posted(), (std::vector<Call>{click(25, {720, 450}, 2), sim::WarpCall{{721, 450}},
+                                           moved, click(26, {721, 450}, 2)}));
+}
+
+TEST_F(PerformTest, ClickFlagsChangeBeforeTheirEventIsPosted) {
+    std::vector<bool> leftAtPost;
+    std::vector<bool> rightAtPost;
+    sim.log.onRecord = [&](const sim::LoggedCall&) {
+        leftAtPost.push_back(mouse.isLeftDown);
+        rightAtPost.push_back(mouse.isRightDown);
+    };
+    press(ButtonAction::leftClick);
+    release(ButtonAction::leftClick);
+    press(ButtonAction::rightClick);
+    release(ButtonAction::rightClick);
+    EXPECT_EQ(leftAtPost, (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(rightAtPost, (std::vector<bool>{false, false, true, false}));
+}
+
+TEST_F(PerformTest, AChordGoesOnPastAnEventThatCannotBeMade) {
+    sim.poster.failNextEvents(1);
+    press(ButtonAction::cmdCopy);
+    EXPECT_EQ(posted(),
+              (std::vector<Call>{key(8, true, 0x100000), key(8, false, 0x100000), key(55, false)}));
+}
+
+TEST_F(PerformTest, ShowKeyboardTogglesOnPressOnly) {
+    keyboard.controllerConnected = true;
+    press(ButtonAction::showKeyboard);
+    EXPECT_TRUE(keyboard.isVisible);
+    release(ButtonAction::showKeyboard);
+    EXPECT_TRUE(keyboard.isVisible);
+    press(ButtonAction::showKeyboard);
+    EXPECT_FALSE(keyboard.isVisible);
+    EXPECT_TRUE(posted().empty());
+}
+
+}  // namespace
+}  // namespace joyvane

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "mapping/button_action.h"
+#include "mapping/button_id.h"
+
+namespace joyvane {
+namespace {
+
+TEST(ButtonIDVocabulary, LabelsAreExactAndOnlyTheyConstructAButton) {
+    // U+2715, U+25CB, U+25A1, U+25B3, each followed by one space.
+    EXPECT_EQ(rawValue(ButtonID::cross), "\xE2\x9C\x95 Cross");
+    EXPECT_EQ(rawValue(ButtonID::circle), "\xE2\x97\x8B Circle");
+    EXPECT_EQ(rawValue(ButtonID::square), "\xE2\x96\xA1 Square");
+    EXPECT_EQ(rawValue(ButtonID::triangle), "\xE2\x96\xB3 Triangle");
+    EXPECT_EQ(rawValue(ButtonID::share), "Share / Create");
+
+    EXPECT_EQ(buttonIDFromRawValue("\xE2\x9C\x95 Cross"), ButtonID::cross);
+    EXPECT_EQ(buttonIDFromRawValue("L2 (trigger)"), ButtonID::l2);
+    for (const char* notALabel : {"Cross", "L2", "cross", "l2", "TP", "", "L2 (trigger) ",
+                                  "\xE2\x9C\x95  Cross", "touchpad click"}) {
+        EXPECT_EQ(buttonIDFromRawValue(notALabel), std::nullopt) << notALabel;
+    }
+}
+
+TEST(ButtonIDVocabulary, EveryCaseRoundTripsAndNamesAreDistinct) {
+    std::set<std::string_view> raws, shorts, cases;
+    for (ButtonID id : allButtonIDs) {
+        EXPECT_EQ(buttonIDFromRawValue(rawValue(id)), id);
+        EXPECT_EQ(buttonIDFromCaseName(caseName(id)), id);
+        EXPECT_FALSE(icon(id).empty());
+        raws.insert(rawValue(id));
+        shorts.insert(shortName(id));
+        cases.insert(caseName(id));
+    }
+    EXPECT_EQ(raws.size(), 11u);
+    EXPECT_EQ(shorts.size(), 11u);
+    EXPECT_EQ(cases.size(), 11u);
+    EXPECT_EQ(allButtonIDs.front(), ButtonID::cross);
+    EXPECT_EQ(allButtonIDs.back(), ButtonID::touchpad);
+    EXPECT_EQ(shortName(ButtonID::cross), "\xE2\x9C\x95");
+    EXPECT_EQ(shortName(ButtonID::options), "Opt");
+    EXPECT_EQ(shortName(ButtonID::share), "Shr");
+    EXPECT_EQ(icon(ButtonID::l2), "l2.button.angledtop.vertical.left.fill");
+}
+
+TEST(ButtonActionVocabulary, HebrewRawValuesConstructAndEnglishLabelsDoNot) {
+    EXPECT_EQ(buttonActionFromRawValue("לחיצה שמאלית"), ButtonAction::leftClick);
+    EXPECT_EQ(buttonActionFromRawValue("צילום מסך ⌘⇧3"), ButtonAction::screenshot);
+    EXPECT_EQ(buttonActionFromRawValue("מרחב הבא ⌃→"), ButtonAction::spaceRight);
+    EXPECT_EQ(buttonActionFromRawValue("Mission Control"), ButtonAction::missionCtrl);
+    for (const char* notARaw : {"Left Click", "Screenshot ⌘⇧3", "None", "PS Keyboard", "leftClick",
+                                "delete", "escape", "", "ללא "}) {
+        EXPECT_EQ(buttonActionFromRawValue(notARaw), std::nullopt) << notARaw;
+    }
+}
+
+TEST(ButtonActionVocabulary, EveryCaseRoundTripsInOrder) {
+    ASSERT_EQ(allButtonActions.size(), 21u);
+    std::set<std::string_view> raws, englishLabels;
+    for (std::size_t i = 0; i < allButtonActions.size(); ++i) {
+        ButtonAction action = allButtonActions[i];
+        EXPECT_EQ(static_cast<std::size_t>(action), i);
+        EXPECT_EQ(buttonActionFromRawValue(rawValue(action)), action);
+        EXPECT_EQ(buttonActionFromCaseName(caseName(action)), action);
+        EXPECT_FALSE(icon(action).empty());
+        raws.insert(rawValue(action));
+        englishLabels.insert(englishLabel(action));
+    }
+    EXPECT_EQ(raws.size(), 21u);
+    EXPECT_EQ(englishLabels.size(), 21u);
+    EXPECT_EQ(caseName(ButtonAction::deleteKey), "delete");
+    EXPECT_EQ(buttonActionFromCaseName("deleteKey"), std::nullopt);
+    EXPECT_EQ(icon(ButtonAction::deleteKey), "delete.backward");
+    EXPECT_EQ(icon(ButtonAction::rightClick), "cursorarrow.click.2");
+}
+
+TEST(ButtonActionVocabulary, DisplayNameFollowsTheInterfaceLanguage) {
+    EXPECT_EQ(displayName(ButtonAction::cmdCopy, true), "העתק ⌘C");
+    EXPECT_EQ(displayName(ButtonAction::cmdCopy, false), "Copy ⌘C");
+    EXPECT_EQ(displayName(ButtonAction::toggleEnable, false), "Enable / Disable");
+    EXPECT_EQ(displayName(ButtonAction::spaceLeft, false), "Prev Space ⌃←");
+    EXPECT_EQ(displayName(ButtonAction::cmdTab, false), "Switch App ⌘⇥");
+    for (ButtonAction same :
+         {ButtonAction::escape, ButtonAction::enter, ButtonAction::space, ButtonAction::tab,
+          ButtonAction::deleteKey, ButtonAction::missionCtrl}) {
+        EXPECT_EQ(displayName(same, true), displayName(same, false)) << caseName(same);
+    }
+}
+
+}  // namespace
+}  // namespace joyvane

@@ -1,0 +1,219 @@
+#include <cmath>
+#include <limits>
+
+#include "mouse_fixture.h"
+
+namespace joyvane::test {
+namespace {
+
+// Where the pointer is in global display coordinates (origin top-left of the primary screen).
+TEST_F(MouseTest, CurrentPositionFlipsAboutThePrimaryScreen) {
+    sim.screens.setMouseLocation({100, 800});
+    EXPECT_EQ(mouse.currentCGPosition(), (Point{100, 100}));
+
+    // The first screen of the list decides, even when another one is the main screen.
+    sim.screens.addScreen({1440, 0, 1920, 1080});
+    sim.screens.setMainScreen(sim.screens.screens()[1]);
+    EXPECT_EQ(mouse.currentCGPosition(), (Point{100, 100}));
+
+    // With an empty list the main screen is used, and without any screen y is only negated.
+    sim.screens.setScreens({});
+    sim.screens.setMainScreen(Screen{{0, 0, 1024, 768}, {0, 0, 1024, 768}});
+    EXPECT_EQ(mouse.currentCGPosition(), (Point{100, -32}));
+    sim.screens.setMainScreen(std::nullopt);
+    EXPECT_EQ(mouse.currentCGPosition(), (Point{100, -800}));
+}
+
+TEST_F(MouseTest, MoveWarpsAndPostsAMovedEventWithTheRequestedDeltas) {
+    mouse.move(10, -20);
+    ASSERT_EQ(warps().size(), 1u);
+    EXPECT_EQ(warps()[0].position, (Point{730, 430}));
+    MouseEvent event = onlyMouseEvent();
+    EXPECT_EQ(event.source, EventSourceState::hidSystem);
+    EXPECT_EQ(event.type, MouseEventType::mouseMoved);
+    EXPECT_EQ(event.position, (Point{730, 430}));
+    EXPECT_EQ(event.button, mouse_button::left);
+    EXPECT_EQ(event.deltaX, 10);
+    EXPECT_EQ(event.deltaY, -20);
+    // The warp comes before the event, and the next move starts from where the pointer went.
+    EXPECT_TRUE(std::holds_alternative<sim::WarpCall>(sim.log.entries()[0].call));
+    mouse.move(1, 1);
+    EXPECT_EQ(sim.screens.pointer(), (Point{731, 431}));
+}
+
+TEST_F(MouseTest, MoveClampsToOneScreenButReportsTheRequestedDeltas) {
+    sim.screens.setPointer({1439, 450});
+    mouse.move(10, 0);
+    EXPECT_EQ(sim.screens.pointer(), (Point{1439, 450}));
+    MouseEvent right = onlyMouseEvent();
+    EXPECT_EQ(right.position, (Point{1439, 450}));
+    EXPECT_EQ(right.deltaX, 10);
+
+    sim.log.clear();
+    sim.screens.setPointer({5, 5});
+    mouse.move(-20, -20);
+    MouseEvent topLeft = onlyMouseEvent();
+    EXPECT_EQ(topLeft.position, (Point{0, 0}));
+    EXPECT_EQ(topLeft.deltaX, -20);
+    EXPECT_EQ(topLeft.deltaY, -20);
+
+    sim.log.clear();
+    sim.screens.setPointer({720, 895});
+    mouse.move(0, 50);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{720, 899}));
+}
+
+// Primary 1440 x 900 and a taller 1920 x 1080 screen to its right, bottoms aligned in the
+// screen service's space. The clamp uses the frames' union as given (x 0..3359, y 0..1079),
+// while the pointer position is flipped about the primary screen's height alone.
+class TwoScreensTest : public MouseTest {
+  protected:
+    void SetUp() override { sim.screens.addScreen({1440, 0, 1920, 1080}); }
+};
+
+TEST_F(TwoScreensTest, MotionCrossesIntoTheSecondScreenAndStopsAtItsFarEdge) {
+    sim.screens.setPointer({1435, 450});
+    mouse.move(10, 0);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{1445, 450}));
+
+    sim.log.clear();
+    mouse.move(5000, 0);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{3359, 450}));
+}
+
+TEST_F(TwoScreensTest, VerticalLimitsComeFromTheUnflippedUnion) {
+    sim.screens.setPointer({2000, 100});
+    mouse.move(0, -500);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 0}));
+
+    sim.log.clear();
+    mouse.move(0, 5000);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 1079}));
+}
+
+TEST_F(TwoScreensTest, APointerHighOnTheTallerScreenIsFlippedAboutThePrimaryHeight) {
+    // 1000 points up in the service's space is 100 points above the primary's top edge.
+    sim.screens.setMouseLocation({2000, 1000});
+    EXPECT_EQ(mouse.currentCGPosition(), (Point{2000, -100}));
+    mouse.move(0, 0);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 0}));
+}
+
+TEST_F(MouseTest, ARangeNarrowerThanOnePointLetsTheUpperLimitWin) {
+    // A 0.5-point wide screen: lower limit 0, upper limit -0.5.
+    sim.screens.setScreens({Screen{{0, 0, 0.5, 900}, {0, 0, 0.5, 900}}});
+    sim.screens.setPointer({0, 450});
+    mouse.move(0, 0);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{-0.5, 450}));
+}
+
+TEST_F(MouseTest, WithoutAnyScreenTheMoveIsNotClamped) {
+    sim.screens.setScreens({});
+    sim.screens.setMouseLocation({10, -20});
+    mouse.move(5, 5);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{15, 25}));
+}
+
+TEST_F(MouseTest, FractionalMovesWarpExactlyAndTruncateTheDeltasTowardsZero) {
+    mouse.move(0.4, -0.7);
+    MouseEvent event = onlyMouseEvent();
+    EXPECT_DOUBLE_EQ(event.position.x, 720.4);
+    EXPECT_DOUBLE_EQ(event.position.y, 449.3);
+    EXPECT_EQ(event.deltaX, 0);
+    EXPECT_EQ(event.deltaY, 0);
+
+    sim.log.clear();
+    mouse.move(-1.9, 2.9);
+    event = onlyMouseEvent();
+    EXPECT_EQ(event.deltaX, -1);
+    EXPECT_EQ(event.deltaY, 2);
+}
+
+TEST_F(MouseTest, HeldClicksTurnMotionIntoDrags) {
+    struct Case {
+        bool left;
+        bool right;
+        MouseEventType type;
+        int button;
+    };
+    const Case cases[] = {
+        {false, false, MouseEventType::mouseMoved, 0},
+        {true, false, MouseEventType::leftMouseDragged, 0},
+        {false, true, MouseEventType::rightMouseDragged, 1},
+        {true, true, MouseEventType::leftMouseDragged, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "left " << c.left << " right " << c.right);
+        sim.log.clear();
+        mouse.isLeftDown = c.left;
+        mouse.isRightDown = c.right;
+        mouse.move(3, 4);
+        MouseEvent event = onlyMouseEvent();
+        EXPECT_EQ(event.type, c.type);
+        EXPECT_EQ(event.button, c.button);
+        EXPECT_EQ(event.deltaX, 3);
+        EXPECT_EQ(event.deltaY, 4);
+    }
+}
+
+TEST_F(MouseTest, NonFiniteAndHugeRequestsStayDefined) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    mouse.move(nan, inf);
+    MouseEvent event = onlyMouseEvent();
+    EXPECT_EQ(event.position, (Point{720, 899}));  // NaN moves nothing; infinity hits the edge
+    EXPECT_EQ(event.deltaX, 0);
+    EXPECT_EQ(event.deltaY, std::numeric_limits<std::int64_t>::max());
+
+    sim.log.clear();
+    mouse.move(-1e300, -inf);
+    event = onlyMouseEvent();
+    EXPECT_EQ(event.position, (Point{0, 0}));
+    EXPECT_EQ(event.deltaX, std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(event.deltaY, std::numeric_limits<std::int64_t>::min());
+}
+
+TEST_F(MouseTest, AMotionEventThatCannotBeMadeSkipsOnlyThatEvent) {
+    sim.poster.failNextEvents(1);
+    mouse.move(10, 0);
+    EXPECT_EQ(warps().size(), 1u);  // the pointer still moves
+    EXPECT_TRUE(mouseEvents().empty());
+    mouse.move(10, 0);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{740, 450}));
+}
+
+TEST_F(MouseTest, ButtonEventsArePostedAtTheCurrentPosition) {
+    sim.screens.setPointer({100, 200});
+    mouse.postMouseButton(MouseEventType::otherMouseDown, mouse_button::center);
+    MouseEvent event = onlyMouseEvent();
+    EXPECT_EQ(event.source, EventSourceState::hidSystem);
+    EXPECT_EQ(event.type, MouseEventType::otherMouseDown);
+    EXPECT_EQ(event.position, (Point{100, 200}));
+    EXPECT_EQ(event.button, mouse_button::center);
+    EXPECT_TRUE(warps().empty());
+}
+
+TEST_F(MouseTest, ReleasingHeldClicksLetsGoOfEachHeldButtonOnce) {
+    mouse.releaseHeldClicks();
+    EXPECT_TRUE(sim.log.entries().empty());
+
+    mouse.isLeftDown = true;
+    mouse.isRightDown = true;
+    sim.screens.setPointer({10, 20});
+    mouse.releaseHeldClicks();
+    auto events = mouseEvents();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].type, MouseEventType::leftMouseUp);
+    EXPECT_EQ(events[0].button, mouse_button::left);
+    EXPECT_EQ(events[1].type, MouseEventType::rightMouseUp);
+    EXPECT_EQ(events[1].button, mouse_button::right);
+    EXPECT_EQ(events[1].position, (Point{10, 20}));
+    EXPECT_FALSE(mouse.isLeftDown);
+    EXPECT_FALSE(mouse.isRightDown);
+
+    mouse.releaseHeldClicks();
+    EXPECT_EQ(mouseEvents().size(), 2u);
+}
+
+}  // namespace
+}  // namespace joyvane::test

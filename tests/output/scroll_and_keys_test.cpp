@@ -1,0 +1,69 @@
+#include <limits>
+
+#include "mouse_fixture.h"
+
+namespace joyvane::test {
+namespace {
+
+ScrollEvent wheels(std::int32_t wheel1, std::int32_t wheel2) {
+    ScrollEvent event;
+    event.source = EventSourceState::hidSystem;
+    event.wheel1 = wheel1;
+    event.wheel2 = wheel2;
+    event.wheel3 = 0;
+    return event;
+}
+
+TEST_F(MouseTest, ScrollScalesByFourInvertsVerticalAndTruncatesTowardsZero) {
+    mouse.scroll(1.5, -2.5);
+    mouse.scroll(0, 1.0);
+    mouse.scroll(-0.3, 0.3);  // both -1.2
+    mouse.scroll(0.2, -0.2);  // 0.8 truncates to 0
+    EXPECT_EQ(scrollEvents(), (std::vector<ScrollEvent>{wheels(10, 6), wheels(-4, 0),
+                                                        wheels(-1, -1), wheels(0, 0)}));
+}
+
+TEST_F(MouseTest, AScrollOfZeroWheelsIsStillPosted) {
+    mouse.scroll(0, 0.2);
+    EXPECT_EQ(scrollEvents(), (std::vector<ScrollEvent>{wheels(0, 0)}));
+    EXPECT_TRUE(warps().empty());
+}
+
+TEST_F(MouseTest, ScrollWheelsSaturateInsteadOfOverflowing) {
+    constexpr auto max = std::numeric_limits<std::int32_t>::max();
+    constexpr auto min = std::numeric_limits<std::int32_t>::min();
+    mouse.scroll(1e12, -1e12);
+    mouse.scroll(-std::numeric_limits<double>::infinity(),
+                 std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(scrollEvents(), (std::vector<ScrollEvent>{wheels(max, max), wheels(0, min)}));
+}
+
+TEST_F(MouseTest, SendKeyWithoutModifiersIsOneDownAndOneUpWithoutFlags) {
+    mouse.sendKey(48, 0);
+    EXPECT_EQ(keyEvents(), (std::vector<KeyEvent>{key(48, true), key(48, false)}));
+}
+
+TEST_F(MouseTest, SendKeyPressesModifiersAroundTheKeyInAFixedOrder) {
+    mouse.sendKey(20, 0x120000);  // Shift and Command
+    EXPECT_EQ(keyEvents(),
+              (std::vector<KeyEvent>{key(56, true), key(55, true), key(20, true, 0x120000),
+                                     key(20, false, 0x120000), key(55, false), key(56, false)}));
+
+    sim.log.clear();
+    mouse.sendKey(0, 0x1E0000);  // all four: Control, Shift, Command, Option down; reverse up
+    EXPECT_EQ(keyEvents(), (std::vector<KeyEvent>{key(59, true), key(56, true), key(55, true),
+                                                  key(58, true), key(0, true, 0x1E0000),
+                                                  key(0, false, 0x1E0000), key(58, false),
+                                                  key(55, false), key(56, false), key(59, false)}));
+}
+
+TEST_F(MouseTest, SendKeySkipsOnlyTheEventThatCannotBeMade) {
+    sim.poster.failNextEvents(1);
+    mouse.sendKey(20, 0x120000);
+    EXPECT_EQ(keyEvents(),
+              (std::vector<KeyEvent>{key(55, true), key(20, true, 0x120000),
+                                     key(20, false, 0x120000), key(55, false), key(56, false)}));
+}
+
+}  // namespace
+}  // namespace joyvane::test
