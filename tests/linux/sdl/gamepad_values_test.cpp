@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "platform/linux/sdl/axis_values.h"
+#include "platform/linux/sdl/controller_identity.h"
+#include "platform/linux/sdl/gamepad_elements.h"
+#include "platform/linux/sdl/usb_vendors.h"
+
+namespace joyvane::linux_input {
+namespace {
+
+TEST(StickAxis, BothEndsAreFullDeflectionAndRestIsExactlyZero) {
+    EXPECT_EQ(stickAxis(-32768), -1.0f);
+    EXPECT_EQ(stickAxis(32767), 1.0f);
+    EXPECT_EQ(stickAxis(0), 0.0f);
+    EXPECT_FALSE(std::signbit(stickAxis(0, true)));  // inverted rest is +0, not -0
+    EXPECT_NEAR(stickAxis(16384), 0.5f, 1e-4f);
+    EXPECT_NEAR(stickAxis(-16384), -0.5f, 1e-4f);
+}
+
+TEST(StickAxis, YIsFlippedSoUpIsPositive) {
+    // SDL reports a stick pushed up as negative.
+    EXPECT_EQ(stickAxis(-32768, true), 1.0f);
+    EXPECT_EQ(stickAxis(32767, true), -1.0f);
+}
+
+TEST(TriggerAxis, RangeIsZeroToOne) {
+    EXPECT_EQ(triggerAxis(0), 0.0f);
+    EXPECT_EQ(triggerAxis(32767), 1.0f);
+    EXPECT_EQ(triggerAxis(-32768), 0.0f);
+    EXPECT_NEAR(triggerAxis(16384), 0.5f, 1e-4f);
+}
+
+TEST(TouchpadAxis, MapsZeroToOneOntoMinusOneToOneWithYUp) {
+    EXPECT_EQ(touchpadAxis(0.0f), -1.0f);
+    EXPECT_EQ(touchpadAxis(0.5f), 0.0f);
+    EXPECT_EQ(touchpadAxis(1.0f), 1.0f);
+    EXPECT_EQ(touchpadAxis(0.0f, true), 1.0f);  // top edge is up
+    EXPECT_EQ(touchpadAxis(1.0f, true), -1.0f);
+    EXPECT_FALSE(std::signbit(touchpadAxis(0.5f, true)));
+    EXPECT_NEAR(touchpadAxis(0.25f, true), 0.5f, 1e-6f);
+}
+
+TEST(TouchpadAxis, OutOfRangeAndNonFiniteInputsStayInRange) {
+    EXPECT_EQ(touchpadAxis(1.7f), 1.0f);
+    EXPECT_EQ(touchpadAxis(-0.2f), -1.0f);
+    EXPECT_EQ(touchpadAxis(std::numeric_limits<float>::quiet_NaN()), 0.0f);
+    EXPECT_EQ(touchpadAxis(std::numeric_limits<float>::infinity()), 1.0f);
+    EXPECT_EQ(touchpadAxis(-std::numeric_limits<float>::infinity()), -1.0f);
+}
+
+TEST(DpadValue, CombinesDirectionsWithYUp) {
+    EXPECT_EQ(dpadValue(true, false, false, false).y, 1.0f);
+    EXPECT_EQ(dpadValue(false, true, false, false).y, -1.0f);
+    DpadValue diagonal = dpadValue(true, false, true, false);
+    EXPECT_EQ(diagonal.x, -1.0f);
+    EXPECT_EQ(diagonal.y, 1.0f);
+    DpadValue opposite = dpadValue(true, true, true, true);
+    EXPECT_EQ(opposite.x, 0.0f);
+    EXPECT_EQ(opposite.y, 0.0f);
+}
+
+struct Change {
+    float value;
+    bool pressed;
+};
+
+TEST(AnalogTrigger, PressAndReleaseUseDifferentThresholds) {
+    AnalogTrigger trigger;
+    std::vector<Change> changes;
+    trigger.setPressedChangedHandler([&](float v, bool p) { changes.push_back({v, p}); });
+    for (float v : {0.1f, 0.29f, 0.30f, 0.5f, 0.25f, 0.20f, 0.19f, 0.0f}) {
+        trigger.setValue(v);
+    }
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_TRUE(changes[0].pressed);
+    EXPECT_EQ(changes[0].value, 0.30f);
+    EXPECT_FALSE(changes[1].pressed);
+    EXPECT_EQ(changes[1].value, 0.19f);
+    EXPECT_EQ(trigger.value(), 0.0f);
+}
+
+TEST(AnalogTrigger, ValueJitteringAroundEitherThresholdNeverChatters) {
+    AnalogTrigger trigger;
+    int calls = 0;
+    trigger.setPressedChangedHandler([&](float, bool) { ++calls; });
+    for (int i = 0; i < 50; ++i) {
+        trigger.setValue(i % 2 ? 0.29f : 0.21f);  // resting just below the press point
+    }
+    EXPECT_EQ(calls, 0);
+    trigger.setValue(0.31f);
+    for (int i = 0; i < 50; ++i) {
+        trigger.setValue(i % 2 ? 0.31f : 0.21f);  // held just above the release point
+    }
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(trigger.isPressed());
+}
+
+TEST(DigitalButton, HandlerOnlyOnChangeAndReplaceable) {
+    DigitalButton button;
+    std::vector<Change> first;
+    std::vector<Change> second;
+    button.setPressedChangedHandler([&](float v, bool p) { first.push_back({v, p}); });
+    button.setPressed(true);
+    button.setPressed(true);
+    button.setPressedChangedHandler([&](float v, bool p) { second.push_back({v, p}); });
+    button.setPressed(false);
+    button.setPressedChangedHandler({});
+    button.setPressed(true);  // no handler: no call, state still follows
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].value, 1.0f);
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_FALSE(second[0].pressed);
+    EXPECT_EQ(second[0].value, 0.0f);
+    EXPECT_TRUE(button.isPressed());
+}
+
+TEST(Pad, ReportsChangesAndForcedReports) {
+    Pad pad;
+    int calls = 0;
+    pad.setValueChangedHandler([&](float, float) { ++calls; });
+    pad.setValue(0, 0);
+    pad.setValue(1, 0);
+    pad.setValue(1, 0);
+    pad.reset(0, 0);
+    pad.setValue(0, 0, true);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(UsbVendors, KnownMakersAndUnknownIds) {
+    EXPECT_EQ(usbVendorName(0x054C), "Sony");
+    EXPECT_EQ(usbVendorName(0x045E), "Microsoft");
+    EXPECT_EQ(usbVendorName(0x057E), "Nintendo");
+    EXPECT_EQ(usbVendorName(0x2DC8), "8BitDo");
+    EXPECT_EQ(usbVendorName(0x0F0D), "Hori");
+    EXPECT_EQ(usbVendorName(0x0000), std::nullopt);
+    EXPECT_EQ(usbVendorName(0xFFFF), std::nullopt);
+}
+
+TEST(ControllerIdentity, PlayStationFamiliesAreNamedForTheEngine) {
+    auto dualSense = identifyController(PhysicalProfile::dualSense, 0x054C, "PS5 Controller");
+    EXPECT_EQ(dualSense.productCategory, "DualSense");
+    EXPECT_EQ(dualSense.vendorName, "Sony");
+    auto dualShock = identifyController(PhysicalProfile::dualShock, 0x054C, "PS4 Controller");
+    EXPECT_EQ(dualShock.productCategory, "DualShock 4");
+    EXPECT_EQ(dualShock.profile, PhysicalProfile::dualShock);
+}
+
+TEST(ControllerIdentity, OtherPadsFallBackFromVendorTableToNameToNothing) {
+    auto xbox = identifyController(PhysicalProfile::other, 0x045E, "Xbox One Controller");
+    EXPECT_EQ(xbox.productCategory, "Xbox One Controller");
+    EXPECT_EQ(xbox.vendorName, "Microsoft");
+    auto unknownMaker = identifyController(PhysicalProfile::other, 0x1234, "Acme Pad");
+    EXPECT_EQ(unknownMaker.vendorName, "Acme Pad");
+    auto anonymous = identifyController(PhysicalProfile::other, 0x1234, std::nullopt);
+    EXPECT_EQ(anonymous.vendorName, std::nullopt);
+    EXPECT_EQ(anonymous.productCategory, "Gamepad");
+    EXPECT_EQ(identifyController(PhysicalProfile::other, 0x1234, "").vendorName, std::nullopt);
+}
+
+}  // namespace
+}  // namespace joyvane::linux_input

@@ -1,0 +1,100 @@
+#include "platform/linux/sdl/power_supply.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+namespace joyvane::linux_input {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A miniature sysfs: a DualSense's input and hidraw nodes below one HID device, and a laptop
+// battery elsewhere.
+class PowerSupplyTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root =
+            fs::temp_directory_path() / ("joyvane-sysfs-" + std::to_string(std::random_device{}()));
+        hid = root / "devices/pci0000:00/usb1/1-1/1-1:1.3/0003:054C:0CE6.0001";
+        fs::create_directories(hid / "input/input7/event5");
+        fs::create_directories(hid / "hidraw/hidraw2");
+        fs::create_directories(root / "class/input");
+        fs::create_directories(root / "class/hidraw");
+        fs::create_directories(root / "class/power_supply");
+        fs::create_directories(root / "devices/LNXSYSTM:00/PNP0C0A:00");
+        link(hid / "input/input7", root / "class/input/event5/device");
+        link(hid, root / "class/hidraw/hidraw2/device");
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    static void link(const fs::path& target, const fs::path& at) {
+        fs::create_directories(at.parent_path());
+        fs::create_directory_symlink(target, at);
+    }
+    static void write(const fs::path& file, const std::string& text) {
+        std::ofstream(file) << text;
+    }
+    fs::path addSupply(const std::string& name, const fs::path& device, const std::string& capacity,
+                       const std::string& status, const std::string& type = "Battery") {
+        fs::path supply = root / "class/power_supply" / name;
+        fs::create_directories(supply);
+        fs::create_directory_symlink(device, supply / "device");
+        write(supply / "type", type + "\n");
+        write(supply / "capacity", capacity);
+        write(supply / "status", status);
+        return supply;
+    }
+
+    fs::path root;
+    fs::path hid;
+};
+
+TEST_F(PowerSupplyTest, ReadsTheControllersOwnBatteryThroughEitherNode) {
+    addSupply("BAT0", root / "devices/LNXSYSTM:00/PNP0C0A:00", "12\n", "Discharging\n");
+    addSupply("ps-controller-battery-aa:bb", hid, "85\n", "Charging\n");
+    PowerSupplyReader reader(root);
+    for (const char* node : {"/dev/input/event5", "/dev/hidraw2"}) {
+        auto reading = reader.read(node);
+        ASSERT_TRUE(reading) << node;
+        EXPECT_FLOAT_EQ(reading->level, 0.85f);
+        EXPECT_EQ(reading->state, BatteryState::charging);
+    }
+}
+
+TEST_F(PowerSupplyTest, NoBatteryWhenOnlyOtherDevicesHaveOne) {
+    addSupply("BAT0", root / "devices/LNXSYSTM:00/PNP0C0A:00", "50", "Discharging");
+    PowerSupplyReader reader(root);
+    EXPECT_EQ(reader.read("/dev/input/event5"), std::nullopt);
+    EXPECT_EQ(reader.read("/dev/input/event9"), std::nullopt);  // node unknown to sysfs
+    EXPECT_EQ(reader.read(""), std::nullopt);
+    EXPECT_EQ(PowerSupplyReader(root / "missing").read("/dev/input/event5"), std::nullopt);
+}
+
+TEST_F(PowerSupplyTest, MalformedCapacityReadsAsAbsentAndNonBatteriesAreSkipped) {
+    addSupply("usb-charger", hid, "40", "Charging", "USB");
+    fs::path supply = addSupply("ps-controller-battery-aa:bb", hid, "eighty", "Full");
+    PowerSupplyReader reader(root);
+    EXPECT_EQ(reader.read("/dev/input/event5"), std::nullopt);
+    write(supply / "capacity", "100\n");
+    EXPECT_EQ(reader.read("/dev/input/event5"), (BatteryReading{1.0f, BatteryState::full}));
+}
+
+TEST(ParsePowerSupply, CapacityMustBeAWholePercentage) {
+    EXPECT_EQ(parsePowerSupply("0", "Discharging"),
+              (BatteryReading{0.0f, BatteryState::discharging}));
+    EXPECT_EQ(parsePowerSupply(" 55 \n", "Full"), (BatteryReading{0.55f, BatteryState::full}));
+    for (const char* bad : {"", "\n", "101", "-1", "55%", "5.5", "nan", "99999999999999"}) {
+        EXPECT_EQ(parsePowerSupply(bad, "Charging"), std::nullopt) << bad;
+    }
+}
+
+TEST(ParsePowerSupply, UnrecognisedStatusIsUnknown) {
+    for (const char* status : {"Not charging", "Unknown", "", "charging", "\x01\x02"}) {
+        EXPECT_EQ(parsePowerSupply("30", status)->state, BatteryState::unknown) << status;
+    }
+}
+
+}  // namespace
+}  // namespace joyvane::linux_input
