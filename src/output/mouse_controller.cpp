@@ -130,15 +130,4 @@ void MouseController::postMouseButton(MouseEventType type, int button) {
     poster_.post(event);
 }
 
-void MouseController::releaseHeldClicks() {
-    if (isLeftDown) {
-        isLeftDown = false;
-        postMouseButton(MouseEventType::leftMouseUp, mouse_button::left);
-    }
-    if (isRightDown) {
-        isRightDown = false;
-        postMouseButton(MouseEventType::rightMouseUp, mouse_button::right);
-    }
-}
-
 }  // namespace joyvane

@@ -33,10 +33,6 @@ class MouseController {
     // A mouse button event at the current pointer position, from the HID-system source.
     void postMouseButton(MouseEventType type, int button);
 
-    // Lets go of any click still held (left, then right): clears its flag and posts its
-    // button-up at the current position. For when a held button's release will never arrive.
-    void releaseHeldClicks();
-
     EventPoster& poster() { return poster_; }
 
   private:

@@ -193,27 +193,5 @@ TEST_F(MouseTest, ButtonEventsArePostedAtTheCurrentPosition) {
     EXPECT_TRUE(warps().empty());
 }
 
-TEST_F(MouseTest, ReleasingHeldClicksLetsGoOfEachHeldButtonOnce) {
-    mouse.releaseHeldClicks();
-    EXPECT_TRUE(sim.log.entries().empty());
-
-    mouse.isLeftDown = true;
-    mouse.isRightDown = true;
-    sim.screens.setPointer({10, 20});
-    mouse.releaseHeldClicks();
-    auto events = mouseEvents();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].type, MouseEventType::leftMouseUp);
-    EXPECT_EQ(events[0].button, mouse_button::left);
-    EXPECT_EQ(events[1].type, MouseEventType::rightMouseUp);
-    EXPECT_EQ(events[1].button, mouse_button::right);
-    EXPECT_EQ(events[1].position, (Point{10, 20}));
-    EXPECT_FALSE(mouse.isLeftDown);
-    EXPECT_FALSE(mouse.isRightDown);
-
-    mouse.releaseHeldClicks();
-    EXPECT_EQ(mouseEvents().size(), 2u);
-}
-
 }  // namespace
 }  // namespace joyvane::test
