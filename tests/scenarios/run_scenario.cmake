@@ -1,0 +1,41 @@
+# Runs one scenario through joyvane-sim and compares what it prints.
+#   -DSIM=path -DSCENARIO=file.scn -DEXPECTED=file.out        must exit 0, stdout equal, no stderr
+#   -DSIM=path -DSCENARIO=file.scn -DEXPECTED_ERROR=file.err  must exit 2, stdout empty, stderr equal
+#   -DSTDIN=ON                                                feed the scenario on standard input
+#   -DACTUAL=path                                             where to keep the output for a diff
+if(STDIN)
+  execute_process(COMMAND ${SIM} INPUT_FILE ${SCENARIO}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+else()
+  execute_process(COMMAND ${SIM} ${SCENARIO}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+endif()
+
+if(DEFINED EXPECTED_ERROR)
+  file(READ ${EXPECTED_ERROR} want)
+  if(NOT rc EQUAL 2)
+    message(FATAL_ERROR "exit status ${rc}, expected 2\nstderr: ${err}")
+  endif()
+  if(NOT out STREQUAL "")
+    message(FATAL_ERROR "standard output should be empty, got:\n${out}")
+  endif()
+  if(NOT err STREQUAL want)
+    message(FATAL_ERROR "standard error differs\nexpected: ${want}got:      ${err}")
+  endif()
+  return()
+endif()
+
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "exit status ${rc}, expected 0\nstderr: ${err}")
+endif()
+if(NOT err STREQUAL "")
+  message(FATAL_ERROR "unexpected standard error: ${err}")
+endif()
+file(READ ${EXPECTED} want)
+if(NOT out STREQUAL want)
+  if(ACTUAL)
+    file(WRITE ${ACTUAL} "${out}")
+    execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL})
+  endif()
+  message(FATAL_ERROR "output differs from ${EXPECTED}")
+endif()
