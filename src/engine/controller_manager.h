@@ -68,6 +68,12 @@ class ControllerManager : public ObservableObject {
     Published<float> rightX;
     Published<float> rightY;
 
+    // Observers of the two settings that are written through their setters.
+    Signal<const bool&>& isEnabledWillChange() { return isEnabled_.willChange; }
+    Signal<const bool&>& keyboardFeatureEnabledWillChange() {
+        return keyboardFeatureEnabled_.willChange;
+    }
+
     // Stores the value, then tells the keyboard (controllerEnabled).
     void setEnabled(bool enabled);
     // Tells the keyboard (featureEnabled), then starts or stops focus monitoring.

@@ -1,0 +1,122 @@
+#include "engine_fixture.h"
+
+namespace joyvane::test {
+namespace {
+
+class Battery : public EngineTest {
+  protected:
+    std::shared_ptr<sim::SimController> pad;
+
+    void SetUp() override {
+        start();
+        sim::SimControllerSpec spec;
+        spec.battery = BatteryReading{0.5f, BatteryState::discharging};
+        pad = connect(spec);
+    }
+    void setLevel(float level, BatteryState state = BatteryState::discharging) {
+        pad->setBattery(BatteryReading{level, state});
+    }
+    std::vector<float> historyLevels() const {
+        std::vector<float> levels;
+        for (const auto& entry : engine->batteryHistory.get()) {
+            levels.push_back(entry.level);
+        }
+        return levels;
+    }
+};
+
+TEST_F(Battery, ThePollRunsEveryThreeHundredthTickAndRecordsOnlyChanges) {
+    runTicks(299);
+    EXPECT_FALSE(engine->batteryLevel.get());
+    runTicks(1);
+    EXPECT_EQ(engine->batteryLevel.get(), 0.5f);
+    EXPECT_EQ(engine->batteryState.get(), BatteryState::discharging);
+    ASSERT_EQ(engine->batteryHistory->size(), 1u);
+    Time firstReading = *engine->batteryLastUpdated.get();
+    EXPECT_NEAR(firstReading, 5.0, 1e-6);
+    EXPECT_EQ(engine->batteryHistory->front().time, firstReading);
+
+    runTicks(600);  // unchanged twice
+    EXPECT_EQ(engine->batteryHistory->size(), 1u);
+    EXPECT_EQ(engine->batteryLastUpdated.get(), firstReading);
+
+    setLevel(0.5f, BatteryState::charging);  // same level, new state
+    runTicks(300);
+    EXPECT_EQ(engine->batteryState.get(), BatteryState::charging);
+    EXPECT_EQ(engine->batteryHistory->size(), 1u);
+    EXPECT_EQ(engine->batteryLastUpdated.get(), firstReading);
+
+    setLevel(0.45f);
+    runTicks(300);
+    EXPECT_EQ(historyLevels(), (std::vector{0.5f, 0.45f}));
+    EXPECT_NEAR(*engine->batteryLastUpdated.get(), 25.0, 1e-6);
+}
+
+TEST_F(Battery, TheTickCountRunsOnAcrossADetach) {
+    runTicks(200);
+    disconnect(pad);
+    runTicks(1000);  // no loop, no counting
+    EXPECT_EQ(engine->batteryTickCount(), 200);
+    sim.controllers.connect(pad);
+    sim.scheduler.runQueued();
+    runTicks(99);
+    EXPECT_FALSE(engine->batteryLevel.get());
+    runTicks(1);
+    EXPECT_EQ(engine->batteryLevel.get(), 0.5f);
+}
+
+TEST_F(Battery, RefreshAlwaysRecords) {
+    sim.scheduler.advanceTo(1.0);
+    engine->refreshBattery();
+    sim.scheduler.advanceTo(1.5);
+    engine->refreshBattery();
+    EXPECT_EQ(historyLevels(), (std::vector{0.5f, 0.5f}));
+    EXPECT_EQ(engine->batteryLastUpdated.get(), 1.5);
+    EXPECT_EQ(engine->batteryHistory->back().time, 1.5);
+    int stateNotices = 0;
+    auto s = engine->batteryState.willChange.connect(
+        [&](const std::optional<BatteryState>&) { ++stateNotices; });
+    engine->refreshBattery();
+    EXPECT_EQ(stateNotices, 1);
+}
+
+TEST_F(Battery, TheHistoryKeepsTheLatestTwentyOldestFirst) {
+    std::vector<float> expected;
+    for (int i = 1; i <= 25; ++i) {
+        float level = static_cast<float>(i) / 100.0f;
+        setLevel(level);
+        if (i % 2 == 0) {
+            engine->refreshBattery();
+        } else {
+            runTicks(300);
+        }
+        if (i > 5) {
+            expected.push_back(level);
+        }
+    }
+    EXPECT_EQ(historyLevels(), expected);
+}
+
+TEST_F(Battery, NoReadingChangesNothing) {
+    pad->setBattery(std::nullopt);
+    engine->refreshBattery();
+    runTicks(300);
+    EXPECT_FALSE(engine->batteryLevel.get());
+    EXPECT_TRUE(engine->batteryHistory->empty());
+    EXPECT_FALSE(engine->batteryLastUpdated.get());
+    EXPECT_EQ(engine->batteryTickCount(), 0);  // the poll still counted and reset
+}
+
+TEST_F(Battery, ADisconnectClearsTheReadingButKeepsTheHistory) {
+    engine->refreshBattery();
+    disconnect(pad);
+    EXPECT_FALSE(engine->batteryLevel.get());
+    EXPECT_FALSE(engine->batteryState.get());
+    EXPECT_EQ(historyLevels(), (std::vector{0.5f}));
+    EXPECT_TRUE(engine->batteryLastUpdated.get());
+    engine->refreshBattery();  // no controller: nothing
+    EXPECT_EQ(historyLevels(), (std::vector{0.5f}));
+}
+
+}  // namespace
+}  // namespace joyvane::test

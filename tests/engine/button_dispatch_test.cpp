@@ -1,0 +1,293 @@
+#include "engine_fixture.h"
+
+namespace joyvane::test {
+namespace {
+
+using sim::SimElement;
+
+class Dispatch : public EngineTest {
+  protected:
+    std::shared_ptr<sim::SimController> pad;
+
+    void SetUp() override {
+        start();
+        pad = connect();
+        sim.log.clear();
+    }
+
+    // Key codes of the key-down events posted so far.
+    std::vector<int> keysDown() const {
+        std::vector<int> codes;
+        for (const auto& key : keys()) {
+            if (key.down) {
+                codes.push_back(key.keyCode);
+            }
+        }
+        return codes;
+    }
+    bool held(ButtonID id) const { return engine->heldButtons().contains(id); }
+};
+
+// Default maps: L2 = next space (Control + right arrow), R2 = nothing, L2 + R2 = screenshot.
+constexpr int kControl = key_code::control;
+constexpr int kRight = key_code::rightArrow;
+constexpr int kShift = key_code::shift;
+constexpr int kCommand = key_code::command;
+constexpr int kDigit3 = key_code::digit3;
+
+TEST_F(Dispatch, TheFirstButtonOfAComboActsAloneAndTheSecondFiresTheCombo) {
+    pad->press(SimElement::leftTrigger);
+    EXPECT_EQ(keysDown(), (std::vector{kControl, kRight}));
+    pad->press(SimElement::rightTrigger);
+    EXPECT_EQ(keysDown(), (std::vector{kControl, kRight, kShift, kCommand, kDigit3}));
+    EXPECT_EQ(keys()[6].flags, modifier_flag::shift | modifier_flag::command);
+    // Releases: the combo has no release half and neither key action has one.
+    std::size_t before = keys().size();
+    pad->release(SimElement::rightTrigger);
+    pad->release(SimElement::leftTrigger);
+    EXPECT_EQ(keys().size(), before);
+    EXPECT_TRUE(engine->heldButtons().empty());
+}
+
+TEST_F(Dispatch, ComboOrderDoesNotMatterForTheSecondPress) {
+    pad->press(SimElement::rightTrigger);
+    EXPECT_TRUE(keys().empty());
+    pad->press(SimElement::leftTrigger);
+    EXPECT_EQ(keysDown(), (std::vector{kShift, kCommand, kDigit3}));
+}
+
+TEST_F(Dispatch, AThirdButtonWhileTheComboIsHeldRepeatsTheCombo) {
+    pad->press(SimElement::leftTrigger);
+    pad->press(SimElement::rightTrigger);
+    sim.log.clear();
+    pad->press(SimElement::buttonA);  // left click on its own
+    EXPECT_EQ(keysDown(), (std::vector{kShift, kCommand, kDigit3}));
+    EXPECT_TRUE(mouseEvents().empty());
+    EXPECT_FALSE(mouse.isLeftDown);
+}
+
+TEST_F(Dispatch, ComboEntriesWithoutAnActionNeverMatch) {
+    ComboMap combos;
+    combos[ComboID{ButtonID::cross, ButtonID::circle}] = ButtonAction::none;
+    combos[ComboID{ButtonID::l2, ButtonID::r2}] = ButtonAction::none;
+    engine->comboMap = combos;
+    pad->press(SimElement::buttonA);
+    pad->press(SimElement::buttonB);
+    EXPECT_EQ(mouseEventTypes(),
+              (std::vector{MouseEventType::leftMouseDown, MouseEventType::rightMouseDown}));
+}
+
+TEST_F(Dispatch, StickClicksCountAsTheShoulderButtons) {
+    pad->press(SimElement::leftThumbstickButton);  // L1: previous space
+    EXPECT_EQ(keysDown(), (std::vector{kControl, int{key_code::leftArrow}}));
+    pad->press(SimElement::leftShoulder);
+    EXPECT_EQ(engine->heldButtons(), std::set{ButtonID::l1});
+    pad->release(SimElement::leftThumbstickButton);
+    EXPECT_FALSE(held(ButtonID::l1));  // although the shoulder is still down
+    pad->release(SimElement::leftShoulder);
+
+    ComboMap combos;
+    combos[ComboID{ButtonID::l1, ButtonID::r1}] = ButtonAction::escape;
+    engine->comboMap = combos;
+    sim.log.clear();
+    pad->press(SimElement::leftThumbstickButton);
+    pad->press(SimElement::rightThumbstickButton);
+    EXPECT_EQ(keysDown(), (std::vector{kControl, int{key_code::leftArrow}, int{key_code::escape}}));
+}
+
+TEST_F(Dispatch, OptionalInputsAreBoundOnlyWhenPresent) {
+    sim::SimControllerSpec spec;
+    spec.hasOptionsButton = false;
+    spec.hasStickButtons = false;
+    auto plain = connect(spec);
+    EXPECT_EQ(plain->element(SimElement::buttonOptions), nullptr);
+    EXPECT_EQ(plain->element(SimElement::leftThumbstickButton), nullptr);
+    EXPECT_TRUE(plain->element(SimElement::buttonMenu)->hasHandler());
+    EXPECT_TRUE(plain->dpadPad().hasHandler());
+    EXPECT_TRUE(pad->element(SimElement::buttonOptions)->hasHandler());
+    EXPECT_TRUE(pad->element(SimElement::rightThumbstickButton)->hasHandler());
+}
+
+TEST_F(Dispatch, TheToggleRunsOneTurnLaterAndWorksWhileControlIsOff) {
+    pad->press(SimElement::buttonY);  // toggleEnable
+    EXPECT_TRUE(engine->isEnabled().get());
+    // A press before the toggle has run still sees control on.
+    pad->press(SimElement::buttonA);
+    EXPECT_TRUE(mouse.isLeftDown);
+    sim.scheduler.runOneTurn();
+    EXPECT_FALSE(engine->isEnabled().get());
+    EXPECT_FALSE(keyboard.controllerEnabled);
+
+    sim.log.clear();
+    pad->release(SimElement::buttonY);
+    pad->press(SimElement::buttonB);
+    pad->release(SimElement::buttonB);
+    pad->press(SimElement::leftTrigger);
+    sim.scheduler.runQueued();
+    EXPECT_TRUE(sim.log.entries().empty());
+
+    pad->press(SimElement::buttonMenu);  // Options, also toggleEnable
+    sim.scheduler.runOneTurn();
+    EXPECT_TRUE(engine->isEnabled().get());
+    EXPECT_TRUE(keyboard.controllerEnabled);
+}
+
+TEST_F(Dispatch, AComboMappedToTheToggleIsDeferredToo) {
+    ComboMap combos;
+    combos[ComboID{ButtonID::l1, ButtonID::r1}] = ButtonAction::toggleEnable;
+    engine->comboMap = combos;
+    engine->setEnabled(false);
+    pad->press(SimElement::leftShoulder);
+    pad->press(SimElement::rightShoulder);
+    EXPECT_FALSE(engine->isEnabled().get());
+    sim.scheduler.runOneTurn();
+    EXPECT_TRUE(engine->isEnabled().get());
+}
+
+TEST_F(Dispatch, VisibleKeyboardTakesThePressesEvenWithControlOff) {
+    openKeyboard();
+    engine->setEnabled(false);
+    sim.log.clear();
+
+    pad->press(SimElement::buttonA);  // select: the key under the cursor, "t"
+    ASSERT_EQ(keys().size(), 2u);
+    EXPECT_EQ(keys()[0].text, u"t");
+    pad->press(SimElement::buttonX);  // space
+    EXPECT_EQ(keys()[2].text, u" ");
+    sim.log.clear();
+    pad->press(SimElement::buttonY);     // Delete
+    pad->press(SimElement::buttonMenu);  // Return
+    EXPECT_EQ(keys(), (std::vector<KeyEvent>{
+                          {EventSourceState::combinedSession, key_code::deleteKey, true, 0, {}},
+                          {EventSourceState::combinedSession, key_code::deleteKey, false, 0, {}},
+                          {EventSourceState::combinedSession, key_code::returnKey, true, 0, {}},
+                          {EventSourceState::combinedSession, key_code::returnKey, false, 0, {}},
+                      }));
+    pad->press(SimElement::leftShoulder);
+    EXPECT_TRUE(keyboard.isUppercase.get());
+    pad->press(SimElement::leftThumbstickButton);  // also L1
+    EXPECT_FALSE(keyboard.isUppercase.get());
+    pad->press(SimElement::rightShoulder);
+    EXPECT_EQ(keyboard.layout.get(), KeyboardLayout::hebrew);
+    sim.log.clear();
+    pad->press(SimElement::leftTrigger);
+    pad->press(SimElement::rightTrigger);
+    pad->press(SimElement::buttonOptions);
+    EXPECT_TRUE(sim.log.entries().empty());
+    EXPECT_TRUE(engine->heldButtons().empty());
+    sim.scheduler.runQueued();
+    EXPECT_FALSE(engine->isEnabled().get());  // Triangle and Options did not toggle
+
+    pad->press(SimElement::buttonB);  // close as the user's choice
+    EXPECT_FALSE(keyboard.isVisible.get());
+    EXPECT_TRUE(keyboard.userDismissed);
+    EXPECT_EQ(sim.log.all<sim::PanelCall>().back().action, sim::PanelAction::out);
+    EXPECT_TRUE(mouseEvents().empty());
+}
+
+TEST_F(Dispatch, AButtonReleasedWhileTheKeyboardIsUpStaysHeld) {
+    pad->press(SimElement::leftTrigger);
+    openKeyboard();
+    pad->release(SimElement::leftTrigger);
+    EXPECT_TRUE(held(ButtonID::l2));
+    keyboard.dismiss();
+    sim.log.clear();
+    pad->press(SimElement::rightTrigger);  // still counts towards the combo
+    EXPECT_EQ(keysDown(), (std::vector{kShift, kCommand, kDigit3}));
+}
+
+TEST_F(Dispatch, DpadMovesTheVisibleKeyboardCursorOnly) {
+    pad->setDpad(1.0f, 0.0f);
+    EXPECT_EQ(keyboard.cursorCol.get(), 4);  // hidden: nothing
+    openKeyboard();
+    keyboard.movePhase = MovePhase::repeating;
+    pad->setDpad(0.7f, 0.7f);  // one column right and one row up, in one step
+    EXPECT_EQ(keyboard.cursorRow.get(), 0);
+    EXPECT_EQ(keyboard.cursorCol.get(), 5);
+    EXPECT_EQ(keyboard.movePhase, MovePhase::idle);
+    pad->setDpad(0.0f, 0.0f);
+    pad->setDpad(0.5f, -0.5f);  // exactly half does not count
+    EXPECT_EQ(keyboard.cursorRow.get(), 0);
+    EXPECT_EQ(keyboard.cursorCol.get(), 5);
+    pad->setDpad(-0.51f, -0.51f);
+    EXPECT_EQ(keyboard.cursorRow.get(), 1);
+    EXPECT_EQ(keyboard.cursorCol.get(), 4);
+    engine->setEnabled(false);
+    pad->setDpad(1.0f, 0.0f);
+    EXPECT_EQ(keyboard.cursorCol.get(), 5);
+}
+
+// Mended: a click held across a disconnect used to stay down in the window system.
+TEST_F(Dispatch, ADisconnectReleasesHeldClicksAndForgetsHeldButtons) {
+    pad->press(SimElement::buttonA);  // left click
+    pad->press(SimElement::buttonB);  // right click
+    pad->press(SimElement::buttonX);  // middle click
+    pad->press(SimElement::leftTrigger);
+    sim.screens.setPointer({100, 200});
+    sim.log.clear();
+    disconnect(pad);
+    EXPECT_EQ(mouseEvents(),
+              (std::vector<MouseEvent>{
+                  {EventSourceState::hidSystem, MouseEventType::leftMouseUp, {100, 200}, 0},
+                  {EventSourceState::hidSystem, MouseEventType::rightMouseUp, {100, 200}, 1},
+                  {EventSourceState::hidSystem, MouseEventType::otherMouseUp, {100, 200}, 2},
+              }));
+    EXPECT_FALSE(mouse.isLeftDown);
+    EXPECT_FALSE(mouse.isRightDown);
+    EXPECT_TRUE(engine->heldButtons().empty());
+
+    // The stale L2 no longer completes the screenshot combo.
+    auto again = connect();
+    sim.log.clear();
+    again->press(SimElement::rightTrigger);
+    EXPECT_TRUE(keys().empty());
+}
+
+TEST_F(Dispatch, ADisconnectWithNothingHeldPostsNothing) {
+    pad->press(SimElement::buttonA);
+    pad->release(SimElement::buttonA);
+    sim.log.clear();
+    disconnect(pad);
+    EXPECT_TRUE(mouseEvents().empty());
+}
+
+// Mended: switching control off while a click was held left its button down.
+TEST_F(Dispatch, AHeldClickStillLetsGoAfterControlIsSwitchedOff) {
+    pad->press(SimElement::buttonA);
+    pad->press(SimElement::buttonY);  // the toggle switches control off
+    sim.scheduler.runQueued();
+    ASSERT_FALSE(engine->isEnabled().get());
+    pad->press(SimElement::buttonB);  // off: no right-down
+    sim.log.clear();
+    pad->release(SimElement::buttonB);  // nothing held: silent
+    EXPECT_TRUE(mouseEvents().empty());
+    pad->release(SimElement::buttonA);
+    EXPECT_EQ(mouseEventTypes(), std::vector{MouseEventType::leftMouseUp});
+    EXPECT_FALSE(mouse.isLeftDown);
+    pad->press(SimElement::buttonA);
+    pad->release(SimElement::buttonA);
+    EXPECT_EQ(mouseEvents().size(), 1u);
+
+    // The master switch, for the right button.
+    engine->setEnabled(true);
+    pad->press(SimElement::buttonB);
+    engine->setEnabled(false);
+    sim.log.clear();
+    pad->release(SimElement::buttonB);
+    EXPECT_EQ(mouseEventTypes(), std::vector{MouseEventType::rightMouseUp});
+    EXPECT_FALSE(mouse.isRightDown);
+}
+
+// Mended: the keyboard ignores releases, but a click held since before it opened lets go.
+TEST_F(Dispatch, AHeldClickLetsGoWhenReleasedOverTheKeyboard) {
+    pad->press(SimElement::buttonA);
+    openKeyboard();
+    sim.log.clear();
+    pad->release(SimElement::buttonA);
+    EXPECT_EQ(mouseEventTypes(), std::vector{MouseEventType::leftMouseUp});
+    EXPECT_FALSE(mouse.isLeftDown);
+    EXPECT_TRUE(held(ButtonID::cross));
+}
+
+}  // namespace
+}  // namespace joyvane::test

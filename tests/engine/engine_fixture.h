@@ -1,0 +1,71 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "engine/controller_manager.h"
+#include "keyboard/ps_keyboard_controller.h"
+#include "output/mouse_controller.h"
+#include "platform/sim/sim_platform.h"
+
+namespace joyvane::test {
+
+// An engine on the sim platform, with helpers to plug controllers in and run the loop.
+class EngineTest : public ::testing::Test {
+  protected:
+    sim::SimPlatform sim;
+    MouseController mouse{sim.poster, sim.screens};
+    PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
+    std::unique_ptr<ControllerManager> engine;
+
+    void start() { engine = std::make_unique<ControllerManager>(sim.platform(), mouse, keyboard); }
+
+    static std::shared_ptr<sim::SimController> makeController(sim::SimControllerSpec spec = {}) {
+        return std::make_shared<sim::SimController>(std::move(spec));
+    }
+    static sim::SimControllerSpec dualSense() {
+        sim::SimControllerSpec spec;
+        spec.category = "DualSense Wireless Controller";
+        spec.physical = PhysicalProfile::dualSense;
+        return spec;
+    }
+
+    // Connects a controller and lets the queued publication run.
+    std::shared_ptr<sim::SimController> connect(sim::SimControllerSpec spec = {}) {
+        auto controller = makeController(std::move(spec));
+        sim.controllers.connect(controller);
+        sim.scheduler.runQueued();
+        return controller;
+    }
+    void disconnect(const std::shared_ptr<sim::SimController>& controller) {
+        sim.controllers.disconnect(controller);
+        sim.scheduler.runQueued();
+    }
+
+    // Runs `count` firings of the 60 Hz loop (a hair past the last, so rounding cannot drop it).
+    void runTicks(int count) { sim.scheduler.advanceBy(count / 60.0 + 1e-7); }
+
+    // Opens the on-screen keyboard with the focus monitor out of the way.
+    void openKeyboard() {
+        keyboard.stopFocusMonitoring();
+        keyboard.show();
+        ASSERT_TRUE(keyboard.isVisible.get());
+    }
+
+    std::vector<sim::WarpCall> warps() const { return sim.log.all<sim::WarpCall>(); }
+    std::vector<MouseEvent> mouseEvents() const { return sim.log.all<MouseEvent>(); }
+    std::vector<ScrollEvent> scrolls() const { return sim.log.all<ScrollEvent>(); }
+    std::vector<KeyEvent> keys() const { return sim.log.all<KeyEvent>(); }
+    std::vector<MouseEventType> mouseEventTypes() const {
+        std::vector<MouseEventType> types;
+        for (const auto& event : mouseEvents()) {
+            types.push_back(event.type);
+        }
+        return types;
+    }
+};
+
+}  // namespace joyvane::test
