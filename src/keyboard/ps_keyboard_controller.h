@@ -53,9 +53,14 @@ class PSKeyboardController : public ObservableObject {
     // Hide and order the panel out, without touching userDismissed.
     void hidePanel();
 
+    // The raw left stick, every input-loop tick while visible (y up).
     void feedStick(float dx, float dy);
+    // One step, each of dx, dy -1, 0 or +1 (rows count downward), wrapping.
     void moveCursor(int dx, int dy);
     void selectCurrent();
+    // UTF-8 text as one key-down and key-up of key 0 per character, carrying the character.
+    // Bytes that are not valid UTF-8 are skipped; a character beyond the Basic Multilingual
+    // Plane travels as its surrogate pair in one event pair.
     void typeRaw(const std::string& text);
     // A plain key press (down then up) with no flags, as the keyboard's Delete and Return.
     void pressKey(std::uint16_t code);

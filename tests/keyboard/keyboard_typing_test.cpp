@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "keyboard_test_support.h"
 
 namespace joyvane {
@@ -125,6 +127,25 @@ TEST_F(KeyboardTypingTest, MalformedUtf8SkipsOnlyTheBadBytes) {
         }
         EXPECT_EQ(typed, c.typed) << "input of " << c.input.size() << " bytes";
         EXPECT_EQ(events().size(), 2 * c.typed.size());
+    }
+}
+
+TEST_F(KeyboardTypingTest, RandomBytesNeverYieldALoneSurrogate) {
+    std::minstd_rand random(7);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes(random() % 9, '\0');
+        for (char& b : bytes) {
+            b = static_cast<char>(random() % 256);
+        }
+        f.sim.log.clear();
+        f.kb.typeRaw(bytes);
+        for (const KeyEvent& e : events()) {
+            ASSERT_FALSE(e.text.empty());
+            bool pair = e.text.size() == 2 && e.text[0] >= 0xD800 && e.text[0] < 0xDC00 &&
+                        e.text[1] >= 0xDC00 && e.text[1] < 0xE000;
+            bool single = e.text.size() == 1 && (e.text[0] < 0xD800 || e.text[0] >= 0xE000);
+            ASSERT_TRUE(pair || single);
+        }
     }
 }
 
