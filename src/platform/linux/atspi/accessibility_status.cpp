@@ -1,0 +1,104 @@
+#include "platform/linux/atspi/accessibility_status.h"
+
+namespace joyvane::atspi {
+
+namespace {
+
+constexpr guint kPollIntervalMs = 1000;
+constexpr int kCallTimeoutMs = 500;
+
+constexpr const char* kBusName = "org.a11y.Bus";
+constexpr const char* kBusPath = "/org/a11y/bus";
+constexpr const char* kProperties = "org.freedesktop.DBus.Properties";
+constexpr const char* kStatus = "org.a11y.Status";
+
+bool cancelled(GError* error) {
+    return g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
+}
+
+}  // namespace
+
+void AccessibilityStatus::start(GMainContext* context) {
+    cancellable_ = g_cancellable_new();
+    session_ = g_bus_get_sync(G_BUS_TYPE_SESSION, cancellable_, nullptr);
+    if (!session_) {
+        return;  // no session bus: never reachable, never enabled
+    }
+    poll();
+    timer_ = g_timeout_source_new(kPollIntervalMs);
+    g_source_set_callback(
+        timer_,
+        [](gpointer self) -> gboolean {
+            static_cast<AccessibilityStatus*>(self)->poll();
+            return G_SOURCE_CONTINUE;
+        },
+        this, nullptr);
+    g_source_attach(timer_, context);
+}
+
+void AccessibilityStatus::stop() {
+    if (timer_) {
+        g_source_destroy(timer_);
+        g_source_unref(timer_);
+        timer_ = nullptr;
+    }
+    if (cancellable_) {
+        g_cancellable_cancel(cancellable_);
+        g_clear_object(&cancellable_);
+    }
+    g_clear_object(&session_);
+}
+
+void AccessibilityStatus::poll() {
+    g_dbus_connection_call(session_, kBusName, kBusPath, kProperties, "Get",
+                           g_variant_new("(ss)", kStatus, "IsEnabled"), G_VARIANT_TYPE("(v)"),
+                           G_DBUS_CALL_FLAGS_NONE, kCallTimeoutMs, cancellable_,
+                           &AccessibilityStatus::onStatus, this);
+}
+
+void AccessibilityStatus::onStatus(GObject* source, GAsyncResult* result, gpointer self) {
+    GError* error = nullptr;
+    GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, &error);
+    if (!reply) {
+        bool gone = cancelled(error);
+        g_error_free(error);
+        if (!gone) {
+            static_cast<AccessibilityStatus*>(self)->reachable_ = false;
+        }
+        return;
+    }
+    GVariant* value = nullptr;
+    g_variant_get(reply, "(v)", &value);
+    auto* status = static_cast<AccessibilityStatus*>(self);
+    status->reachable_ = true;
+    status->enabled_ =
+        g_variant_is_of_type(value, G_VARIANT_TYPE_BOOLEAN) && g_variant_get_boolean(value);
+    g_variant_unref(value);
+    g_variant_unref(reply);
+}
+
+void AccessibilityStatus::enable() {
+    if (!session_) {
+        return;
+    }
+    g_dbus_connection_call(
+        session_, kBusName, kBusPath, kProperties, "Set",
+        g_variant_new("(ssv)", kStatus, "IsEnabled", g_variant_new_boolean(TRUE)), nullptr,
+        G_DBUS_CALL_FLAGS_NONE, kCallTimeoutMs, cancellable_, &AccessibilityStatus::onEnabled,
+        this);
+}
+
+void AccessibilityStatus::onEnabled(GObject* source, GAsyncResult* result, gpointer self) {
+    GError* error = nullptr;
+    GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, &error);
+    if (reply) {
+        g_variant_unref(reply);
+    }
+    bool gone = error && cancelled(error);
+    g_clear_error(&error);
+    if (!gone) {
+        static_cast<AccessibilityStatus*>(self)->poll();
+    }
+}
+
+}  // namespace joyvane::atspi

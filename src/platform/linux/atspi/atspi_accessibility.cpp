@@ -1,0 +1,136 @@
+#include "platform/linux/atspi/atspi_accessibility.h"
+
+#include <glib.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+
+#include "platform/linux/atspi/accessibility_status.h"
+#include "platform/linux/atspi/focus_cache.h"
+#include "platform/linux/atspi/focus_listener.h"
+#include "platform/linux/atspi/glib_thread.h"
+#include "platform/linux/atspi/settings_command.h"
+#include "platform/linux/atspi/x11_active_window.h"
+#include "platform/linux/desktop/detached_process.h"
+
+namespace joyvane::atspi {
+
+namespace {
+
+// How often a listener that could not reach the accessibility bus tries again.
+constexpr guint kRetryIntervalMs = 2000;
+
+}  // namespace
+
+struct AtspiAccessibility::Backend {
+    explicit Backend(Options options)
+        : options(std::move(options)),
+          cache(this->options.ownProcessId, this->options.ownIdentifier),
+          listener(cache) {}
+
+    void start() {
+        thread.setStopJob([this] { stop(); });
+        thread.invoke([this] {
+            status.start(thread.context());
+            bool x11 = window.start(
+                thread.context(), [this](auto active) { cache.setActiveWindow(std::move(active)); },
+                [this] { cache.setWindowSystemAvailable(false); });
+            cache.setWindowSystemAvailable(x11);
+            listen();
+        });
+    }
+
+    // Starts the focus listener, or tries again later while the accessibility bus is away.
+    void listen() {
+        if (listener.start(thread.context(), options.callTimeoutMs)) {
+            listening = true;
+            return;
+        }
+        retry = g_timeout_source_new(kRetryIntervalMs);
+        g_source_set_callback(
+            retry,
+            [](gpointer self) -> gboolean {
+                auto* backend = static_cast<Backend*>(self);
+                if (!backend->listener.start(backend->thread.context(),
+                                             backend->options.callTimeoutMs)) {
+                    return G_SOURCE_CONTINUE;
+                }
+                backend->listening = true;
+                g_source_unref(backend->retry);
+                backend->retry = nullptr;
+                return G_SOURCE_REMOVE;
+            },
+            this, nullptr);
+        g_source_attach(retry, thread.context());
+    }
+
+    void stop() {
+        if (retry) {
+            g_source_destroy(retry);
+            g_source_unref(retry);
+            retry = nullptr;
+        }
+        listening = false;
+        listener.stop();
+        window.stop();
+        status.stop();
+    }
+
+    Options options;
+    FocusCache cache;
+    FocusListener listener;
+    AccessibilityStatus status;
+    X11ActiveWindow window;
+    std::atomic<bool> listening{false};
+    GSource* retry = nullptr;
+    GlibThread thread;  // last: stopped and joined before the parts it uses go
+};
+
+AtspiAccessibility::AtspiAccessibility() : AtspiAccessibility(Options{}) {}
+
+AtspiAccessibility::AtspiAccessibility(Options options) {
+    if (options.ownProcessId == 0) {
+        options.ownProcessId = static_cast<int>(::getpid());
+    }
+    backend_ = std::make_unique<Backend>(std::move(options));
+    backend_->start();
+}
+
+AtspiAccessibility::~AtspiAccessibility() = default;
+
+bool AtspiAccessibility::isProcessTrusted() const {
+    return backend_->options.canPostEvents() && backend_->listening &&
+           backend_->status.busReachable() && backend_->status.isEnabled();
+}
+
+void AtspiAccessibility::requestTrustWithPrompt() {
+    Backend& backend = *backend_;
+    backend.thread.invoke([&backend] { backend.status.enable(); });
+    if (isProcessTrusted()) {
+        return;
+    }
+    auto command = backend.options.settingsCommand;
+    if (command.empty()) {
+        const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
+        command = accessibilitySettingsCommand(desktop ? desktop : "", isInPath)
+                      .value_or(std::vector<std::string>{});
+    }
+    if (!command.empty()) {
+        linux_desktop::spawnDetached(command);
+    }
+}
+
+std::optional<RunningApplication> AtspiAccessibility::frontmostApplication() const {
+    return backend_->cache.frontmostApplication();
+}
+
+std::optional<std::string> AtspiAccessibility::ownIdentifier() const {
+    return backend_->cache.ownIdentifier();
+}
+
+std::optional<FocusedElement> AtspiAccessibility::focusedElement(int processId) const {
+    return backend_->cache.focusedElement(processId);
+}
+
+}  // namespace joyvane::atspi

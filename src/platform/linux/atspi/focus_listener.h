@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/linux/atspi/focus_cache.h"
+
+typedef struct _AtspiEventListener AtspiEventListener;
+typedef struct _AtspiEvent AtspiEvent;
+typedef struct _GMainContext GMainContext;
+
+namespace joyvane::atspi {
+
+// Follows focus and window activation on the accessibility bus with libatspi, on the GLib
+// thread whose context start() is given, and writes what it learns into the cache. Each event
+// costs a few calls to the application that sent it (role, states, and for containers the roles
+// of their first 30 children), each bounded by the call timeout; a call that fails or times out
+// leaves the element without a text role.
+class FocusListener {
+  public:
+    explicit FocusListener(FocusCache& cache) : cache_(cache) {}
+
+    // False when the accessibility bus cannot be reached; start() may be tried again later.
+    bool start(GMainContext* context, int callTimeoutMs);
+    void stop();
+    bool isListening() const { return listener_ != nullptr; }
+
+  private:
+    static void onEvent(AtspiEvent* event, void* self);
+    void handle(const AtspiEvent& event);
+
+    FocusCache& cache_;
+    AtspiEventListener* listener_ = nullptr;
+};
+
+}  // namespace joyvane::atspi

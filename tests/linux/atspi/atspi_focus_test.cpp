@@ -1,0 +1,136 @@
+// The AT-SPI backend against a real Qt window in another process, inside the private desktop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iostream>
+
+#include "../desktop/desktop_session.h"
+#include "../desktop/process_watch.h"
+#include "helper_process.h"
+#include "platform/linux/atspi/atspi_accessibility.h"
+
+namespace joyvane::atspi {
+namespace {
+
+using joyvane::testing::Clock;
+using joyvane::testing::HelperProcess;
+using joyvane::testing::millisecondsSince;
+using joyvane::testing::pressKey;
+using joyvane::testing::waitFor;
+
+std::string roleIn(const AtspiAccessibility& backend, int pid) {
+    auto element = backend.focusedElement(pid);
+    return element && element->role ? *element->role : "";
+}
+
+class AtspiFocus : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        JOYVANE_REQUIRE_DESKTOP(true);
+        ASSERT_TRUE(waitFor([&] { return backend.isProcessTrusted(); }))
+            << "the accessibility bus is not reachable or not enabled";
+        helper = std::make_unique<HelperProcess>();
+        ASSERT_GT(helper->pid(), 0);
+        ASSERT_TRUE(waitFor([&] {
+            auto front = backend.frontmostApplication();
+            return front && front->processId == helper->pid();
+        })) << "the helper window never became the active window";
+    }
+
+    // Presses Tab until the focus is on the helper's line edit.
+    void focusTheLine() {
+        if (waitFor([&] { return roleIn(backend, helper->pid()) == "AXTextField"; },
+                    std::chrono::seconds(3))) {
+            return;
+        }
+        for (int i = 0; i < 5; ++i) {
+            pressKey("Tab");
+            if (waitFor([&] { return roleIn(backend, helper->pid()) == "AXTextField"; },
+                        std::chrono::seconds(2))) {
+                return;
+            }
+        }
+        FAIL() << "the line edit was never reported focused; last role: "
+               << roleIn(backend, helper->pid());
+    }
+
+    // Presses a key and waits for the focused element's role; the time it took, in ms.
+    double pressAndExpect(const std::string& key, const std::string& role) {
+        pressKey(key);
+        auto start = Clock::now();
+        bool seen = waitFor([&] { return roleIn(backend, helper->pid()) == role; },
+                            std::chrono::seconds(3));
+        EXPECT_TRUE(seen) << "after " << key << " expected " << role << ", saw "
+                          << roleIn(backend, helper->pid());
+        return millisecondsSince(start);
+    }
+
+    AtspiAccessibility backend;
+    std::unique_ptr<HelperProcess> helper;
+};
+
+TEST_F(AtspiFocus, ReportsTheFocusedFieldAndOnlyEditableTextAsAField) {
+    focusTheLine();
+    auto front = backend.frontmostApplication();
+    ASSERT_TRUE(front);
+    EXPECT_EQ(front->identifier, "joyvane-focus-helper");
+    EXPECT_NE(front->identifier, backend.ownIdentifier());
+
+    std::vector<double> latencies;
+    latencies.push_back(pressAndExpect("Tab", "AXButton"));
+    latencies.push_back(pressAndExpect("Tab", "AXStaticText"));  // the read-only text view
+    // The label: still not a field.
+    pressKey("Tab");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(roleIn(backend, helper->pid()), "AXStaticText");
+    latencies.push_back(pressAndExpect("Tab", "AXTextField"));
+    latencies.push_back(pressAndExpect("shift+Tab", "AXStaticText"));
+
+    std::cout << "focus change to report (ms):";
+    for (double ms : latencies) {
+        std::cout << ' ' << ms;
+    }
+    std::cout << '\n';
+    RecordProperty("worst_report_ms",
+                   static_cast<int>(*std::max_element(latencies.begin(), latencies.end())));
+}
+
+TEST_F(AtspiFocus, AFrozenApplicationDoesNotStallQueries) {
+    focusTheLine();
+    helper->freeze();
+    pressKey("Tab");  // queued for the frozen application
+
+    double worst = 0;
+    auto start = Clock::now();
+    while (millisecondsSince(start) < 1500) {
+        auto call = Clock::now();
+        auto front = backend.frontmostApplication();
+        if (front) {
+            backend.focusedElement(front->processId);
+        }
+        backend.isProcessTrusted();
+        worst = std::max(worst, millisecondsSince(call));
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_LT(worst, 20.0) << "a query waited on the frozen application";
+
+    // The listener goes on serving other applications.
+    HelperProcess second;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            auto now = backend.frontmostApplication();
+            return now && now->processId == second.pid();
+        },
+        std::chrono::seconds(10)));
+    bool reported =
+        waitFor([&] { return !roleIn(backend, second.pid()).empty(); }, std::chrono::seconds(3));
+    if (!reported) {
+        pressKey("Tab");
+        reported = waitFor([&] { return !roleIn(backend, second.pid()).empty(); });
+    }
+    EXPECT_TRUE(reported) << "no focus report from a second application while one is frozen";
+    helper->thaw();
+}
+
+}  // namespace
+}  // namespace joyvane::atspi

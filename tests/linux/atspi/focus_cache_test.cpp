@@ -1,0 +1,110 @@
+#include "platform/linux/atspi/focus_cache.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/linux/atspi/settings_command.h"
+
+namespace joyvane::atspi {
+namespace {
+
+constexpr int kOwnPid = 100;
+
+FocusedElement field() {
+    return FocusedElement{"AXTextField", {}};
+}
+FocusedElement button() {
+    return FocusedElement{"AXButton", {}};
+}
+
+TEST(FocusCache, AnswersFromTheLatestFocusReports) {
+    FocusCache cache(kOwnPid, "joyvane");
+    EXPECT_EQ(cache.frontmostApplication(), std::nullopt);
+    EXPECT_EQ(cache.focusedElement(200), std::nullopt);
+
+    cache.focusGained(200, "gedit", ":1.5:/a", field());
+    EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"gedit", 200}));
+    EXPECT_EQ(cache.focusedElement(200)->role, "AXTextField");
+
+    // Focus moves to a button: the field's late loss must not clear the button.
+    cache.focusGained(200, std::nullopt, ":1.5:/b", button());
+    cache.focusLost(200, ":1.5:/a");
+    EXPECT_EQ(cache.focusedElement(200)->role, "AXButton");
+    EXPECT_EQ(cache.frontmostApplication()->identifier, "gedit") << "the name is remembered";
+
+    // The focused element itself loses focus: nothing is focused in that application.
+    cache.focusLost(200, ":1.5:/b");
+    EXPECT_EQ(cache.focusedElement(200), std::nullopt);
+
+    // Another application comes forward; the first keeps its own record.
+    cache.focusGained(300, "firefox", ":1.9:/c", field());
+    cache.applicationActivated(200, std::nullopt);
+    EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"gedit", 200}));
+    EXPECT_EQ(cache.focusedElement(300)->role, "AXTextField");
+}
+
+TEST(FocusCache, TheActiveX11WindowDecidesTheFrontApplication) {
+    FocusCache cache(kOwnPid, "joyvane");
+    cache.setWindowSystemAvailable(true);
+    cache.focusGained(200, "gedit", ":1.5:/a", field());
+    EXPECT_EQ(cache.frontmostApplication(), std::nullopt) << "no window is active";
+
+    // An application without accessibility is in front: the window system names it.
+    cache.setActiveWindow(ActiveWindow{400, "XTerm"});
+    EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"XTerm", 400}));
+    EXPECT_EQ(cache.focusedElement(400), std::nullopt);
+
+    cache.setActiveWindow(ActiveWindow{200, "Gedit"});
+    EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"gedit", 200}))
+        << "the accessible name is preferred to the window class";
+
+    cache.setActiveWindow(ActiveWindow{std::nullopt, "Odd"});
+    EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"gedit", 200}))
+        << "a window without a process id leaves it to the focus events";
+
+    cache.setWindowSystemAvailable(false);
+    cache.setActiveWindow(std::nullopt);
+    EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"gedit", 200}));
+
+    cache.setWindowSystemAvailable(true);
+    cache.setActiveWindow(ActiveWindow{500, std::nullopt});
+    EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"pid:500", 500}));
+}
+
+TEST(FocusCache, OnlyTheOwnProcessHasTheOwnIdentifier) {
+    FocusCache cache(kOwnPid, "joyvane");
+    EXPECT_EQ(cache.ownIdentifier(), "joyvane");
+
+    cache.focusGained(kOwnPid, "Joyvane settings", ":1.2:/x", button());
+    EXPECT_EQ(cache.frontmostApplication()->identifier, cache.ownIdentifier());
+
+    // A second copy, or any application that happens to carry the same name, is not us.
+    cache.focusGained(600, "joyvane", ":1.7:/y", field());
+    auto front = cache.frontmostApplication();
+    EXPECT_EQ(front->processId, 600);
+    EXPECT_NE(front->identifier, cache.ownIdentifier());
+
+    cache.setWindowSystemAvailable(true);
+    cache.setActiveWindow(ActiveWindow{kOwnPid, "other"});
+    EXPECT_EQ(cache.frontmostApplication()->identifier, cache.ownIdentifier());
+}
+
+TEST(SettingsCommand, PrefersTheRunningDesktop) {
+    auto everything = [](const std::string&) { return true; };
+    auto only = [](std::string name) {
+        return [name](const std::string& program) { return program == name; };
+    };
+    using Command = std::vector<std::string>;
+    EXPECT_EQ(accessibilitySettingsCommand("ubuntu:GNOME", everything),
+              (Command{"gnome-control-center", "universal-access"}));
+    EXPECT_EQ(accessibilitySettingsCommand("KDE", everything),
+              (Command{"systemsettings", "kcm_access"}));
+    EXPECT_EQ(accessibilitySettingsCommand("KDE", only("gnome-control-center")),
+              (Command{"gnome-control-center", "universal-access"}));
+    EXPECT_EQ(accessibilitySettingsCommand("", only("systemsettings")),
+              (Command{"systemsettings", "kcm_access"}));
+    EXPECT_EQ(accessibilitySettingsCommand("GNOME", [](const std::string&) { return false; }),
+              std::nullopt);
+}
+
+}  // namespace
+}  // namespace joyvane::atspi
