@@ -1,0 +1,367 @@
+// Long random sessions on the sim platform: whatever the user does, once every button is let go
+// and the controllers are gone, no mouse button and no key may be left down, and every value the
+// interface shows stays finite.
+//
+// JOYVANE_PROPERTY_SEQUENCES and JOYVANE_PROPERTY_STEPS scale the run (CI keeps the defaults);
+// JOYVANE_PROPERTY_SEED replays one sequence.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/controller_manager.h"
+#include "keyboard/ps_keyboard_controller.h"
+#include "output/mouse_controller.h"
+#include "platform/sim/sim_platform.h"
+
+namespace joyvane {
+namespace {
+
+long envOr(const char* name, long fallback) {
+    const char* text = std::getenv(name);
+    return text ? std::strtol(text, nullptr, 10) : fallback;
+}
+
+constexpr sim::SimElement kElements[] = {
+    sim::SimElement::buttonA,
+    sim::SimElement::buttonB,
+    sim::SimElement::buttonX,
+    sim::SimElement::buttonY,
+    sim::SimElement::leftShoulder,
+    sim::SimElement::rightShoulder,
+    sim::SimElement::leftTrigger,
+    sim::SimElement::rightTrigger,
+    sim::SimElement::buttonMenu,
+    sim::SimElement::buttonOptions,
+    sim::SimElement::leftThumbstickButton,
+    sim::SimElement::rightThumbstickButton,
+    sim::SimElement::touchpadButton,
+};
+
+// What the posted stream says is held down right now.
+struct HeldInput {
+    std::map<int, int> mouseButtons;  // button number -> 1 while down
+    std::map<int, int> keys;          // key code -> 1 while down
+    long presses = 0;                 // mouse and key downs seen, so a quiet run cannot pass
+
+    void feed(const sim::Call& call) {
+        if (const auto* m = std::get_if<MouseEvent>(&call)) {
+            switch (m->type) {
+                case MouseEventType::leftMouseDown:
+                    mouseButtons[0] = 1;
+                    ++presses;
+                    break;
+                case MouseEventType::leftMouseUp:
+                    mouseButtons[0] = 0;
+                    break;
+                case MouseEventType::rightMouseDown:
+                    mouseButtons[1] = 1;
+                    break;
+                case MouseEventType::rightMouseUp:
+                    mouseButtons[1] = 0;
+                    break;
+                case MouseEventType::otherMouseDown:
+                    mouseButtons[m->button] = 1;
+                    ++presses;
+                    break;
+                case MouseEventType::otherMouseUp:
+                    mouseButtons[m->button] = 0;
+                    break;
+                default:
+                    break;
+            }
+        } else if (const auto* k = std::get_if<KeyEvent>(&call)) {
+            keys[k->keyCode] = k->down ? 1 : 0;
+            presses += k->down ? 1 : 0;
+        }
+    }
+
+    std::string stuck() const {
+        std::ostringstream out;
+        for (const auto& [button, held] : mouseButtons) {
+            if (held) {
+                out << "mouse button " << button << " ";
+            }
+        }
+        for (const auto& [key, held] : keys) {
+            if (held) {
+                out << "key " << key << " ";
+            }
+        }
+        return out.str();
+    }
+};
+
+class RandomSession {
+  public:
+    explicit RandomSession(unsigned seed) : rng_(seed) {
+        sim_.log.onRecord = [this](const sim::LoggedCall& call) { held_.feed(call.call); };
+        sim_.scheduler.advanceTo(0.0);
+        engine_ = std::make_unique<ControllerManager>(sim_.platform(), mouse_, keyboard_);
+    }
+
+    void run(long steps) {
+        for (long i = 0; i < steps; ++i) {
+            step();
+        }
+        finish();
+    }
+
+    std::string stuck() const { return held_.stuck(); }
+    long presses() const { return held_.presses; }
+    bool flagsClear() const { return !mouse_.isLeftDown && !mouse_.isRightDown; }
+    std::string nonFinite() const;
+
+  private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool coin() { return pick(2) == 0; }
+    float axis() {
+        // Mostly inside the range, sometimes at its edges or resting.
+        switch (pick(6)) {
+            case 0:
+                return 0.0f;
+            case 1:
+                return coin() ? 1.0f : -1.0f;
+            default:
+                return std::uniform_real_distribution<float>(-1.0f, 1.0f)(rng_);
+        }
+    }
+    std::shared_ptr<sim::SimController> anyController() {
+        if (controllers_.empty()) {
+            return nullptr;
+        }
+        return controllers_[static_cast<std::size_t>(pick(static_cast<int>(controllers_.size())))];
+    }
+
+    void connect();
+    void step();
+    void finish();
+
+    std::mt19937 rng_;
+    sim::SimPlatform sim_;
+    MouseController mouse_{sim_.poster, sim_.screens};
+    PSKeyboardController keyboard_{sim_.scheduler, sim_.poster, sim_.accessibility, sim_.panels};
+    std::unique_ptr<ControllerManager> engine_;
+    std::vector<std::shared_ptr<sim::SimController>> controllers_;
+    HeldInput held_;
+};
+
+void RandomSession::connect() {
+    sim::SimControllerSpec spec;
+    switch (pick(3)) {
+        case 0:
+            spec.category = "DualSense Wireless Controller";
+            spec.physical = PhysicalProfile::dualSense;
+            break;
+        case 1:
+            spec.category = "DualShock 4";
+            spec.physical = PhysicalProfile::dualShock;
+            break;
+        default:
+            spec.category = "Xbox Wireless Controller";
+            spec.vendor = "Microsoft";
+            break;
+    }
+    spec.hasOptionsButton = coin();
+    spec.hasStickButtons = coin();
+    spec.hasProfile = pick(8) != 0;
+    if (coin()) {
+        spec.battery = BatteryReading{static_cast<float>(pick(101)) / 100.0f,
+                                      static_cast<BatteryState>(pick(4))};
+    }
+    auto controller = std::make_shared<sim::SimController>(spec);
+    controllers_.push_back(controller);
+    sim_.controllers.connect(controller);
+}
+
+void RandomSession::step() {
+    auto controller = anyController();
+    switch (pick(20)) {
+        case 0:
+            if (controllers_.size() < 3) {
+                connect();
+            }
+            break;
+        case 1:
+            if (controller && pick(3) == 0) {
+                sim_.controllers.disconnect(controller);
+                std::erase(controllers_, controller);
+            }
+            break;
+        case 2:
+        case 3:
+        case 4:
+        case 5:
+            if (controller) {
+                controller->press(kElements[pick(std::size(kElements))]);
+            }
+            break;
+        case 6:
+        case 7:
+        case 8:
+            if (controller) {
+                controller->release(kElements[pick(std::size(kElements))]);
+            }
+            break;
+        case 9:
+            if (controller) {
+                controller->setLeftStick(axis(), axis());
+                controller->setRightStick(axis(), axis());
+            }
+            break;
+        case 10:
+            if (controller) {
+                controller->setDpad(axis(), axis());
+            }
+            break;
+        case 11:
+            if (controller) {
+                controller->touch(axis(), axis());
+            }
+            break;
+        case 12:
+            switch (pick(3)) {
+                case 0:
+                    keyboard_.toggle();
+                    break;
+                case 1:
+                    keyboard_.show();
+                    break;
+                default:
+                    keyboard_.dismiss();
+                    break;
+            }
+            break;
+        case 13:
+            if (coin()) {
+                engine_->setEnabled(coin());
+            } else {
+                engine_->setKeyboardFeatureEnabled(pick(4) != 0);
+            }
+            break;
+        case 14: {
+            ButtonMap map = engine_->buttonMap.get();
+            ButtonID button = allButtonIDs[static_cast<std::size_t>(pick(allButtonIDs.size()))];
+            if (pick(6) == 0) {
+                map.erase(button);
+            } else {
+                map[button] = allButtonActions[static_cast<std::size_t>(pick(kButtonActionCount))];
+            }
+            engine_->buttonMap = map;
+            break;
+        }
+        case 15: {
+            ComboMap map = engine_->comboMap.get();
+            ComboID combo = engine_->availableCombos()[static_cast<std::size_t>(pick(6))];
+            map[combo] = allButtonActions[static_cast<std::size_t>(pick(kButtonActionCount))];
+            engine_->comboMap = map;
+            break;
+        }
+        case 16:
+            switch (pick(4)) {
+                case 0:
+                    engine_->resetSettings();
+                    break;
+                case 1:
+                    engine_->naturalScrolling = coin();
+                    break;
+                case 2:
+                    engine_->touchpadEnabled = coin();
+                    break;
+                default:
+                    engine_->sensitivity = 3.0 + pick(23);
+                    break;
+            }
+            break;
+        case 17:
+            if (coin()) {
+                sim_.accessibility.setFront(RunningApplication{"org.example.Editor", 4242});
+                FocusedElement element;
+                element.role = coin() ? "AXTextField" : "AXButton";
+                sim_.accessibility.setFocusedElement(element);
+            } else {
+                sim_.accessibility.setFront(std::nullopt);
+            }
+            break;
+        case 18:
+            if (auto first = engine_->firstConnectedController()) {
+                engine_->attach(first);
+            }
+            engine_->refreshBattery();
+            break;
+        default:
+            sim_.scheduler.advanceBy(std::uniform_real_distribution<double>(0.0, 0.4)(rng_));
+            break;
+    }
+}
+
+void RandomSession::finish() {
+    for (const auto& controller : controllers_) {
+        for (sim::SimElement element : kElements) {
+            controller->release(element);
+        }
+        controller->setLeftStick(0, 0);
+        controller->setRightStick(0, 0);
+    }
+    sim_.scheduler.advanceBy(0.1);
+    for (const auto& controller : controllers_) {
+        sim_.controllers.disconnect(controller);
+    }
+    controllers_.clear();
+    sim_.scheduler.advanceBy(2.0);
+}
+
+std::string RandomSession::nonFinite() const {
+    std::ostringstream out;
+    auto check = [&](const char* name, double value) {
+        if (!std::isfinite(value)) {
+            out << name << " ";
+        }
+    };
+    check("leftX", engine_->leftX.get());
+    check("leftY", engine_->leftY.get());
+    check("rightX", engine_->rightX.get());
+    check("rightY", engine_->rightY.get());
+    check("sensitivity", engine_->sensitivity.get());
+    check("scrollSensitivity", engine_->scrollSensitivity.get());
+    check("deadzone", engine_->deadzone.get());
+    check("acceleration", engine_->acceleration.get());
+    check("touchpadSensitivity", engine_->touchpadSensitivity.get());
+    if (engine_->batteryLevel.get()) {
+        check("batteryLevel", *engine_->batteryLevel.get());
+    }
+    for (const auto& entry : engine_->batteryHistory.get()) {
+        check("batteryHistory", entry.level);
+    }
+    return out.str();
+}
+
+TEST(NoStuckInput, RandomSessionsLeaveNoButtonOrKeyDown) {
+    const long sequences = envOr("JOYVANE_PROPERTY_SEQUENCES", 150);
+    const long steps = envOr("JOYVANE_PROPERTY_STEPS", 400);
+    const long onlySeed = envOr("JOYVANE_PROPERTY_SEED", -1);
+    long presses = 0;
+    for (long i = 0; i < sequences; ++i) {
+        const unsigned seed = onlySeed >= 0 ? static_cast<unsigned>(onlySeed) : 1000u + i;
+        RandomSession session(seed);
+        session.run(steps);
+        EXPECT_EQ(session.stuck(), "") << "seed " << seed;
+        EXPECT_TRUE(session.flagsClear()) << "seed " << seed;
+        EXPECT_EQ(session.nonFinite(), "") << "seed " << seed;
+        presses += session.presses();
+        if (HasFailure() || onlySeed >= 0) {
+            break;
+        }
+    }
+    EXPECT_GT(presses, sequences) << "the random sessions hardly pressed anything";
+}
+
+}  // namespace
+}  // namespace joyvane
