@@ -1,0 +1,185 @@
+#include "simtool/reader.h"
+
+#include <gtest/gtest.h>
+
+namespace joyvane::simtool {
+namespace {
+
+template <typename T>
+const T& body(const ReadResult& result, std::size_t index) {
+    return std::get<T>(result.commands.at(index).body);
+}
+
+TEST(Reader, KeepsTheLineNumbersOfCommandsBetweenCommentsAndBlankLines) {
+    ReadResult r = readScenario(
+        "# set-up\n"
+        "\n"
+        "controller pad category DualSense touchpad\n"
+        "present pad\n"
+        "start   # go\n"
+        "stick left 1 0\n");
+    ASSERT_FALSE(r.error) << r.error->message;
+    ASSERT_EQ(r.commands.size(), 4u);
+    EXPECT_EQ(r.commands[0].line, 3);
+    EXPECT_EQ(r.commands[3].line, 6);
+    EXPECT_TRUE(std::holds_alternative<StartCommand>(r.commands[2].body));
+    const auto& stick = body<PadCommand>(r, 3);
+    EXPECT_EQ(stick.pad, Pad::leftStick);
+    EXPECT_EQ(stick.x, 1.0f);
+}
+
+TEST(Reader, InputGoesToTheControllerMostRecentlyConnectedUnlessNamed) {
+    ReadResult r = readScenario(
+        "controller a category Gamepad\n"
+        "controller b category Gamepad\n"
+        "present a\n"
+        "start\n"
+        "connect b\n"
+        "press buttonA\n"
+        "press buttonA on a\n"
+        "disconnect b\n"
+        "battery none\n"
+        "release buttonA on b\n");
+    ASSERT_FALSE(r.error) << r.error->message;
+    EXPECT_EQ(body<ButtonCommand>(r, 5).controller, "b");
+    EXPECT_EQ(body<ButtonCommand>(r, 6).controller, "a");
+    EXPECT_EQ(body<BatteryCommand>(r, 8).controller, "a") << "b has left; a is still there";
+    EXPECT_FALSE(body<BatteryCommand>(r, 8).reading);
+    EXPECT_EQ(body<ButtonCommand>(r, 9).controller, "b") << "a departed controller by name";
+}
+
+TEST(Reader, ControllerOptionsFillTheSpec) {
+    ReadResult r = readScenario(
+        "controller ds4 category \"DualShock 4\" vendor \"Sony Interactive\" touchpad "
+        "no-options-button no-stick-buttons battery 0.5 charging\n"
+        "controller sense category DualSense touchpad\n"
+        "controller bare category Gamepad no-profile\n");
+    ASSERT_FALSE(r.error) << r.error->message;
+    const auto& ds4 = body<ControllerCommand>(r, 0).spec;
+    EXPECT_EQ(ds4.category, "DualShock 4");
+    EXPECT_EQ(ds4.vendor, "Sony Interactive");
+    EXPECT_EQ(ds4.physical, PhysicalProfile::dualShock);
+    EXPECT_FALSE(ds4.hasOptionsButton);
+    EXPECT_FALSE(ds4.hasStickButtons);
+    EXPECT_EQ(ds4.battery, (BatteryReading{0.5f, BatteryState::charging}));
+    EXPECT_EQ(body<ControllerCommand>(r, 1).spec.physical, PhysicalProfile::dualSense);
+    const auto& bare = body<ControllerCommand>(r, 2).spec;
+    EXPECT_FALSE(bare.hasProfile);
+    EXPECT_EQ(bare.physical, PhysicalProfile::other);
+    EXPECT_FALSE(bare.vendor);
+}
+
+TEST(Reader, FrontNamesTheApplicationAndWhatItsFocusReadYields) {
+    ReadResult r = readScenario(
+        "front org.example.Editor 42 AXTextField\n"
+        "front self 1 AXTextArea\n"
+        "front browser 7 AXWebArea children AXStaticText,AXTextField\n"
+        "front app 3 none\n"
+        "front app 3 error\n"
+        "front none\n");
+    ASSERT_FALSE(r.error) << r.error->message;
+    const auto& editor = *body<FrontCommand>(r, 0).app;
+    EXPECT_FALSE(editor.isSelf);
+    EXPECT_EQ(editor.identifier, "org.example.Editor");
+    EXPECT_EQ(editor.processId, 42);
+    EXPECT_EQ(editor.focused->role, "AXTextField");
+    EXPECT_TRUE(body<FrontCommand>(r, 1).app->isSelf);
+    EXPECT_EQ(body<FrontCommand>(r, 2).app->focused->childRoles,
+              (std::vector<std::string>{"AXStaticText", "AXTextField"}));
+    ASSERT_TRUE(body<FrontCommand>(r, 3).app->focused);
+    EXPECT_FALSE(body<FrontCommand>(r, 3).app->focused->role) << "none: an element without role";
+    EXPECT_FALSE(body<FrontCommand>(r, 4).app->focused) << "error: the read fails";
+    EXPECT_FALSE(body<FrontCommand>(r, 5).app);
+}
+
+TEST(Reader, SettingsTakeTheirOwnKindOfValue) {
+    ReadResult r = readScenario(
+        "start\n"
+        "set sensitivity 25\n"
+        "set keyboardFeatureEnabled false\n"
+        "map cross delete\n"
+        "unmap circle\n"
+        "combo l1 r1 none\n");
+    ASSERT_FALSE(r.error) << r.error->message;
+    EXPECT_EQ(std::get<double>(body<SetCommand>(r, 1).value), 25.0);
+    EXPECT_EQ(std::get<bool>(body<SetCommand>(r, 2).value), false);
+    EXPECT_EQ(body<MapCommand>(r, 3).action, ButtonAction::deleteKey);
+    EXPECT_FALSE(body<MapCommand>(r, 4).action);
+    EXPECT_EQ(body<ComboCommand>(r, 5).combo, (ComboID{ButtonID::l1, ButtonID::r1}));
+    EXPECT_EQ(body<ComboCommand>(r, 5).action, ButtonAction::none);
+}
+
+TEST(Reader, LanguagesMayBeAnEmptyList) {
+    ReadResult r = readScenario("languages\nlanguages he-IL,en-US\n");
+    ASSERT_FALSE(r.error) << r.error->message;
+    EXPECT_TRUE(body<LanguagesCommand>(r, 0).tags.empty());
+    EXPECT_EQ(body<LanguagesCommand>(r, 1).tags, (std::vector<std::string>{"he-IL", "en-US"}));
+}
+
+struct RefusedLine {
+    const char* scenario;
+    int line;
+    const char* message;
+};
+
+class ReaderRefuses : public testing::TestWithParam<RefusedLine> {};
+
+TEST_P(ReaderRefuses, TheFirstBadLineWithWhatIsWrongAndNoCommands) {
+    ReadResult r = readScenario(GetParam().scenario);
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(*r.error, (ReadError{GetParam().line, GetParam().message}));
+    EXPECT_TRUE(r.commands.empty());
+}
+
+constexpr const char* kPad = "controller pad category DualSense touchpad\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReaderRefuses,
+    testing::Values(
+        RefusedLine{"start\nstart\n", 2, "the engine has already started"},
+        RefusedLine{"print isEnabled\n", 1, "print needs the engine: put it after start"},
+        RefusedLine{"controller pad category A\ncontroller pad category B\n", 2,
+                    "controller \"pad\" is already defined"},
+        RefusedLine{"controller pad kind A\n", 1, "expected category, not \"kind\""},
+        RefusedLine{"controller pad category A vendor\n", 1,
+                    "wrong number of words (controller ID category TEXT [vendor TEXT] "
+                    "[touchpad] [no-profile] [no-options-button] [no-stick-buttons] "
+                    "[battery LEVEL STATE])"},
+        RefusedLine{"controller pad category A wireless\n", 1,
+                    "unknown controller option \"wireless\""},
+        RefusedLine{"controller pad category A battery 1.5 full\n", 1,
+                    "battery level \"1.5\" is outside 0 to 1"},
+        RefusedLine{"controller pad category A\npresent pad\nconnect pad\n", 3,
+                    "controller \"pad\" is already connected"},
+        RefusedLine{"controller pad category A\ndisconnect pad\n", 2,
+                    "controller \"pad\" is not connected"},
+        RefusedLine{"stick left 0 0 on ghost\n", 1, "unknown controller \"ghost\""},
+        RefusedLine{"controller pad category A\npresent pad\nstick up 0 0\n", 3,
+                    "expected left or right, not \"up\""},
+        RefusedLine{"screen 0 0 1440 900 usable 0 0 1 1\n", 1, "expected visible, not \"usable\""},
+        RefusedLine{"screen 0 0 0 900\n", 1, "a screen needs a positive width and height"},
+        RefusedLine{"languages he,,en\n", 1, "empty language in \"he,,en\""},
+        RefusedLine{"languages he,\n", 1, "empty language in \"he,\""},
+        RefusedLine{"trusted maybe\n", 1, "expected yes or no, not \"maybe\""},
+        RefusedLine{"front app 1.5 AXTextField\n", 1, "\"1.5\" is not a whole number"},
+        RefusedLine{"front app 1 AXGroup kids AXTextField\n", 1, "expected children, not \"kids\""},
+        RefusedLine{"start\nlaunch-at-login yes\n", 2, "expected true or false, not \"yes\""},
+        RefusedLine{"start\nset naturalScrolling 1\n", 2, "expected true or false, not \"1\""},
+        RefusedLine{"start\nset deadzone low\n", 2, "\"low\" is not a number"},
+        RefusedLine{"start\ncombo l1 cross\n", 2,
+                    "wrong number of words (combo BUTTON BUTTON ACTION)"},
+        RefusedLine{"start\nprint\n", 2, "wrong number of words (print NAME...)"},
+        RefusedLine{"wait 1\nat 0.5\n", 2, "time 0.5 is before the current time 1"},
+        RefusedLine{"wait -1\n", 1, "a wait cannot be negative"},
+        RefusedLine{"at 90000\n", 1, "time 90000 is beyond the last allowed time 86400"},
+        RefusedLine{"at -0\nat nan\n", 2, "\"nan\" is not a number"}));
+
+TEST(Reader, PadValuesBeyondTheControllerRangeAreRefused) {
+    std::string text = std::string(kPad) + "present pad\ndpad 0 -1.01\n";
+    ReadResult r = readScenario(text);
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(*r.error, (ReadError{3, "\"-1.01\" is outside -1 to 1"}));
+}
+
+}  // namespace
+}  // namespace joyvane::simtool
