@@ -11,8 +11,6 @@ TEST(DefaultMaps, ButtonMapHasOneEntryPerButton) {
     const ButtonMap& map = defaultButtonMap();
     EXPECT_EQ(map.size(), allButtonIDs.size());
     EXPECT_EQ(actionFor(map, ButtonID::cross), ButtonAction::leftClick);
-    EXPECT_EQ(actionFor(map, ButtonID::circle), ButtonAction::rightClick);
-    EXPECT_EQ(actionFor(map, ButtonID::square), ButtonAction::middleClick);
     EXPECT_EQ(actionFor(map, ButtonID::triangle), ButtonAction::toggleEnable);
     EXPECT_EQ(actionFor(map, ButtonID::l1), ButtonAction::spaceLeft);
     EXPECT_EQ(actionFor(map, ButtonID::l2), ButtonAction::spaceRight);
@@ -37,18 +35,6 @@ TEST(DefaultMaps, CombosAreOrderedPairs) {
     std::unordered_set<ComboID> keys{{ButtonID::l2, ButtonID::r2}, {ButtonID::r2, ButtonID::l2}};
     EXPECT_EQ(keys.size(), 2u);
     EXPECT_NE((ComboID{ButtonID::l2, ButtonID::r2}), (ComboID{ButtonID::r2, ButtonID::l2}));
-}
-
-TEST(DefaultMaps, AvailableCombosInOfferedOrder) {
-    const std::array<ComboID, 6> expected = {{
-        {ButtonID::l1, ButtonID::r1},
-        {ButtonID::l2, ButtonID::r2},
-        {ButtonID::l1, ButtonID::cross},
-        {ButtonID::l1, ButtonID::circle},
-        {ButtonID::cross, ButtonID::circle},
-        {ButtonID::options, ButtonID::cross},
-    }};
-    EXPECT_EQ(availableCombos(), expected);
 }
 
 }  // namespace

@@ -182,16 +182,5 @@ TEST_F(MouseTest, AMotionEventThatCannotBeMadeSkipsOnlyThatEvent) {
     EXPECT_EQ(onlyMouseEvent().position, (Point{740, 450}));
 }
 
-TEST_F(MouseTest, ButtonEventsArePostedAtTheCurrentPosition) {
-    sim.screens.setPointer({100, 200});
-    mouse.postMouseButton(MouseEventType::otherMouseDown, mouse_button::center);
-    MouseEvent event = onlyMouseEvent();
-    EXPECT_EQ(event.source, EventSourceState::hidSystem);
-    EXPECT_EQ(event.type, MouseEventType::otherMouseDown);
-    EXPECT_EQ(event.position, (Point{100, 200}));
-    EXPECT_EQ(event.button, mouse_button::center);
-    EXPECT_TRUE(warps().empty());
-}
-
 }  // namespace
 }  // namespace joyvane::test
