@@ -1,0 +1,191 @@
+#include "platform/linux/x11/key_translator.h"
+
+#include <gtest/gtest.h>
+
+namespace joyvane::x11 {
+namespace {
+
+using namespace keysym;
+
+HostStroke press(Keysym k) {
+    return {k, true};
+}
+HostStroke release(Keysym k) {
+    return {k, false};
+}
+
+KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
+    KeyEvent event;
+    event.keyCode = code;
+    event.down = down;
+    event.flags = flags;
+    return event;
+}
+
+// Runs a whole engine key sequence through one translator; returns every stroke posted.
+std::vector<HostStroke> run(const std::vector<KeyEvent>& events) {
+    KeyTranslator translator;
+    std::vector<HostStroke> posted;
+    for (const KeyEvent& e : events) {
+        auto strokes = translator.translate(e);
+        EXPECT_TRUE(strokes.has_value()) << e.keyCode;
+        if (strokes) {
+            posted.insert(posted.end(), strokes->begin(), strokes->end());
+        }
+    }
+    EXPECT_TRUE(translator.releaseAll().empty()) << "something was left down";
+    return posted;
+}
+
+// The four events of a Command or Control shortcut as the actions post them.
+std::vector<KeyEvent> shortcut(std::uint16_t modifierKey, std::uint64_t flag, std::uint16_t k) {
+    return {key(modifierKey, true), key(k, true, flag), key(k, false, flag),
+            key(modifierKey, false)};
+}
+
+// The events of sendKey: modifiers down (Control, Shift, Command, Option), key, modifiers up.
+std::vector<KeyEvent> sendKey(std::uint16_t code, std::uint64_t flags) {
+    std::vector<KeyEvent> events;
+    const std::pair<std::uint16_t, std::uint64_t> order[] = {
+        {key_code::control, modifier_flag::control},
+        {key_code::shift, modifier_flag::shift},
+        {key_code::command, modifier_flag::command},
+        {key_code::option, modifier_flag::option}};
+    for (const auto& [k, f] : order) {
+        if (flags & f) {
+            events.push_back(key(k, true));
+        }
+    }
+    events.push_back(key(code, true, flags));
+    events.push_back(key(code, false, flags));
+    for (auto it = std::rbegin(order); it != std::rend(order); ++it) {
+        if (flags & it->second) {
+            events.push_back(key(it->first, false));
+        }
+    }
+    return events;
+}
+
+TEST(KeyTranslator, CommandShortcutsBecomeControlShortcuts) {
+    const std::pair<std::uint16_t, Keysym> letters[] = {{key_code::c, 'c'},
+                                                        {key_code::v, 'v'},
+                                                        {key_code::z, 'z'},
+                                                        {key_code::x, 'x'},
+                                                        {key_code::a, 'a'}};
+    for (const auto& [code, letter] : letters) {
+        EXPECT_EQ(run(shortcut(key_code::command, modifier_flag::command, code)),
+                  (std::vector<HostStroke>{press(controlL), press(letter), release(letter),
+                                           release(controlL)}))
+            << code;
+    }
+}
+
+TEST(KeyTranslator, CommandTabBecomesAltTab) {
+    EXPECT_EQ(run(shortcut(key_code::command, modifier_flag::command, key_code::tab)),
+              (std::vector<HostStroke>{press(altL), press(tab), release(tab), release(altL)}));
+}
+
+TEST(KeyTranslator, SpaceSwitchingBecomesWorkspaceSwitching) {
+    EXPECT_EQ(run(shortcut(key_code::control, modifier_flag::control, key_code::leftArrow)),
+              (std::vector<HostStroke>{press(controlL), press(altL), press(left), release(left),
+                                       release(altL), release(controlL)}));
+    EXPECT_EQ(run(shortcut(key_code::control, modifier_flag::control, key_code::rightArrow)),
+              (std::vector<HostStroke>{press(controlL), press(altL), press(right), release(right),
+                                       release(altL), release(controlL)}));
+}
+
+TEST(KeyTranslator, OverviewAndScreenshotKeys) {
+    EXPECT_EQ(run(sendKey(key_code::missionControl, 0)),
+              (std::vector<HostStroke>{press(superL), release(superL)}));
+    // Shift and Command are held back and the chord becomes the Print key alone.
+    EXPECT_EQ(run(sendKey(key_code::digit3, modifier_flag::shift | modifier_flag::command)),
+              (std::vector<HostStroke>{press(print), release(print)}));
+}
+
+TEST(KeyTranslator, SingleKeysKeepTheirMeaning) {
+    const std::pair<std::uint16_t, Keysym> keys[] = {{key_code::escape, escape},
+                                                     {key_code::returnKey, returnKey},
+                                                     {key_code::space, space},
+                                                     {key_code::tab, tab},
+                                                     {key_code::deleteKey, backSpace},
+                                                     {key_code::leftArrow, left},
+                                                     {key_code::rightArrow, right},
+                                                     {125, down},
+                                                     {126, up}};
+    for (const auto& [code, sym] : keys) {
+        EXPECT_EQ(run(sendKey(code, 0)), (std::vector<HostStroke>{press(sym), release(sym)}))
+            << code;
+    }
+}
+
+TEST(KeyTranslator, OtherChordsMapModifierByModifier) {
+    EXPECT_EQ(run(sendKey(key_code::z, modifier_flag::shift | modifier_flag::command)),
+              (std::vector<HostStroke>{press(controlL), press(shiftL), press('z'), release('z'),
+                                       release(shiftL), release(controlL)}));
+    EXPECT_EQ(translateChord(key_code::tab, modifier_flag::option), (HostChord{{altL}, tab}));
+    EXPECT_EQ(translateChord(10, 0), std::nullopt);  // a key code with no equivalent here
+}
+
+TEST(KeyTranslator, ModifiersAreHeldBackUntilTheKeyAndNeverLeftDown) {
+    KeyTranslator translator;
+    EXPECT_EQ(translator.translate(key(key_code::command, true)), std::vector<HostStroke>{});
+    EXPECT_EQ(translator.translate(key(key_code::shift, true)), std::vector<HostStroke>{});
+    // Modifiers released again without a key: nothing was ever posted for them.
+    EXPECT_EQ(translator.translate(key(key_code::shift, false)), std::vector<HostStroke>{});
+    EXPECT_EQ(translator.translate(key(key_code::command, false)), std::vector<HostStroke>{});
+    EXPECT_TRUE(translator.releaseAll().empty());
+
+    // The key goes up while Command is still held: the chord ends completely right there.
+    translator.translate(key(key_code::command, true));
+    translator.translate(key(key_code::c, true, modifier_flag::command));
+    EXPECT_EQ(translator.translate(key(key_code::c, false, modifier_flag::command)),
+              (std::vector<HostStroke>{release('c'), release(controlL)}));
+    EXPECT_TRUE(translator.releaseAll().empty());
+}
+
+TEST(KeyTranslator, AKeyLeftDownIsReleasedByReleaseAll) {
+    KeyTranslator translator;
+    translator.translate(key(key_code::command, true));
+    translator.translate(key(key_code::v, true, modifier_flag::command));
+    EXPECT_EQ(translator.releaseAll(), (std::vector<HostStroke>{release('v'), release(controlL)}));
+    // A release of a key never pressed posts nothing.
+    EXPECT_EQ(translator.translate(key(key_code::v, false)), std::vector<HostStroke>{});
+}
+
+TEST(KeyTranslator, UnicodeTextTypesItsCharacter) {
+    auto typed = [](std::u16string text) {
+        KeyEvent down = key(0, true);
+        down.text = text;
+        KeyEvent up = down;
+        up.down = false;
+        return run({down, up});
+    };
+    EXPECT_EQ(typed(u"a"), (std::vector<HostStroke>{press('a'), release('a')}));
+    EXPECT_EQ(typed(u"A"), (std::vector<HostStroke>{press('A'), release('A')}));
+    EXPECT_EQ(typed(u" "), (std::vector<HostStroke>{press(space), release(space)}));
+    EXPECT_EQ(typed(u"\u05e9"), (std::vector<HostStroke>{press(0x10005e9), release(0x10005e9)}));
+    EXPECT_EQ(typed(u"\u20ac"), (std::vector<HostStroke>{press(0x10020ac), release(0x10020ac)}));
+    EXPECT_EQ(typed(u"\u00e9"), (std::vector<HostStroke>{press(0xe9), release(0xe9)}));
+
+    KeyTranslator translator;
+    KeyEvent lone = key(0, true);
+    lone.text = u"\xd800";  // half a surrogate pair
+    EXPECT_EQ(translator.translate(lone), std::nullopt);
+    lone.text = u"ab";
+    EXPECT_EQ(translator.translate(lone), std::nullopt);
+    lone.text = u"\x07";
+    EXPECT_EQ(translator.translate(lone), std::nullopt);
+}
+
+TEST(Keysyms, CharactersMapToLatin1OrUnicodeKeysyms) {
+    EXPECT_EQ(keysymForCharacter(U'z'), 0x7aU);
+    EXPECT_EQ(keysymForCharacter(U'\u00ff'), 0xffU);
+    EXPECT_EQ(keysymForCharacter(U'\u05d0'), 0x10005d0U);
+    EXPECT_EQ(keysymForCharacter(U'\U0001F600'), 0x101F600U);
+    EXPECT_EQ(keysymForCharacter(U'\n'), std::nullopt);
+    EXPECT_EQ(keysymForCharacter(0x7f), std::nullopt);
+    EXPECT_EQ(keysymForCharacter(0xfffe), std::nullopt);
+}
+
+}  // namespace
+}  // namespace joyvane::x11

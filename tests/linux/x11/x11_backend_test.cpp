@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include "platform/linux/x11/x11_backend.h"
+
+#include "core/manual_scheduler.h"
+#include "output/mouse_controller.h"
+#include "x_test_server.h"
+#include "x_test_window.h"
+
+namespace joyvane::x11 {
+namespace {
+
+using namespace testing;
+
+Point pointerOf(Display* display) {
+    Window root = None;
+    Window child = None;
+    int x = 0;
+    int y = 0;
+    int wx = 0;
+    int wy = 0;
+    unsigned int mask = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy, &mask);
+    return {static_cast<double>(x), static_cast<double>(y)};
+}
+
+KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
+    KeyEvent event;
+    event.keyCode = code;
+    event.down = down;
+    event.flags = flags;
+    return event;
+}
+
+KeyEvent text(std::u16string character, bool down) {
+    KeyEvent event = key(0, down);
+    event.text = std::move(character);
+    return event;
+}
+
+class X11BackendTest : public ::testing::Test {
+  protected:
+    void open() {
+        std::string error;
+        auto opened = openX11Backend(scheduler, &error, server.name().c_str());
+        ASSERT_TRUE(opened) << error;
+        backend = std::move(*opened);
+    }
+
+    XTestServer server;
+    ManualScheduler scheduler;
+    std::optional<X11Backend> backend;
+};
+
+TEST_F(X11BackendTest, PointerGoesWhereAskedAndKeepsItsFraction) {
+    JOYVANE_REQUIRE_X_SERVER(server);
+    ASSERT_NO_FATAL_FAILURE(open());
+    TestWindow window(server.name());
+    ASSERT_TRUE(window.ok());
+
+    backend->poster->warp({100.75, 200.25});
+    EXPECT_TRUE(backend->poster->post(
+        MouseEvent{EventSourceState::hidSystem, MouseEventType::mouseMoved, {100.75, 200.25}}));
+    EXPECT_EQ(pointerOf(window.display()), (Point{100, 200}));
+    // The screen service reports the point asked for, in its bottom-left space.
+    auto screens = backend->screens->screens();
+    ASSERT_FALSE(screens.empty());
+    double height = screens[0].frame.height;
+    EXPECT_EQ(backend->screens->mouseLocation(), (Point{100.75, height - 200.25}));
+
+    // Slow motion through the mouse controller adds up instead of being lost.
+    MouseController mouse(*backend->poster, *backend->screens);
+    for (int i = 0; i < 10; ++i) {
+        mouse.move(0.3, 0);
+    }
+    EXPECT_NEAR(mouse.currentCGPosition().x, 103.75, 1e-9);
+    EXPECT_EQ(pointerOf(window.display()), (Point{103, 200}));
+
+    // Someone else moves the pointer: the real position wins.
+    XWarpPointer(window.display(), None, DefaultRootWindow(window.display()), 0, 0, 0, 0, 500, 600);
+    XSync(window.display(), False);
+    EXPECT_EQ(mouse.currentCGPosition(), (Point{500, 600}));
+}
+
+TEST_F(X11BackendTest, ButtonsReachAWindowAsXButtons) {
+    JOYVANE_REQUIRE_X_SERVER(server);
+    ASSERT_NO_FATAL_FAILURE(open());
+    TestWindow window(server.name());
+    ASSERT_TRUE(window.ok());
+    MouseController mouse(*backend->poster, *backend->screens);
+    backend->poster->warp({300, 300});
+
+    const std::pair<MouseEventType, int> events[] = {
+        {MouseEventType::leftMouseDown, mouse_button::left},
+        {MouseEventType::leftMouseUp, mouse_button::left},
+        {MouseEventType::rightMouseDown, mouse_button::right},
+        {MouseEventType::rightMouseUp, mouse_button::right},
+        {MouseEventType::otherMouseDown, mouse_button::center},
+        {MouseEventType::otherMouseUp, mouse_button::center},
+    };
+    for (const auto& [type, button] : events) {
+        mouse.postMouseButton(type, button);
+    }
+    window.collect(0, 6);
+    EXPECT_EQ(window.buttons,
+              (std::vector<std::pair<unsigned int, bool>>{
+                  {1, true}, {1, false}, {3, true}, {3, false}, {2, true}, {2, false}}));
+}
+
+TEST_F(X11BackendTest, ScrollingBecomesWheelClicks) {
+    JOYVANE_REQUIRE_X_SERVER(server);
+    ASSERT_NO_FATAL_FAILURE(open());
+    TestWindow window(server.name());
+    ASSERT_TRUE(window.ok());
+    backend->poster->warp({300, 300});
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(backend->poster->post(ScrollEvent{EventSourceState::hidSystem, -16, 0, 0}));
+    }
+    EXPECT_TRUE(backend->poster->post(ScrollEvent{EventSourceState::hidSystem, 0, 40, 0}));
+    window.collect(0, 6);
+    EXPECT_EQ(window.buttons,
+              (std::vector<std::pair<unsigned int, bool>>{
+                  {5, true}, {5, false}, {5, true}, {5, false}, {6, true}, {6, false}}));
+}
+
+TEST_F(X11BackendTest, ControlCReachesTheWindowAndLeavesNoModifierDown) {
+    JOYVANE_REQUIRE_X_SERVER(server);
+    ASSERT_NO_FATAL_FAILURE(open());
+    TestWindow window(server.name());
+    ASSERT_TRUE(window.ok());
+    // The copy action: Command down, C down and up with Command, Command up.
+    EXPECT_TRUE(backend->poster->post(key(key_code::command, true)));
+    EXPECT_TRUE(window.noModifierDown());  // held back until the key arrives
+    EXPECT_TRUE(backend->poster->post(key(key_code::c, true, modifier_flag::command)));
+    EXPECT_TRUE(backend->poster->post(key(key_code::c, false, modifier_flag::command)));
+    EXPECT_TRUE(backend->poster->post(key(key_code::command, false)));
+    window.collect(4, 0);
+    ASSERT_EQ(window.keys.size(), 4u);
+    EXPECT_EQ(window.keys[0].keysym, static_cast<KeySym>(XK_Control_L));
+    EXPECT_EQ(window.keys[1].keysym, static_cast<KeySym>(XK_c));
+    EXPECT_TRUE(window.keys[1].press);
+    EXPECT_TRUE(window.keys[1].state & ControlMask);
+    EXPECT_EQ(window.keys[3].keysym, static_cast<KeySym>(XK_Control_L));
+    EXPECT_FALSE(window.keys[3].press);
+    EXPECT_TRUE(window.noModifierDown());
+}
+
+TEST_F(X11BackendTest, TypedCharactersArriveAsTheirKeysyms) {
+    JOYVANE_REQUIRE_X_SERVER(server);
+    ASSERT_NO_FATAL_FAILURE(open());
+    TestWindow window(server.name());
+    ASSERT_TRUE(window.ok());
+    for (std::u16string c : {u"a", u"\u05e9", u"\u20ac", u"A"}) {
+        EXPECT_TRUE(backend->poster->post(text(c, true)));
+        EXPECT_TRUE(backend->poster->post(text(c, false)));
+    }
+    window.collect(10, 0);
+    std::vector<KeySym> pressed;
+    for (const ReceivedKey& k : window.keys) {
+        if (k.press && k.keysym != XK_Shift_L) {
+            pressed.push_back(k.keysym);
+        }
+    }
+    EXPECT_EQ(pressed, (std::vector<KeySym>{XK_a, 0x10005e9, 0x10020ac, XK_A}));
+    EXPECT_TRUE(window.noModifierDown());
+
+    // The spare keycodes are given back a while after use.
+    scheduler.advanceBy(X11Keyboard::kRestoreAfter + 0.1);
+    Display* display = window.display();
+    int min = 0;
+    int max = 0;
+    XDisplayKeycodes(display, &min, &max);
+    int per = 0;
+    KeySym* map = XGetKeyboardMapping(display, static_cast<KeyCode>(min), max - min + 1, &per);
+    for (int i = 0; i < (max - min + 1) * per; ++i) {
+        EXPECT_NE(map[i], static_cast<KeySym>(0x10005e9));
+    }
+    XFree(map);
+}
+
+TEST_F(X11BackendTest, DestroyingThePosterLetsGoOfHeldButtonsAndKeys) {
+    JOYVANE_REQUIRE_X_SERVER(server);
+    ASSERT_NO_FATAL_FAILURE(open());
+    TestWindow window(server.name());
+    ASSERT_TRUE(window.ok());
+    backend->poster->post(MouseEvent{
+        EventSourceState::hidSystem, MouseEventType::leftMouseDown, {10, 10}, mouse_button::left});
+    backend->poster->post(key(key_code::command, true));
+    backend->poster->post(key(key_code::v, true, modifier_flag::command));
+    backend->poster.reset();
+    window.collect(4, 2);
+    EXPECT_EQ(window.buttons.back(), (std::pair<unsigned int, bool>{1, false}));
+    EXPECT_TRUE(window.noModifierDown());
+    Window root = None;
+    Window child = None;
+    int x = 0;
+    int y = 0;
+    unsigned int mask = 0;
+    XQueryPointer(window.display(), DefaultRootWindow(window.display()), &root, &child, &x, &y, &x,
+                  &y, &mask);
+    EXPECT_EQ(mask & (Button1Mask | Button2Mask | Button3Mask), 0u);
+}
+
+TEST_F(X11BackendTest, TwoMonitorsSideBySideClampTheMouseController) {
+    XTestServer wide("2720x1024");
+    JOYVANE_REQUIRE_X_SERVER(wide);
+    if (!wide.isPrivate()) {
+        GTEST_SKIP() << "Needs a private Xvfb to set up two monitors.";
+    }
+    ASSERT_TRUE(runProgram(
+        {"xrandr", "-d", wide.name(), "--setmonitor", "LEFT", "1440/381x900/238+0+0", "screen"}));
+    ASSERT_TRUE(runProgram({"xrandr", "-d", wide.name(), "--setmonitor", "RIGHT",
+                            "1280/338x1024/270+1440+0", "none"}));
+    std::string error;
+    auto opened = openX11Backend(scheduler, &error, wide.name().c_str());
+    ASSERT_TRUE(opened) << error;
+    TestWindow window(wide.name(), 2720, 1024);
+    ASSERT_TRUE(window.ok());
+
+    auto screens = opened->screens->screens();
+    ASSERT_EQ(screens.size(), 2u);
+    EXPECT_EQ(screens[0].frame, (Rect{0, 0, 1440, 900}));
+    EXPECT_EQ(screens[1].frame, (Rect{1440, -124, 1280, 1024}));
+
+    MouseController mouse(*opened->poster, *opened->screens);
+    opened->poster->warp({2000, 500});
+    mouse.move(5000, 0);  // the right edge of the right monitor
+    EXPECT_EQ(pointerOf(window.display()), (Point{2719, 500}));
+    mouse.move(-10000, 0);  // across both, to the left edge of the left one
+    EXPECT_EQ(pointerOf(window.display()), (Point{0, 500}));
+    // Vertically the limits are those of the frames as reported, unflipped: y from -124 to
+    // 899 in event coordinates, where the server stops the pointer at its top edge.
+    opened->poster->warp({2000, 500});
+    mouse.move(0, 5000);
+    EXPECT_EQ(pointerOf(window.display()), (Point{2000, 899}));
+    mouse.move(0, -5000);
+    EXPECT_EQ(pointerOf(window.display()), (Point{2000, 0}));
+}
+
+TEST_F(X11BackendTest, ALostConnectionMakesEveryCallFailQuietly) {
+    XTestServer doomed;
+    JOYVANE_REQUIRE_X_SERVER(doomed);
+    if (!doomed.isPrivate()) {
+        GTEST_SKIP() << "Needs a private Xvfb to take away.";
+    }
+    std::string error;
+    auto opened = openX11Backend(scheduler, &error, doomed.name().c_str());
+    ASSERT_TRUE(opened) << error;
+    opened->poster->warp({10, 10});
+    Point before = opened->screens->mouseLocation();
+    doomed.stop();
+    // The first request after the server left discovers it; none of them may end the process.
+    for (int i = 0; i < 3; ++i) {
+        opened->poster->warp({20, 20});
+        opened->poster->post(MouseEvent{});
+        opened->poster->post(key(key_code::escape, true));
+        opened->screens->mouseLocation();
+        opened->screens->refresh();
+    }
+    EXPECT_TRUE(opened->connection->isLost());
+    EXPECT_FALSE(opened->poster->post(ScrollEvent{EventSourceState::hidSystem, 40, 0, 0}));
+    EXPECT_FALSE(opened->poster->post(key(key_code::escape, false)));
+    EXPECT_EQ(opened->screens->screens().size(), 1u);  // the last known layout
+    EXPECT_EQ(opened->screens->mouseLocation(), before);
+}
+
+TEST(X11BackendOpen, NoDisplayGivesOneClearSentence) {
+    ManualScheduler scheduler;
+    std::string error;
+    EXPECT_FALSE(openX11Backend(scheduler, &error, ":299"));
+    EXPECT_EQ(error, "Cannot open the X display \":299\", and Joyvane needs an X11 session.");
+}
+
+}  // namespace
+}  // namespace joyvane::x11
