@@ -56,8 +56,8 @@ class AtspiFocus : public ::testing::Test {
 
     // Presses a key and waits for the focused element's role; the time it took, in ms.
     double pressAndExpect(const std::string& key, const std::string& role) {
-        pressKey(key);
         auto start = Clock::now();
+        pressKey(key);
         bool seen = waitFor([&] { return roleIn(backend, helper->pid()) == role; },
                             std::chrono::seconds(3));
         EXPECT_TRUE(seen) << "after " << key << " expected " << role << ", saw "

@@ -11,6 +11,10 @@
 #include <thread>
 #include <vector>
 
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
 extern char** environ;
 
 namespace joyvane::testing {
@@ -55,9 +59,30 @@ class HelperProcess {
     pid_t pid_ = 0;
 };
 
-// Presses a key on the X display with XTest, as a user would.
+// Presses a key ("Tab", or "shift+Tab") on the X display with XTest, as a user would. When it
+// returns, the X server has the key.
 inline bool pressKey(const std::string& key) {
-    return std::system(("xdotool key " + key).c_str()) == 0;
+    static Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        return false;
+    }
+    bool shift = key.starts_with("shift+");
+    KeySym symbol = XStringToKeysym(shift ? key.substr(6).c_str() : key.c_str());
+    KeyCode code = XKeysymToKeycode(display, symbol);
+    KeyCode shiftCode = XKeysymToKeycode(display, XK_Shift_L);
+    if (code == 0) {
+        return false;
+    }
+    if (shift) {
+        XTestFakeKeyEvent(display, shiftCode, True, CurrentTime);
+    }
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    if (shift) {
+        XTestFakeKeyEvent(display, shiftCode, False, CurrentTime);
+    }
+    XSync(display, False);
+    return true;
 }
 
 using Clock = std::chrono::steady_clock;

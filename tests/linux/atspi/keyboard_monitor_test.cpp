@@ -61,6 +61,14 @@ class RecordingPanels final : public KeyboardPanelFactory {
 class TimedAccessibility final : public AccessibilityService {
   public:
     explicit TimedAccessibility(AccessibilityService& real) : real_(real) {}
+
+    template <typename F>
+    auto timed(F call) const {
+        auto start = Clock::now();
+        auto result = call();
+        worstCallMs = std::max(worstCallMs, millisecondsSince(start));
+        return result;
+    }
     bool isProcessTrusted() const override {
         return timed([&] { return real_.isProcessTrusted(); });
     }
@@ -80,13 +88,6 @@ class TimedAccessibility final : public AccessibilityService {
     mutable Clock::time_point lastCheck;
 
   private:
-    template <typename F>
-    auto timed(F call) const {
-        auto start = Clock::now();
-        auto result = call();
-        worstCallMs = std::max(worstCallMs, millisecondsSince(start));
-        return result;
-    }
     AccessibilityService& real_;
 };
 
@@ -135,8 +136,8 @@ class KeyboardMonitor : public ::testing::Test {
     // Presses a key; the time until the keyboard is shown (or hidden), in ms, or nothing.
     std::optional<double> pressAndWaitFor(const std::string& key, bool visible,
                                           double limitMs = 3000) {
-        pressKey(key);
         auto pressed = Clock::now();
+        pressKey(key);
         if (!pumpUntil([&] { return keyboard.isVisible == visible; }, limitMs)) {
             return std::nullopt;
         }
@@ -165,7 +166,10 @@ class KeyboardMonitor : public ::testing::Test {
 TEST_F(KeyboardMonitor, OpensInTheFieldAndClosesOutsideIt) {
     std::vector<double> toShown;
     std::vector<double> toHidden;
-    for (int round = 0; round < 3; ++round) {
+    // Each round presses at another phase of the 0.25 s focus check.
+    constexpr int kRounds = 5;
+    for (int round = 0; round < kRounds; ++round) {
+        pumpFor(round * 50.0);
         // Line edit -> button: the keyboard closes after its delay.
         auto hidden = pressAndWaitFor("Tab", false);
         ASSERT_TRUE(hidden) << "the keyboard stayed open on the button";
@@ -178,19 +182,20 @@ TEST_F(KeyboardMonitor, OpensInTheFieldAndClosesOutsideIt) {
         pumpFor(800);
         EXPECT_FALSE(keyboard.isVisible) << "opened in a label";
         // Label -> line edit: it opens.
+        pumpFor(round * 50.0);
         auto shown = pressAndWaitFor("Tab", true);
         ASSERT_TRUE(shown) << "the keyboard did not open in the line edit";
         toShown.push_back(*shown);
     }
     std::sort(toShown.begin(), toShown.end());
     std::sort(toHidden.begin(), toHidden.end());
-    std::cout << "focus change to keyboard shown (ms): median " << toShown[1] << ", worst "
-              << toShown.back() << "\nfocus change to keyboard hidden (ms): median " << toHidden[1]
-              << ", worst " << toHidden.back() << '\n';
-    RecordProperty("shown_median_ms", static_cast<int>(toShown[1]));
-    RecordProperty("hidden_median_ms", static_cast<int>(toHidden[1]));
+    std::cout << "focus change to keyboard shown (ms): median " << toShown[kRounds / 2]
+              << ", worst " << toShown.back() << "\nfocus change to keyboard hidden (ms): median "
+              << toHidden[kRounds / 2] << ", worst " << toHidden.back() << '\n';
+    RecordProperty("shown_median_ms", static_cast<int>(toShown[kRounds / 2]));
+    RecordProperty("hidden_median_ms", static_cast<int>(toHidden[kRounds / 2]));
     // Shown at the first check after the report: within a check interval and the report time.
-    EXPECT_LT(toShown[1], 1000);
+    EXPECT_LT(toShown[kRounds / 2], 1000);
     EXPECT_GT(toHidden[0], 300) << "closed before its delay";
     EXPECT_LT(accessibility.worstCallMs, 20);
 }

@@ -41,7 +41,7 @@ bool waitFor(Done done, std::chrono::milliseconds limit = std::chrono::seconds(5
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
 }

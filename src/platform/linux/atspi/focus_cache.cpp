@@ -96,10 +96,4 @@ std::optional<FocusedElement> FocusCache::focusedElement(int processId) const {
     return it->second.focused;
 }
 
-std::optional<std::string> FocusCache::knownName(int processId) const {
-    std::lock_guard lock(mutex_);
-    auto it = applications_.find(processId);
-    return it == applications_.end() ? std::nullopt : it->second.name;
-}
-
 }  // namespace joyvane::atspi

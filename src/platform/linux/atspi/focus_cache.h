@@ -44,9 +44,6 @@ class FocusCache {
     std::optional<FocusedElement> focusedElement(int processId) const;
     const std::string& ownIdentifier() const { return ownIdentifier_; }
 
-    // The accessible name already known for this process, so that it is asked only once.
-    std::optional<std::string> knownName(int processId) const;
-
   private:
     struct Application {
         std::optional<std::string> name;

@@ -159,27 +159,38 @@ void FocusListener::onEvent(AtspiEvent* event, void* self) {
     g_boxed_free(ATSPI_TYPE_EVENT, event);
 }
 
+std::optional<FocusListener::Application> FocusListener::applicationOf(AtspiAccessible* element) {
+    auto* object = ATSPI_OBJECT(element);
+    std::string busName = object->app && object->app->bus_name ? object->app->bus_name : "";
+    if (auto known = applications_.find(busName); known != applications_.end()) {
+        return known->second;
+    }
+    ErrorSlot slot;
+    int pid = static_cast<int>(atspi_accessible_get_process_id(element, &slot.error));
+    if (slot.failed() || pid <= 0) {
+        return std::nullopt;
+    }
+    Application app{pid, applicationName(element)};
+    if (!busName.empty()) {
+        applications_[busName] = app;
+    }
+    return app;
+}
+
 void FocusListener::handle(const AtspiEvent& event) {
     if (!event.source || !event.type) {
         return;
     }
-    ErrorSlot slot;
-    int pid = static_cast<int>(atspi_accessible_get_process_id(event.source, &slot.error));
-    if (slot.failed() || pid <= 0) {
+    auto app = applicationOf(event.source);
+    if (!app) {
         return;
-    }
-    auto name = cache_.knownName(pid);
-    if (!name) {
-        name = applicationName(event.source);
     }
     if (std::strcmp(event.type, kActivateEvent) == 0) {
-        cache_.applicationActivated(pid, name);
-        return;
-    }
-    if (event.detail1 == 1) {
-        cache_.focusGained(pid, name, keyOf(event.source), describe(event.source));
+        cache_.applicationActivated(app->processId, app->name);
+    } else if (event.detail1 == 1) {
+        cache_.focusGained(app->processId, app->name, keyOf(event.source), describe(event.source));
     } else {
-        cache_.focusLost(pid, keyOf(event.source));
+        cache_.focusLost(app->processId, keyOf(event.source));
     }
 }
 

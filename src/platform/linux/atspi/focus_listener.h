@@ -1,9 +1,14 @@
 #pragma once
 
+#include <map>
+#include <optional>
+#include <string>
+
 #include "platform/linux/atspi/focus_cache.h"
 
 typedef struct _AtspiEventListener AtspiEventListener;
 typedef struct _AtspiEvent AtspiEvent;
+typedef struct _AtspiAccessible AtspiAccessible;
 typedef struct _GMainContext GMainContext;
 
 namespace joyvane::atspi {
@@ -23,10 +28,18 @@ class FocusListener {
     bool isListening() const { return listener_ != nullptr; }
 
   private:
+    // What is asked once per application connection: its process and its name.
+    struct Application {
+        int processId = 0;
+        std::optional<std::string> name;
+    };
+
     static void onEvent(AtspiEvent* event, void* self);
     void handle(const AtspiEvent& event);
+    std::optional<Application> applicationOf(AtspiAccessible* element);
 
     FocusCache& cache_;
+    std::map<std::string, Application> applications_;  // by bus name, unique per connection
     AtspiEventListener* listener_ = nullptr;
 };
 
