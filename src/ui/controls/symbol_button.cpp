@@ -1,0 +1,43 @@
+#include "ui/controls/symbol_button.h"
+
+#include <QLabel>
+
+#include "ui/controls/style.h"
+#include "ui/controls/symbol_label.h"
+
+namespace joyvane::ui {
+
+SymbolButton::SymbolButton(QBoxLayout::Direction direction, int symbolSize, const QFont& font,
+                           QWidget* parent)
+    : QPushButton(parent) {
+    setFlat(true);
+    setCursor(Qt::PointingHandCursor);
+    face_ = new QBoxLayout(direction, this);
+    face_->setContentsMargins(0, 0, 0, 0);
+    face_->setSpacing(direction == QBoxLayout::TopToBottom ? 4 : 6);
+    symbol_ = new SymbolLabel(symbolSize);
+    caption_ = new QLabel;
+    caption_->setFont(font);
+    // The caption and symbol let clicks through to the button.
+    symbol_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const Qt::Alignment align =
+        direction == QBoxLayout::TopToBottom ? Qt::AlignHCenter : Qt::AlignVCenter;
+    face_->addWidget(symbol_, 0, align);
+    face_->addWidget(caption_, 0, align);
+    if (direction != QBoxLayout::TopToBottom) {
+        face_->addStretch(1);
+    }
+}
+
+void SymbolButton::setFace(const std::string& symbol, const QColor& symbolColor,
+                           const QString& text, const QColor& textColor) {
+    symbol_->setSymbol(symbol, symbolColor);
+    setTextIfChanged(caption_, text);
+    if (caption_->palette().color(QPalette::WindowText) != textColor) {
+        styleLabel(caption_, caption_->font(), textColor);
+    }
+    setMinimumSize(face_->sizeHint());
+}
+
+}  // namespace joyvane::ui
