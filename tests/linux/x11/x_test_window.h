@@ -50,8 +50,8 @@ class TestWindow {
     bool ok() const { return display_ != nullptr; }
     Display* display() const { return display_; }
 
-    // Reads the events that have arrived, waiting up to `seconds` for `count` more keys or
-    // buttons in total.
+    // Reads the events that have arrived, waiting up to `seconds` until `keyCount` keys and
+    // `buttonCount` buttons have arrived in total.
     void collect(std::size_t keyCount, std::size_t buttonCount, double seconds = 2.0) {
         auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
         while (std::chrono::steady_clock::now() < end) {
@@ -83,6 +83,7 @@ class TestWindow {
 
     std::vector<ReceivedKey> keys;
     std::vector<std::pair<unsigned int, bool>> buttons;  // X button, pressed
+    std::vector<unsigned int> motionStates;              // modifier mask of each motion
 
   private:
     void handle(XEvent& event) {
@@ -98,6 +99,9 @@ class TestWindow {
                 keys.push_back({sym, event.type == KeyPress, event.xkey.state});
                 break;
             }
+            case MotionNotify:
+                motionStates.push_back(event.xmotion.state);
+                break;
             case ButtonPress:
             case ButtonRelease:
                 buttons.emplace_back(event.xbutton.button, event.type == ButtonPress);
