@@ -20,3 +20,8 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp}
 # Desktop tests get their own private X server, buses, window manager and tray host.
 scripts/with-desktop.sh -- ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
+
+# The scenario reader and the engine behind it under libFuzzer, for a bounded time.
+if [ "${JOYVANE_FUZZ_SECONDS:-60}" -gt 0 ]; then
+  bash scripts/fuzz.sh "${JOYVANE_FUZZ_SECONDS:-60}"
+fi
