@@ -54,5 +54,9 @@ int main(int argc, char** argv) {
     ScenarioRunner runner(std::cout);
     runner.run(scenario.commands);
     std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "joyvane-sim: could not write the output\n";
+        return 1;
+    }
     return 0;
 }

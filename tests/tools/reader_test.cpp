@@ -109,6 +109,12 @@ TEST(Reader, SettingsTakeTheirOwnKindOfValue) {
     EXPECT_EQ(body<ComboCommand>(r, 5).action, ButtonAction::none);
 }
 
+TEST(Reader, SkipsAByteOrderMarkAtTheStartOfTheFile) {
+    ReadResult r = readScenario("\xEF\xBB\xBFstart\n");
+    ASSERT_FALSE(r.error) << r.error->message;
+    EXPECT_EQ(r.commands.size(), 1u);
+}
+
 TEST(Reader, LanguagesMayBeAnEmptyList) {
     ReadResult r = readScenario("languages\nlanguages he-IL,en-US\n");
     ASSERT_FALSE(r.error) << r.error->message;

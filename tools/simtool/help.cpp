@@ -21,7 +21,7 @@ Set-up (before start, or later where it makes sense)
                                          Default: one screen 0 0 1440 900.
   pointer X Y                            the pointer in global display coordinates (origin
                                          top-left, y down). Default: middle of the primary.
-  languages [TAG,TAG,...]                preferred languages; none for an empty list.
+  languages [TAG,TAG,...]                preferred languages; no TAG: an empty list.
                                          Default: en-US.
   trusted yes|no                         the accessibility trust answer. Default: yes.
   controller ID category TEXT [vendor TEXT] [touchpad] [no-profile] [no-options-button]

@@ -555,6 +555,9 @@ ReadResult readScenario(std::istream& in) {
     int number = 0;
     while (std::getline(in, line)) {
         ++number;
+        if (number == 1 && line.starts_with("\xEF\xBB\xBF")) {
+            line.erase(0, 3);  // a byte-order mark some editors write
+        }
         LineWords words = splitWords(line);
         try {
             if (!words.ok()) {
