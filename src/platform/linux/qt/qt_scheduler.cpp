@@ -30,6 +30,7 @@ struct QtScheduler::Timer {
     double interval = 0;  // 0 for a one-shot job
     Time due = 0;
     bool active = true;
+    bool repeatsByItself = false;  // a whole number of milliseconds: Qt keeps the phase
     QPointer<QTimer> qtimer;
 
     void stop() {
@@ -95,7 +96,12 @@ std::shared_ptr<ScheduledTask> QtScheduler::start(Time firstDue, double interval
 
     auto* qtimer = new QTimer(context_.get());
     qtimer->setTimerType(Qt::PreciseTimer);
-    qtimer->setSingleShot(true);
+    double milliseconds = interval * 1000.0;
+    // Qt's precise repeating timers keep their phase by themselves, and cost less than
+    // re-arming at every firing; other intervals are re-armed at each computed due time.
+    timer->repeatsByItself =
+        milliseconds >= 1.0 && std::abs(milliseconds - std::round(milliseconds)) < 1e-6;
+    qtimer->setSingleShot(!timer->repeatsByItself);
     timer->qtimer = qtimer;
     // The connection owns the timer state: it lives until the QTimer is deleted, whether or not
     // the caller keeps the task.
@@ -109,11 +115,15 @@ std::shared_ptr<ScheduledTask> QtScheduler::start(Time firstDue, double interval
             return;
         }
         timer->job();
-        if (timer->active) {
+        if (timer->active && !timer->repeatsByItself) {
             arm(timer);
         }
     });
-    arm(timer);
+    if (timer->repeatsByItself) {
+        qtimer->start(static_cast<int>(std::min(std::round(milliseconds), 2.0e9)));
+    } else {
+        arm(timer);
+    }
     return std::make_shared<Task>(timer);
 }
 
