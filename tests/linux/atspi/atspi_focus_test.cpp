@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 
 #include "../desktop/desktop_session.h"
@@ -130,6 +131,31 @@ TEST_F(AtspiFocus, AFrozenApplicationDoesNotStallQueries) {
     }
     EXPECT_TRUE(reported) << "no focus report from a second application while one is frozen";
     helper->thaw();
+}
+
+// The pid of the active X11 window, as the window manager reports it.
+int activeWindowPid() {
+    FILE* out = ::popen("xdotool getactivewindow getwindowpid 2>/dev/null", "r");
+    int pid = 0;
+    if (out) {
+        if (std::fscanf(out, "%d", &pid) != 1) {
+            pid = 0;
+        }
+        ::pclose(out);
+    }
+    return pid;
+}
+
+TEST(AtspiDiscovery, FindsTheFieldFocusedBeforeTheServiceStarted) {
+    JOYVANE_REQUIRE_DESKTOP(true);
+    HelperProcess helper;
+    ASSERT_TRUE(
+        waitFor([&] { return activeWindowPid() == helper.pid(); }, std::chrono::seconds(10)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it settle its focus
+
+    AtspiAccessibility backend;
+    EXPECT_TRUE(waitFor([&] { return roleIn(backend, helper.pid()) == "AXTextField"; }))
+        << "found " << roleIn(backend, helper.pid());
 }
 
 }  // namespace

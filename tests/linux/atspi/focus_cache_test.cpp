@@ -21,7 +21,10 @@ TEST(FocusCache, AnswersFromTheLatestFocusReports) {
     EXPECT_EQ(cache.frontmostApplication(), std::nullopt);
     EXPECT_EQ(cache.focusedElement(200), std::nullopt);
 
+    cache.applicationActivated(200, "gedit");
+    EXPECT_FALSE(cache.hasReported(200)) << "activated, but no focus reported yet";
     cache.focusGained(200, "gedit", ":1.5:/a", field());
+    EXPECT_TRUE(cache.hasReported(200));
     EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"gedit", 200}));
     EXPECT_EQ(cache.focusedElement(200)->role, "AXTextField");
 

@@ -33,12 +33,21 @@ struct AtspiAccessibility::Backend {
         thread.setStopJob([this] { stop(); });
         thread.invoke([this] {
             status.start(thread.context());
+            // The listener starts first, so that the first active window can be looked up.
+            listen();
             bool x11 = window.start(
-                thread.context(), [this](auto active) { cache.setActiveWindow(std::move(active)); },
+                thread.context(), [this](auto active) { activeWindowChanged(std::move(active)); },
                 [this] { cache.setWindowSystemAvailable(false); });
             cache.setWindowSystemAvailable(x11);
-            listen();
         });
+    }
+
+    void activeWindowChanged(std::optional<ActiveWindow> active) {
+        std::optional<int> pid = active ? active->processId : std::nullopt;
+        cache.setActiveWindow(std::move(active));
+        if (pid) {
+            listener.discover(*pid);
+        }
     }
 
     // Starts the focus listener, or tries again later while the accessibility bus is away.
@@ -57,6 +66,9 @@ struct AtspiAccessibility::Backend {
                     return G_SOURCE_CONTINUE;
                 }
                 backend->listening = true;
+                if (auto front = backend->cache.frontmostApplication()) {
+                    backend->listener.discover(front->processId);
+                }
                 g_source_unref(backend->retry);
                 backend->retry = nullptr;
                 return G_SOURCE_REMOVE;

@@ -19,6 +19,7 @@ void FocusCache::focusGained(int processId, std::optional<std::string> appName,
     auto& app = applications_[processId];
     app.elementKey = std::move(elementKey);
     app.focused = std::move(element);
+    app.reported = true;
     lastActive_ = processId;
 }
 
@@ -94,6 +95,12 @@ std::optional<FocusedElement> FocusCache::focusedElement(int processId) const {
         return std::nullopt;
     }
     return it->second.focused;
+}
+
+bool FocusCache::hasReported(int processId) const {
+    std::lock_guard lock(mutex_);
+    auto it = applications_.find(processId);
+    return it != applications_.end() && it->second.reported;
 }
 
 }  // namespace joyvane::atspi

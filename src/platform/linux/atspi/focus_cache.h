@@ -43,12 +43,15 @@ class FocusCache {
     std::optional<RunningApplication> frontmostApplication() const;
     std::optional<FocusedElement> focusedElement(int processId) const;
     const std::string& ownIdentifier() const { return ownIdentifier_; }
+    // Whether a focus of this application has ever been reported.
+    bool hasReported(int processId) const;
 
   private:
     struct Application {
         std::optional<std::string> name;
         std::string elementKey;
         std::optional<FocusedElement> focused;
+        bool reported = false;
     };
 
     std::string identifierOf(int processId, const std::optional<std::string>& fallback) const;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,8 @@ namespace joyvane::atspi {
 namespace {
 
 constexpr int kChildrenReported = 30;
+// Elements visited at most when looking for the focused one.
+constexpr int kDiscoveryBudget = 400;
 // A newly started application may take longer for its first answers.
 constexpr int kStartupTimeoutMs = 2000;
 
@@ -98,6 +101,52 @@ std::optional<std::string> applicationName(AtspiAccessible* element) {
     return text;
 }
 
+bool hasState(AtspiAccessible* element, AtspiStateType state) {
+    Ref<AtspiStateSet> states(atspi_accessible_get_state_set(element));
+    return states && atspi_state_set_contains(states.get(), state);
+}
+
+std::vector<Ref<AtspiAccessible>> childrenOf(AtspiAccessible* element) {
+    std::vector<Ref<AtspiAccessible>> children;
+    ErrorSlot slot;
+    int count = atspi_accessible_get_child_count(element, &slot.error);
+    for (int i = 0; !slot.failed() && i < count; ++i) {
+        if (auto* child = atspi_accessible_get_child_at_index(element, i, &slot.error)) {
+            children.emplace_back(child);
+        }
+    }
+    return children;
+}
+
+// The focused element below an application, searching its active windows breadth first and
+// descending only into shown elements.
+Ref<AtspiAccessible> findFocused(AtspiAccessible* application) {
+    std::deque<Ref<AtspiAccessible>> queue;
+    auto windows = childrenOf(application);
+    for (auto& window : windows) {
+        if (hasState(window.get(), ATSPI_STATE_ACTIVE)) {
+            queue.push_back(std::move(window));
+        }
+    }
+    for (int visited = 0; !queue.empty() && visited < kDiscoveryBudget; ++visited) {
+        Ref<AtspiAccessible> element = std::move(queue.front());
+        queue.pop_front();
+        Ref<AtspiStateSet> states(atspi_accessible_get_state_set(element.get()));
+        if (!states) {
+            continue;
+        }
+        if (atspi_state_set_contains(states.get(), ATSPI_STATE_FOCUSED)) {
+            return element;
+        }
+        if (atspi_state_set_contains(states.get(), ATSPI_STATE_SHOWING)) {
+            for (auto& child : childrenOf(element.get())) {
+                queue.push_back(std::move(child));
+            }
+        }
+    }
+    return nullptr;
+}
+
 bool a11yBusAnswers() {
     GDBusConnection* session = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
     if (!session) {
@@ -175,6 +224,26 @@ std::optional<FocusListener::Application> FocusListener::applicationOf(AtspiAcce
         applications_[busName] = app;
     }
     return app;
+}
+
+void FocusListener::discover(int processId) {
+    if (!listener_ || cache_.hasReported(processId)) {
+        return;
+    }
+    Ref<AtspiAccessible> desktop(atspi_get_desktop(0));
+    if (!desktop) {
+        return;
+    }
+    for (auto& application : childrenOf(desktop.get())) {
+        auto app = applicationOf(application.get());
+        if (!app || app->processId != processId) {
+            continue;
+        }
+        if (auto focused = findFocused(application.get())) {
+            cache_.focusGained(processId, app->name, keyOf(focused.get()), describe(focused.get()));
+        }
+        return;
+    }
 }
 
 void FocusListener::handle(const AtspiEvent& event) {

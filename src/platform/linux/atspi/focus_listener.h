@@ -27,6 +27,11 @@ class FocusListener {
     void stop();
     bool isListening() const { return listener_ != nullptr; }
 
+    // Looks up the focused element of an application that has not reported one, such as an
+    // application already focused when the listener started: a bounded search of its shown
+    // elements, once per call.
+    void discover(int processId);
+
   private:
     // What is asked once per application connection: its process and its name.
     struct Application {
