@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 
 #include "../desktop/desktop_session.h"
 #include "../desktop/process_watch.h"
+#include "../desktop/temp_folder.h"
 #include "helper_process.h"
 #include "platform/linux/atspi/atspi_accessibility.h"
 
@@ -131,6 +133,46 @@ TEST_F(AtspiFocus, AFrozenApplicationDoesNotStallQueries) {
     }
     EXPECT_TRUE(reported) << "no focus report from a second application while one is frozen";
     helper->thaw();
+}
+
+bool setAccessibilityEnabled(bool enabled) {
+    std::string command =
+        "gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method "
+        "org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<" +
+        std::string(enabled ? "true" : "false") + ">' >/dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
+TEST(AtspiTrust, FollowsTheStatusAndRequestsItWithoutBlocking) {
+    JOYVANE_REQUIRE_DESKTOP(false);
+    joyvane::testing::TempFolder folder;
+    auto marker = folder.path() / "settings-opened";
+    auto script =
+        folder.write("settings.sh", "#!/bin/sh\necho \"$@\" > '" + marker.string() + "'\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    bool canPost = true;
+    AtspiAccessibility::Options options;
+    options.canPostEvents = [&] { return canPost; };
+    options.settingsCommand = {script.string(), "universal-access"};
+    AtspiAccessibility backend(options);
+    ASSERT_TRUE(waitFor([&] { return backend.isProcessTrusted(); }));
+
+    canPost = false;
+    EXPECT_FALSE(backend.isProcessTrusted()) << "trusted without a way to post events";
+    canPost = true;
+
+    ASSERT_TRUE(setAccessibilityEnabled(false));
+    EXPECT_TRUE(waitFor([&] { return !backend.isProcessTrusted(); }))
+        << "still trusted with the accessibility status off";
+
+    auto start = Clock::now();
+    backend.requestTrustWithPrompt();
+    EXPECT_LT(millisecondsSince(start), 50.0) << "the request blocked";
+    EXPECT_TRUE(waitFor([&] { return backend.isProcessTrusted(); }))
+        << "the request did not switch the accessibility status on";
+    EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(marker); }))
+        << "the accessibility settings were not opened";
+    setAccessibilityEnabled(true);
 }
 
 // The pid of the active X11 window, as the window manager reports it.
