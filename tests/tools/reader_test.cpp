@@ -48,7 +48,7 @@ TEST(Reader, InputGoesToTheControllerMostRecentlyConnectedUnlessNamed) {
     EXPECT_EQ(body<ButtonCommand>(r, 9).controller, "b") << "a departed controller by name";
 }
 
-TEST(Reader, ControllerOptionsFillTheSpec) {
+TEST(Reader, ControllerOptionsDescribeTheController) {
     ReadResult r = readScenario(
         "controller ds4 category \"DualShock 4\" vendor \"Sony Interactive\" touchpad "
         "no-options-button no-stick-buttons battery 0.5 charging\n"
