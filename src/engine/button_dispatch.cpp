@@ -49,6 +49,7 @@ void ControllerManager::handleButton(ButtonID id, bool pressed) {
         } else {
             // The keyboard ignores releases, but a click held since before it appeared must
             // not stay down.
+            releaseRememberedClick(id);
             releaseIfHeld(actionFor(buttonMap.get(), id));
         }
         return;
@@ -56,6 +57,7 @@ void ControllerManager::handleButton(ButtonID id, bool pressed) {
 
     if (!pressed) {
         heldButtons_.erase(id);
+        releaseRememberedClick(id);
         ButtonAction action = actionFor(buttonMap.get(), id);
         if (!isEnabled_.get()) {
             // Switching control off silences releases, except that a held click still lets go.
@@ -71,24 +73,54 @@ void ControllerManager::handleButton(ButtonID id, bool pressed) {
 
     heldButtons_.insert(id);
     ButtonAction action = ButtonAction::none;
-    bool comboMatched = false;
+    std::optional<ComboID> matched;
     for (const auto& [combo, comboAction] : comboMap.get()) {
         if (comboAction == ButtonAction::none) {
             continue;
         }
         if (heldButtons_.contains(combo.a) && heldButtons_.contains(combo.b)) {
             action = comboAction;
-            comboMatched = true;
+            matched = combo;
             break;
         }
     }
-    if (!comboMatched) {
+    if (!matched) {
         action = actionFor(buttonMap.get(), id);
     }
     if (action == ButtonAction::toggleEnable) {
         scheduleToggle();
     } else if (isEnabled_.get()) {
         performAction(action, true);
+        if (matched) {
+            rememberClick(matched->a, action, matched->b);
+            rememberClick(matched->b, action, matched->a);
+        } else {
+            rememberClick(id, action, std::nullopt);
+        }
+    }
+}
+
+void ControllerManager::rememberClick(ButtonID id, ButtonAction action,
+                                      std::optional<ButtonID> partner) {
+    if (action == ButtonAction::leftClick || action == ButtonAction::rightClick ||
+        action == ButtonAction::middleClick) {
+        pressedClicks_[id] = {action, partner};
+    }
+}
+
+void ControllerManager::releaseRememberedClick(ButtonID id) {
+    auto it = pressedClicks_.find(id);
+    if (it == pressedClicks_.end()) {
+        return;
+    }
+    PressedClick click = it->second;
+    pressedClicks_.erase(it);
+    if (click.partner) {
+        pressedClicks_.erase(*click.partner);
+    }
+    // When the button still maps to the same click, its own release lets go as usual.
+    if (click.partner || click.action != actionFor(buttonMap.get(), id)) {
+        releaseIfHeld(click.action);
     }
 }
 
@@ -166,6 +198,7 @@ void ControllerManager::releaseHeldClicks() {
     releaseIfHeld(ButtonAction::rightClick);
     releaseIfHeld(ButtonAction::middleClick);
     heldButtons_.clear();
+    pressedClicks_.clear();
 }
 
 }  // namespace joyvane

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -127,6 +128,10 @@ class ControllerManager : public ObservableObject {
     void releaseIfHeld(ButtonAction action);
     // Posts the button-up of every click held down and forgets every held button.
     void releaseHeldClicks();
+    // Remembers the click a press put down, so that the release lets go of that same click even
+    // when it came from a combo (which has no release half) or the map changed meanwhile.
+    void rememberClick(ButtonID id, ButtonAction action, std::optional<ButtonID> partner);
+    void releaseRememberedClick(ButtonID id);
     void detach();
     void recordBatteryReading(float level);
 
@@ -156,6 +161,11 @@ class ControllerManager : public ObservableObject {
     float lastTouchY_ = 0;
     Time lastTouchTime_ = kDistantPast;
     bool middleClickDown_ = false;
+    struct PressedClick {
+        ButtonAction action;
+        std::optional<ButtonID> partner;  // the other button of the combo that fired it
+    };
+    std::map<ButtonID, PressedClick> pressedClicks_;
 
     Subscription connectObserver_;
     Subscription disconnectObserver_;

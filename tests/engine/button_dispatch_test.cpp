@@ -289,5 +289,48 @@ TEST_F(Dispatch, AHeldClickLetsGoWhenReleasedOverTheKeyboard) {
     EXPECT_TRUE(held(ButtonID::cross));
 }
 
+// Mended: a combo has no release half, so a combo mapped to a click left its button down.
+TEST_F(Dispatch, AClickFiredByAComboLetsGoWithEitherOfItsButtons) {
+    ComboMap combos = engine->comboMap.get();
+    combos[{ButtonID::l1, ButtonID::r1}] = ButtonAction::leftClick;
+    combos[{ButtonID::cross, ButtonID::circle}] = ButtonAction::middleClick;
+    engine->comboMap = combos;
+    ButtonMap buttons = engine->buttonMap.get();
+    buttons[ButtonID::r1] = ButtonAction::none;
+    buttons[ButtonID::l1] = ButtonAction::none;
+    buttons[ButtonID::circle] = ButtonAction::none;
+    engine->buttonMap = buttons;
+
+    pad->press(SimElement::leftShoulder);
+    pad->press(SimElement::rightShoulder);
+    EXPECT_TRUE(mouse.isLeftDown);
+    pad->release(SimElement::rightShoulder);
+    EXPECT_FALSE(mouse.isLeftDown);
+    pad->release(SimElement::leftShoulder);  // the partner's release posts nothing more
+    EXPECT_EQ(mouseEventTypes(),
+              (std::vector{MouseEventType::leftMouseDown, MouseEventType::leftMouseUp}));
+
+    sim.log.clear();
+    pad->press(SimElement::buttonA);  // left click alone
+    pad->press(SimElement::buttonB);  // completes the middle-click combo
+    pad->release(SimElement::buttonA);
+    pad->release(SimElement::buttonB);
+    EXPECT_EQ(mouseEventTypes(),
+              (std::vector{MouseEventType::leftMouseDown, MouseEventType::otherMouseDown,
+                           MouseEventType::otherMouseUp, MouseEventType::leftMouseUp}));
+}
+
+// Mended: remapping a button while its click was held made the release perform the new action.
+TEST_F(Dispatch, AClickLetsGoEvenWhenItsButtonWasRemappedWhileHeld) {
+    pad->press(SimElement::buttonA);
+    ButtonMap buttons = engine->buttonMap.get();
+    buttons[ButtonID::cross] = ButtonAction::escape;
+    engine->buttonMap = buttons;
+    pad->release(SimElement::buttonA);
+    EXPECT_EQ(mouseEventTypes(),
+              (std::vector{MouseEventType::leftMouseDown, MouseEventType::leftMouseUp}));
+    EXPECT_TRUE(keys().empty());  // the escape key has no release half
+}
+
 }  // namespace
 }  // namespace joyvane::test
