@@ -115,6 +115,8 @@ class RandomSession {
     }
 
     std::string stuck() const { return held_.stuck(); }
+    // Held input once every button was let go but before the controllers left.
+    std::string stuckBeforeDisconnect() const { return stuckBeforeDisconnect_; }
     long presses() const { return held_.presses; }
     bool flagsClear() const { return !mouse_.isLeftDown && !mouse_.isRightDown; }
     std::string nonFinite() const;
@@ -151,6 +153,7 @@ class RandomSession {
     std::unique_ptr<ControllerManager> engine_;
     std::vector<std::shared_ptr<sim::SimController>> controllers_;
     HeldInput held_;
+    std::string stuckBeforeDisconnect_;
 };
 
 void RandomSession::connect() {
@@ -311,6 +314,7 @@ void RandomSession::finish() {
         controller->setRightStick(0, 0);
     }
     sim_.scheduler.advanceBy(0.1);
+    stuckBeforeDisconnect_ = held_.stuck();
     for (const auto& controller : controllers_) {
         sim_.controllers.disconnect(controller);
     }
@@ -353,6 +357,7 @@ TEST(NoStuckInput, RandomSessionsLeaveNoButtonOrKeyDown) {
         RandomSession session(seed);
         session.run(steps);
         EXPECT_EQ(session.stuck(), "") << "seed " << seed;
+        EXPECT_EQ(session.stuckBeforeDisconnect(), "") << "seed " << seed;
         EXPECT_TRUE(session.flagsClear()) << "seed " << seed;
         EXPECT_EQ(session.nonFinite(), "") << "seed " << seed;
         presses += session.presses();
