@@ -200,5 +200,26 @@ TEST(AtspiDiscovery, FindsTheFieldFocusedBeforeTheServiceStarted) {
         << "found " << roleIn(backend, helper.pid());
 }
 
+// Every call to a frozen application is bounded: looking up the focus of a frozen window that is
+// already active when the service starts does not keep the listener from other applications.
+TEST(AtspiDiscovery, AFrozenActiveApplicationDoesNotHoldUpTheListener) {
+    JOYVANE_REQUIRE_DESKTOP(true);
+    HelperProcess frozen;
+    ASSERT_TRUE(
+        waitFor([&] { return activeWindowPid() == frozen.pid(); }, std::chrono::seconds(10)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    frozen.freeze();
+
+    AtspiAccessibility backend;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the lookup is under way
+    HelperProcess second;
+    auto start = Clock::now();
+    EXPECT_TRUE(waitFor([&] { return roleIn(backend, second.pid()) == "AXTextField"; },
+                        std::chrono::seconds(10)))
+        << "no report from another application while the frozen one was looked up";
+    std::cout << "second application reported after " << millisecondsSince(start) << " ms\n";
+    frozen.thaw();
+}
+
 }  // namespace
 }  // namespace joyvane::atspi

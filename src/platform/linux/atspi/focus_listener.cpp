@@ -19,7 +19,7 @@ constexpr int kChildrenReported = 30;
 // Elements visited at most when looking for the focused one.
 constexpr int kDiscoveryBudget = 400;
 // A newly started application may take longer for its first answers.
-constexpr int kStartupTimeoutMs = 2000;
+constexpr int kStartupTimeoutMs = 1000;
 
 constexpr const char* kFocusEvent = "object:state-changed:focused";
 constexpr const char* kActivateEvent = "window:activate";
@@ -208,22 +208,25 @@ void FocusListener::onEvent(AtspiEvent* event, void* self) {
     g_boxed_free(ATSPI_TYPE_EVENT, event);
 }
 
-std::optional<FocusListener::Application> FocusListener::applicationOf(AtspiAccessible* element) {
+FocusListener::Application* FocusListener::applicationOf(AtspiAccessible* element, bool withName) {
     auto* object = ATSPI_OBJECT(element);
-    std::string busName = object->app && object->app->bus_name ? object->app->bus_name : "";
-    if (auto known = applications_.find(busName); known != applications_.end()) {
-        return known->second;
+    if (!object->app || !object->app->bus_name) {
+        return nullptr;
     }
-    ErrorSlot slot;
-    int pid = static_cast<int>(atspi_accessible_get_process_id(element, &slot.error));
-    if (slot.failed() || pid <= 0) {
-        return std::nullopt;
+    auto [it, added] = applications_.try_emplace(object->app->bus_name);
+    Application& app = it->second;
+    if (added) {
+        ErrorSlot slot;
+        app.processId = static_cast<int>(atspi_accessible_get_process_id(element, &slot.error));
     }
-    Application app{pid, applicationName(element)};
-    if (!busName.empty()) {
-        applications_[busName] = app;
+    if (app.processId <= 0) {
+        return nullptr;
     }
-    return app;
+    if (withName && !app.nameAsked) {
+        app.nameAsked = true;
+        app.name = applicationName(element);
+    }
+    return &app;
 }
 
 void FocusListener::discover(int processId) {
@@ -235,10 +238,11 @@ void FocusListener::discover(int processId) {
         return;
     }
     for (auto& application : childrenOf(desktop.get())) {
-        auto app = applicationOf(application.get());
+        auto* app = applicationOf(application.get(), false);
         if (!app || app->processId != processId) {
             continue;
         }
+        app = applicationOf(application.get(), true);
         if (auto focused = findFocused(application.get())) {
             cache_.focusGained(processId, app->name, keyOf(focused.get()), describe(focused.get()));
         }
@@ -250,7 +254,7 @@ void FocusListener::handle(const AtspiEvent& event) {
     if (!event.source || !event.type) {
         return;
     }
-    auto app = applicationOf(event.source);
+    auto* app = applicationOf(event.source, true);
     if (!app) {
         return;
     }

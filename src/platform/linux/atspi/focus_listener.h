@@ -37,11 +37,14 @@ class FocusListener {
     struct Application {
         int processId = 0;
         std::optional<std::string> name;
+        bool nameAsked = false;
     };
 
     static void onEvent(AtspiEvent* event, void* self);
     void handle(const AtspiEvent& event);
-    std::optional<Application> applicationOf(AtspiAccessible* element);
+    // The application of an element; its name is asked only when `withName` (it is the one
+    // call here that goes to the application itself rather than the bus).
+    Application* applicationOf(AtspiAccessible* element, bool withName);
 
     FocusCache& cache_;
     std::map<std::string, Application> applications_;  // by bus name, unique per connection
