@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <string>
+
+namespace joyvane::ui {
+
+class SymbolButton;
+
+// The prominent (filled blue) push button of the windows' footers.
+QPushButton* makeProminentButton(const QString& text, QWidget* parent = nullptr);
+
+// A plain push button drawn as text only.
+QPushButton* makePlainTextButton(const QString& text, const QColor& color, const QFont& font,
+                                 QWidget* parent = nullptr);
+
+// A plain button that shows only a symbol, with a tooltip.
+SymbolButton* makeSymbolOnlyButton(const std::string& symbol, int size, const QColor& color,
+                                   const QString& toolTip, QWidget* parent = nullptr);
+
+// An inset list: a scrolling area holding a rounded card; rows go into `rows`, separated by
+// hairlines.
+class InsetList : public QScrollArea {
+  public:
+    explicit InsetList(QWidget* parent = nullptr);
+    void addRow(QWidget* row);
+
+  private:
+    QVBoxLayout* rows_;
+    int count_ = 0;
+};
+
+// Sets the reading direction of a window's content from the interface language.
+void applyReadingDirection(QWidget* widget, bool hebrew);
+
+}  // namespace joyvane::ui

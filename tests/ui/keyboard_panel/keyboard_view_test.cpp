@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "keyboard/ps_keyboard_controller.h"
+#include "platform/sim/sim_platform.h"
+#include "ui/controls/style.h"
+#include "ui/keyboard_panel/keyboard_panel_window.h"
+#include "ui/keyboard_panel/ps_keyboard_view.h"
+
+namespace joyvane::ui {
+namespace {
+
+struct KeyboardViewTest : ::testing::Test {
+    sim::SimPlatform sim;
+    PSKeyboardController kb{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
+
+    std::unique_ptr<PSKeyboardView> makeView() {
+        auto view = std::make_unique<PSKeyboardView>(kb, sim.languages);
+        view->resize(view->sizeHint());
+        return view;
+    }
+    // Changes reach the view on the next turn of the event loop.
+    static void settle() { QApplication::processEvents(); }
+};
+
+TEST_F(KeyboardViewTest, LatinLabelsFollowShift) {
+    auto view = makeView();
+    EXPECT_EQ(view->keyCell(1, 0)->label(), "q");
+    EXPECT_EQ(view->keyCell(0, 0)->label(), "1");
+    EXPECT_EQ(view->layoutButton()->labelText(), "EN");
+    EXPECT_EQ(view->shiftButton()->labelText(), "abc");
+    EXPECT_FALSE(view->shiftButton()->isHidden());
+    EXPECT_EQ(view->shiftButton()->foregroundColor(), colors::secondary());
+    EXPECT_EQ(view->controlKey(0)->label(), "עב");
+    EXPECT_EQ(view->controlKey(1)->label(), "Space");
+    EXPECT_EQ(view->controlKey(2)->label(), "✕");
+
+    kb.isUppercase = true;
+    settle();
+    EXPECT_EQ(view->keyCell(1, 0)->label(), "Q");
+    EXPECT_EQ(view->keyCell(3, 6)->label(), "M");
+    EXPECT_EQ(view->keyCell(0, 0)->label(), "1");
+    EXPECT_EQ(view->keyCell(2, 9)->label(), "⌫");
+    EXPECT_EQ(view->keyCell(3, 9)->label(), "↵");
+    EXPECT_EQ(view->shiftButton()->labelText(), "ABC");
+    EXPECT_EQ(view->shiftButton()->foregroundColor(), colors::orange());
+}
+
+TEST_F(KeyboardViewTest, OtherLayoutsHideShiftAndNameTheNextLayout) {
+    auto view = makeView();
+    kb.isUppercase = true;
+    kb.layout = KeyboardLayout::hebrew;
+    settle();
+    EXPECT_EQ(view->keyCell(1, 0)->label(), "פ");
+    EXPECT_EQ(view->keyCell(3, 8)->label(), "ץ");
+    EXPECT_EQ(view->layoutButton()->labelText(), "עב");
+    EXPECT_TRUE(view->shiftButton()->isHidden());
+    EXPECT_EQ(view->controlKey(0)->label(), "#+");
+
+    kb.layout = KeyboardLayout::symbols;
+    settle();
+    EXPECT_EQ(view->keyCell(0, 0)->label(), "!");
+    EXPECT_EQ(view->keyCell(3, 6)->label(), "—");
+    EXPECT_EQ(view->layoutButton()->labelText(), "#+");
+    EXPECT_TRUE(view->shiftButton()->isHidden());
+    EXPECT_EQ(view->controlKey(0)->label(), "EN");
+
+    // Back in Latin the Shift button returns in the state it kept.
+    kb.layout = KeyboardLayout::latin;
+    settle();
+    EXPECT_FALSE(view->shiftButton()->isHidden());
+    EXPECT_EQ(view->shiftButton()->labelText(), "ABC");
+    EXPECT_EQ(view->keyCell(1, 0)->label(), "Q");
+}
+
+TEST_F(KeyboardViewTest, CursorOnSpaceHighlightsOnlyTheSpaceKey) {
+    auto view = makeView();
+    kb.cursorRow = 4;
+    kb.cursorCol = 1;
+    settle();
+    KeyCell* space = view->controlKey(1);
+    EXPECT_TRUE(space->isCursor());
+    EXPECT_DOUBLE_EQ(space->targetScale(), 1.05);
+    EXPECT_EQ(space->targetBackground(), colors::blue());
+    EXPECT_EQ(space->targetForeground(), QColor(Qt::white));
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 10; ++col) {
+            EXPECT_FALSE(view->keyCell(row, col)->isCursor()) << row << "," << col;
+        }
+    }
+    EXPECT_FALSE(view->controlKey(0)->isCursor());
+    // The growth is animated over 0.08 s and then rests at its end.
+    QTest::qWait(200);
+    EXPECT_NEAR(space->currentScale(), 1.05, 1e-9);
+}
+
+TEST_F(KeyboardViewTest, CharacterCursorScalesByEightPercent) {
+    auto view = makeView();
+    KeyCell* start = view->keyCell(1, 4);  // where the cursor starts
+    EXPECT_TRUE(start->isCursor());
+    EXPECT_DOUBLE_EQ(start->targetScale(), 1.08);
+    kb.cursorCol = 5;
+    settle();
+    EXPECT_FALSE(start->isCursor());
+    EXPECT_DOUBLE_EQ(start->targetScale(), 1.0);
+    EXPECT_TRUE(view->keyCell(1, 5)->isCursor());
+    QTest::qWait(200);
+    EXPECT_NEAR(view->keyCell(1, 5)->currentScale(), 1.08, 1e-9);
+    EXPECT_NEAR(start->currentScale(), 1.0, 1e-9);
+}
+
+TEST_F(KeyboardViewTest, SpecialKeysAndCloseKeyAreShadedDarker) {
+    auto view = makeView();
+    auto alpha = [](KeyCell* cell) { return cell->targetBackground().alphaF(); };
+    EXPECT_EQ(view->keyCell(2, 9)->kind(), KeyCell::Kind::special);
+    EXPECT_EQ(view->keyCell(3, 9)->kind(), KeyCell::Kind::special);
+    EXPECT_EQ(view->keyCell(2, 8)->kind(), KeyCell::Kind::character);
+    double plain = alpha(view->keyCell(2, 8));
+    EXPECT_NEAR(alpha(view->keyCell(2, 9)) / plain, 0.18 / 0.08, 0.05);
+    EXPECT_NEAR(alpha(view->controlKey(2)) / alpha(view->controlKey(0)), 0.18 / 0.08, 0.05);
+}
+
+TEST_F(KeyboardViewTest, HeaderButtonsChangeTheKeyboard) {
+    kb.controllerConnected = true;
+    kb.show();
+    auto view = makeView();
+    view->layoutButton()->click();
+    EXPECT_EQ(kb.layout.get(), KeyboardLayout::hebrew);
+    view->layoutButton()->click();
+    view->layoutButton()->click();
+    EXPECT_EQ(kb.layout.get(), KeyboardLayout::latin);
+    view->shiftButton()->click();
+    EXPECT_TRUE(kb.isUppercase.get());
+    view->closeButton()->click();
+    EXPECT_FALSE(kb.isVisible.get());
+    EXPECT_TRUE(kb.userDismissed);
+}
+
+TEST_F(KeyboardViewTest, HelpTextsFollowTheInterfaceLanguage) {
+    auto english = makeView();
+    EXPECT_EQ(english->layoutButton()->toolTip(), "Switch layout (R1)");
+    EXPECT_EQ(english->shiftButton()->toolTip(), "Shift (L1)");
+    EXPECT_EQ(english->closeButton()->toolTip(), "Close Keyboard (○)");
+    sim.languages.setLanguages({"he-IL"});
+    auto hebrew = makeView();
+    EXPECT_EQ(hebrew->layoutButton()->toolTip(), "החלף שפה (R1)");
+    EXPECT_EQ(hebrew->shiftButton()->toolTip(), "Shift (L1)");
+    EXPECT_EQ(hebrew->closeButton()->toolTip(), "סגור מקלדת (○)");
+}
+
+TEST_F(KeyboardViewTest, RowsRunInTheReadingDirection) {
+    auto english = makeView();
+    english->show();
+    EXPECT_LT(english->keyCell(1, 0)->mapTo(english.get(), QPoint()).x(),
+              english->keyCell(1, 1)->mapTo(english.get(), QPoint()).x());
+    sim.languages.setLanguages({"he"});
+    auto hebrew = makeView();
+    hebrew->show();
+    // Column 0 is the first key in reading order: the rightmost one in Hebrew.
+    EXPECT_GT(hebrew->keyCell(1, 0)->mapTo(hebrew.get(), QPoint()).x(),
+              hebrew->keyCell(1, 9)->mapTo(hebrew.get(), QPoint()).x());
+    EXPECT_GT(hebrew->controlKey(0)->mapTo(hebrew.get(), QPoint()).x(),
+              hebrew->controlKey(2)->mapTo(hebrew.get(), QPoint()).x());
+}
+
+TEST_F(KeyboardViewTest, SpaceKeyTakesTheRestOfTheRow) {
+    auto view = makeView();
+    view->show();
+    EXPECT_EQ(view->keyCell(1, 0)->size(), QSize(50, 40));
+    EXPECT_EQ(view->controlKey(1)->height(), 40);
+    EXPECT_GE(view->controlKey(0)->width(), 50);
+    int row = view->controlKey(0)->width() + view->controlKey(1)->width() +
+              view->controlKey(2)->width() + 2 * 4;
+    EXPECT_EQ(row, view->width() - 2 * 10);
+}
+
+}  // namespace
+}  // namespace joyvane::ui
