@@ -2,15 +2,14 @@
 
 #include <X11/Xlib.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
-#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -44,19 +43,7 @@ inline bool runProgram(std::vector<std::string> args) {
 class XTestServer {
   public:
     explicit XTestServer(const std::string& size = "1440x900") {
-        // Start at a number of this process's own, so tests run in parallel rarely collide.
-        int first = 140 + static_cast<int>(getpid() % 40);
-        for (int number = first; number < first + 60 && name_.empty(); ++number) {
-            std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
-            std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-            if (access(lock.c_str(), F_OK) == 0 || access(socket.c_str(), F_OK) == 0) {
-                continue;
-            }
-            if (start(":" + std::to_string(number), size)) {
-                name_ = ":" + std::to_string(number);
-            }
-        }
-        if (name_.empty()) {
+        if (!start(size)) {
             const char* display = std::getenv("DISPLAY");
             name_ = display != nullptr ? display : "";
             shared_ = true;
@@ -81,12 +68,20 @@ class XTestServer {
     }
 
   private:
-    bool start(const std::string& display, const std::string& size) {
+    // Xvfb picks a free display number itself (-displayfd) and writes it once it accepts
+    // connections, so tests started in parallel never meet on one server.
+    bool start(const std::string& size) {
+        int ready[2];
+        if (pipe(ready) != 0) {
+            return false;
+        }
         // -noreset: the server must not reset when its last client leaves, or the monitors
         // set up for a test vanish and connections fail while it restarts.
-        std::vector<std::string> args = {"Xvfb",       display,     "-screen",    "0",
-                                         size + "x24", "-nolisten", "tcp",        "-noreset",
-                                         "+extension", "XTEST",     "+extension", "RANDR"};
+        std::vector<std::string> args = {"Xvfb",       "-displayfd", std::to_string(ready[1]),
+                                         "-screen",    "0",          size + "x24",
+                                         "-nolisten",  "tcp",        "-noreset",
+                                         "+extension", "XTEST",      "+extension",
+                                         "RANDR"};
         std::vector<char*> argv;
         for (auto& a : args) {
             argv.push_back(a.data());
@@ -94,28 +89,30 @@ class XTestServer {
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addclose(&actions, ready[0]);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         int failed = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
+        close(ready[1]);
         if (failed != 0) {
             pid_ = -1;
+            close(ready[0]);
             return false;
         }
-        for (int i = 0; i < 200; ++i) {
-            if (Display* probe = XOpenDisplay(display.c_str())) {
-                XCloseDisplay(probe);
-                return true;
-            }
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return false;  // exited: the number was taken after all
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        std::string number;
+        pollfd wait{ready[0], POLLIN, 0};
+        char c = 0;
+        while (poll(&wait, 1, 10000) > 0 && read(ready[0], &c, 1) == 1 && c != '\n') {
+            number += c;
         }
-        stop();
-        return false;
+        close(ready[0]);
+        if (number.empty()) {
+            stop();
+            return false;
+        }
+        name_ = ":" + number;
+        return true;
     }
 
     std::string name_;
