@@ -213,9 +213,8 @@ FocusListener::Application* FocusListener::applicationOf(AtspiAccessible* elemen
     if (!object->app || !object->app->bus_name) {
         return nullptr;
     }
-    auto [it, added] = applications_.try_emplace(object->app->bus_name);
-    Application& app = it->second;
-    if (added) {
+    Application& app = applications_[object->app->bus_name];
+    if (app.processId <= 0) {  // asked of the bus, which always answers; asked again if it failed
         ErrorSlot slot;
         app.processId = static_cast<int>(atspi_accessible_get_process_id(element, &slot.error));
     }
