@@ -161,6 +161,11 @@ TEST(AtspiTrust, FollowsTheStatusAndRequestsItWithoutBlocking) {
     EXPECT_FALSE(backend.isProcessTrusted()) << "trusted without a way to post events";
     canPost = true;
 
+    // Already trusted: asking again opens nothing.
+    backend.requestTrustWithPrompt();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_FALSE(std::filesystem::exists(marker)) << "settings opened although trusted";
+
     ASSERT_TRUE(setAccessibilityEnabled(false));
     EXPECT_TRUE(waitFor([&] { return !backend.isProcessTrusted(); }))
         << "still trusted with the accessibility status off";

@@ -1,5 +1,7 @@
 #include "platform/linux/atspi/accessibility_status.h"
 
+#include <memory>
+
 namespace joyvane::atspi {
 
 namespace {
@@ -15,6 +17,21 @@ constexpr const char* kStatus = "org.a11y.Status";
 bool cancelled(GError* error) {
     return g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
 }
+
+// IsEnabled out of a Properties.Get reply; false for anything else.
+bool enabledIn(GVariant* reply) {
+    GVariant* value = nullptr;
+    g_variant_get(reply, "(v)", &value);
+    bool enabled =
+        g_variant_is_of_type(value, G_VARIANT_TYPE_BOOLEAN) && g_variant_get_boolean(value);
+    g_variant_unref(value);
+    return enabled;
+}
+
+struct EnableRequest {
+    AccessibilityStatus* status;
+    std::function<void(bool)> then;
+};
 
 }  // namespace
 
@@ -49,11 +66,14 @@ void AccessibilityStatus::stop() {
     g_clear_object(&session_);
 }
 
-void AccessibilityStatus::poll() {
+void AccessibilityStatus::getStatus(GAsyncReadyCallback done, gpointer data) {
     g_dbus_connection_call(session_, kBusName, kBusPath, kProperties, "Get",
                            g_variant_new("(ss)", kStatus, "IsEnabled"), G_VARIANT_TYPE("(v)"),
-                           G_DBUS_CALL_FLAGS_NONE, kCallTimeoutMs, cancellable_,
-                           &AccessibilityStatus::onStatus, this);
+                           G_DBUS_CALL_FLAGS_NONE, kCallTimeoutMs, cancellable_, done, data);
+}
+
+void AccessibilityStatus::poll() {
+    getStatus(&AccessibilityStatus::onStatus, this);
 }
 
 void AccessibilityStatus::onStatus(GObject* source, GAsyncResult* result, gpointer self) {
@@ -67,25 +87,42 @@ void AccessibilityStatus::onStatus(GObject* source, GAsyncResult* result, gpoint
         }
         return;
     }
-    GVariant* value = nullptr;
-    g_variant_get(reply, "(v)", &value);
     auto* status = static_cast<AccessibilityStatus*>(self);
     status->reachable_ = true;
-    status->enabled_ =
-        g_variant_is_of_type(value, G_VARIANT_TYPE_BOOLEAN) && g_variant_get_boolean(value);
-    g_variant_unref(value);
+    status->enabled_ = enabledIn(reply);
     g_variant_unref(reply);
 }
 
-void AccessibilityStatus::enable() {
+void AccessibilityStatus::enable(std::function<void(bool wasEnabled)> then) {
     if (!session_) {
+        then(false);
         return;
     }
-    g_dbus_connection_call(
-        session_, kBusName, kBusPath, kProperties, "Set",
-        g_variant_new("(ssv)", kStatus, "IsEnabled", g_variant_new_boolean(TRUE)), nullptr,
-        G_DBUS_CALL_FLAGS_NONE, kCallTimeoutMs, cancellable_, &AccessibilityStatus::onEnabled,
-        this);
+    getStatus(&AccessibilityStatus::onEnableStatus, new EnableRequest{this, std::move(then)});
+}
+
+void AccessibilityStatus::onEnableStatus(GObject* source, GAsyncResult* result, gpointer data) {
+    std::unique_ptr<EnableRequest> request(static_cast<EnableRequest*>(data));
+    GError* error = nullptr;
+    GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, &error);
+    if (!reply && cancelled(error)) {
+        g_error_free(error);
+        return;  // stopped meanwhile
+    }
+    g_clear_error(&error);
+    bool wasEnabled = reply && enabledIn(reply);
+    if (reply) {
+        g_variant_unref(reply);
+    }
+    AccessibilityStatus* status = request->status;
+    if (!wasEnabled) {
+        g_dbus_connection_call(
+            status->session_, kBusName, kBusPath, kProperties, "Set",
+            g_variant_new("(ssv)", kStatus, "IsEnabled", g_variant_new_boolean(TRUE)), nullptr,
+            G_DBUS_CALL_FLAGS_NONE, kCallTimeoutMs, status->cancellable_,
+            &AccessibilityStatus::onEnabled, status);
+    }
+    request->then(wasEnabled);
 }
 
 void AccessibilityStatus::onEnabled(GObject* source, GAsyncResult* result, gpointer self) {

@@ -3,6 +3,7 @@
 #include <gio/gio.h>
 
 #include <atomic>
+#include <functional>
 
 namespace joyvane::atspi {
 
@@ -13,8 +14,10 @@ class AccessibilityStatus {
   public:
     void start(GMainContext* context);
     void stop();
-    // Asks the bus to switch IsEnabled on; the next poll shows the outcome.
-    void enable();
+    // Reads IsEnabled afresh and, when it is off, asks the bus to switch it on; then calls
+    // `then` on this thread with whether it was on already (false when the bus did not answer).
+    // The next poll shows the outcome.
+    void enable(std::function<void(bool wasEnabled)> then);
 
     // Readable from any thread.
     bool busReachable() const { return reachable_; }
@@ -22,7 +25,9 @@ class AccessibilityStatus {
 
   private:
     static void onStatus(GObject* source, GAsyncResult* result, gpointer self);
+    static void onEnableStatus(GObject* source, GAsyncResult* result, gpointer request);
     static void onEnabled(GObject* source, GAsyncResult* result, gpointer self);
+    void getStatus(GAsyncReadyCallback done, gpointer data);
     void poll();
 
     GDBusConnection* session_ = nullptr;

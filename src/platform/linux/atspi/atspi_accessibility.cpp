@@ -77,6 +77,18 @@ struct AtspiAccessibility::Backend {
         g_source_attach(retry, thread.context());
     }
 
+    void openSettings() const {
+        auto command = options.settingsCommand;
+        if (command.empty()) {
+            const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
+            command = accessibilitySettingsCommand(desktop ? desktop : "", isInPath)
+                          .value_or(std::vector<std::string>{});
+        }
+        if (!command.empty()) {
+            linux_desktop::spawnDetached(command);
+        }
+    }
+
     void stop() {
         if (retry) {
             g_source_destroy(retry);
@@ -118,19 +130,16 @@ bool AtspiAccessibility::isProcessTrusted() const {
 
 void AtspiAccessibility::requestTrustWithPrompt() {
     Backend& backend = *backend_;
-    backend.thread.invoke([&backend] { backend.status.enable(); });
-    if (isProcessTrusted()) {
-        return;
-    }
-    auto command = backend.options.settingsCommand;
-    if (command.empty()) {
-        const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
-        command = accessibilitySettingsCommand(desktop ? desktop : "", isInPath)
-                      .value_or(std::vector<std::string>{});
-    }
-    if (!command.empty()) {
-        linux_desktop::spawnDetached(command);
-    }
+    bool canPost = backend.options.canPostEvents();
+    // Decided on the event thread once the bus has told the status: the settings open only
+    // when something was missing, not at every start.
+    backend.thread.invoke([&backend, canPost] {
+        backend.status.enable([&backend, canPost](bool wasEnabled) {
+            if (!wasEnabled || !canPost || !backend.listening) {
+                backend.openSettings();
+            }
+        });
+    });
 }
 
 std::optional<RunningApplication> AtspiAccessibility::frontmostApplication() const {

@@ -34,8 +34,9 @@ class AtspiAccessibility final : public AccessibilityService {
     // Trusted when events can be posted and focus can be read: the accessibility bus answers,
     // its status is enabled and the focus listener runs.
     bool isProcessTrusted() const override;
-    // Switches the accessibility status on and, when still untrusted, opens the desktop's
-    // accessibility settings. Returns at once.
+    // Switches the accessibility status on when it is off and then, or when events cannot be
+    // posted or the bus cannot be followed, opens the desktop's accessibility settings. Returns
+    // at once; the work is done on the event thread.
     void requestTrustWithPrompt() override;
     std::optional<RunningApplication> frontmostApplication() const override;
     std::optional<std::string> ownIdentifier() const override;
