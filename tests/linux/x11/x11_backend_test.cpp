@@ -2,6 +2,8 @@
 
 #include "platform/linux/x11/x11_backend.h"
 
+#include <X11/XKBlib.h>
+
 #include "core/manual_scheduler.h"
 #include "output/mouse_controller.h"
 #include "x_test_server.h"
@@ -176,6 +178,38 @@ TEST_F(X11BackendTest, TypedCharactersArriveAsTheirKeysyms) {
         EXPECT_NE(map[i], static_cast<KeySym>(0x10005e9));
     }
     XFree(map);
+}
+
+TEST_F(X11BackendTest, TypingFollowsTheActiveLayoutGroup) {
+    JOYVANE_REQUIRE_X_SERVER(server);
+    if (!server.isPrivate()) {
+        GTEST_SKIP() << "Needs a private Xvfb to change its keyboard layouts.";
+    }
+    // A Latin and a Hebrew layout, with the Hebrew one active: the "a" key types a shin.
+    ASSERT_TRUE(runProgram({"setxkbmap", "-display", server.name(), "-layout", "us,il"}));
+    ASSERT_NO_FATAL_FAILURE(open());
+    TestWindow window(server.name());
+    ASSERT_TRUE(window.ok());
+    ASSERT_TRUE(XkbLockGroup(window.display(), XkbUseCoreKbd, 1));
+    XSync(window.display(), False);
+
+    for (std::u16string c : {u"a", u"\u05e9"}) {
+        EXPECT_TRUE(backend->poster->post(text(c, true)));
+        EXPECT_TRUE(backend->poster->post(text(c, false)));
+    }
+    EXPECT_TRUE(backend->poster->post(key(key_code::command, true)));
+    EXPECT_TRUE(backend->poster->post(key(key_code::c, true, modifier_flag::command)));
+    EXPECT_TRUE(backend->poster->post(key(key_code::c, false, modifier_flag::command)));
+    EXPECT_TRUE(backend->poster->post(key(key_code::command, false)));
+    window.collect(8, 0);
+    std::vector<KeySym> pressed;
+    for (const ReceivedKey& k : window.keys) {
+        if (k.press) {
+            pressed.push_back(k.keysym);
+        }
+    }
+    EXPECT_EQ(pressed, (std::vector<KeySym>{XK_a, 0x10005e9, XK_Control_L, XK_c}));
+    EXPECT_TRUE(window.noModifierDown());
 }
 
 TEST_F(X11BackendTest, DestroyingThePosterLetsGoOfHeldButtonsAndKeys) {

@@ -9,6 +9,19 @@
 
 namespace joyvane::x11 {
 
+namespace {
+
+// The keyboard's active layout group: 0 for the first layout, 1 for the second, ...
+int activeGroup(Display* display) {
+    XkbStateRec state{};
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success) {
+        return 0;
+    }
+    return state.group;
+}
+
+}  // namespace
+
 X11Keyboard::X11Keyboard(std::shared_ptr<X11Connection> connection, Scheduler& scheduler)
     : connection_(std::move(connection)), scheduler_(scheduler) {}
 
@@ -32,10 +45,21 @@ std::optional<X11Keyboard::Resolved> X11Keyboard::resolve(Display* display, Keys
     std::vector<KeySym> map(raw, raw + static_cast<std::size_t>(max - min + 1) * perCode);
     XFree(raw);
     // Read fresh each time: the keymap may have changed since, by us or by anyone else.
-    for (int level = 0; level < std::min(perCode, 2); ++level) {
-        for (int code = min; code <= max; ++code) {
-            if (map[static_cast<std::size_t>((code - min) * perCode + level)] == keysym) {
-                return Resolved{static_cast<KeyCode>(code), level == 1};
+    // Function and modifier keys mean the same in every layout group, so their first group
+    // will do. A character must come from the active group, or with a Latin and a Hebrew layout
+    // an "a" would type the Hebrew letter on the same key; a character the active group lacks
+    // gets a spare keycode, whose single group serves every active group.
+    bool layoutIndependent = keysym >= 0xfe00 && keysym <= 0xffff;
+    int group = layoutIndependent ? 0 : activeGroup(display);
+    int firstColumn = 2 * group;
+    if (group <= 1 && firstColumn < perCode) {
+        for (int level = 0; level < 2 && firstColumn + level < perCode; ++level) {
+            for (int code = min; code <= max; ++code) {
+                std::size_t index =
+                    static_cast<std::size_t>((code - min) * perCode + firstColumn + level);
+                if (map[index] == keysym) {
+                    return Resolved{static_cast<KeyCode>(code), level == 1};
+                }
             }
         }
     }
