@@ -64,7 +64,8 @@ TEST(EngineEndToEnd, StickMovesCrossClicksAndHoldingCrossDrags) {
         MouseController mouse(*x->poster, *x->screens);
         PSKeyboardController keyboard(scheduler, *x->poster, accessibility, panels);
         ControllerManager manager(platform, mouse, keyboard);
-        ASSERT_TRUE(runUntil([&] { return manager.isConnected.get() && manager.isEnabled().get(); }));
+        ASSERT_TRUE(
+            runUntil([&] { return manager.isConnected.get() && manager.isEnabled().get(); }));
         EXPECT_EQ(manager.controllerName.get(), "DualSense (PS5)");
 
         x->poster->warp({700, 450});

@@ -298,6 +298,19 @@ TEST_F(X11BackendTest, ALostConnectionMakesEveryCallFailQuietly) {
     EXPECT_EQ(opened->screens->mouseLocation(), before);
 }
 
+TEST(X11BackendOpen, AServerWithoutXTestGivesOneClearSentence) {
+    XTestServer server("640x480", false);
+    JOYVANE_REQUIRE_X_SERVER(server);
+    if (!server.isPrivate()) {
+        GTEST_SKIP() << "Needs a private Xvfb without XTest.";
+    }
+    ManualScheduler scheduler;
+    std::string error;
+    EXPECT_FALSE(openX11Backend(scheduler, &error, server.name().c_str()));
+    EXPECT_EQ(error, "The X server \"" + server.name() +
+                         "\" lacks the XTest extension, which Joyvane needs to post input.");
+}
+
 TEST(X11BackendOpen, NoDisplayGivesOneClearSentence) {
     ManualScheduler scheduler;
     std::string error;

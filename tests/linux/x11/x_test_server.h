@@ -42,8 +42,8 @@ inline bool runProgram(std::vector<std::string> args) {
 
 class XTestServer {
   public:
-    explicit XTestServer(const std::string& size = "1440x900") {
-        if (!start(size)) {
+    explicit XTestServer(const std::string& size = "1440x900", bool withXTest = true) {
+        if (!start(size, withXTest)) {
             const char* display = std::getenv("DISPLAY");
             name_ = display != nullptr ? display : "";
             shared_ = true;
@@ -70,17 +70,25 @@ class XTestServer {
   private:
     // Xvfb picks a free display number itself (-displayfd) and writes it once it accepts
     // connections, so tests started in parallel never meet on one server.
-    bool start(const std::string& size) {
+    bool start(const std::string& size, bool withXTest) {
         int ready[2];
         if (pipe(ready) != 0) {
             return false;
         }
         // -noreset: the server must not reset when its last client leaves, or the monitors
         // set up for a test vanish and connections fail while it restarts.
-        std::vector<std::string> args = {"Xvfb",       "-displayfd", std::to_string(ready[1]),
-                                         "-screen",    "0",          size + "x24",
-                                         "-nolisten",  "tcp",        "-noreset",
-                                         "+extension", "XTEST",      "+extension",
+        std::vector<std::string> args = {"Xvfb",
+                                         "-displayfd",
+                                         std::to_string(ready[1]),
+                                         "-screen",
+                                         "0",
+                                         size + "x24",
+                                         "-nolisten",
+                                         "tcp",
+                                         "-noreset",
+                                         withXTest ? "+extension" : "-extension",
+                                         "XTEST",
+                                         "+extension",
                                          "RANDR"};
         std::vector<char*> argv;
         for (auto& a : args) {
