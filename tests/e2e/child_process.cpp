@@ -1,0 +1,165 @@
+#include "child_process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+extern char** environ;
+
+namespace joyvane::e2e {
+
+Environment currentEnvironment() {
+    Environment environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        std::string text = *entry;
+        auto equals = text.find('=');
+        if (equals != std::string::npos) {
+            environment[text.substr(0, equals)] = text.substr(equals + 1);
+        }
+    }
+    return environment;
+}
+
+void sleepBriefly() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Environment& environment,
+                           const std::filesystem::path& output)
+    : output_(output) {
+    std::vector<std::string> arguments = argv;
+    std::vector<char*> args;
+    for (auto& a : arguments) {
+        args.push_back(a.data());
+    }
+    args.push_back(nullptr);
+    std::vector<std::string> pairs;
+    for (const auto& [name, value] : environment) {
+        pairs.push_back(name + "=" + value);
+    }
+    std::vector<char*> env;
+    for (auto& p : pairs) {
+        env.push_back(p.data());
+    }
+    env.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    std::string target = output.empty() ? std::string("/dev/null") : output.string();
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, target.c_str(), O_WRONLY | O_CREAT | O_APPEND,
+                                     0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    // A group of its own, so the services a program starts end with it.
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, args[0], &actions, &attributes, args.data(), env.data()) == 0) {
+        pid_ = pid;
+    }
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+ChildProcess::~ChildProcess() {
+    stop(std::chrono::milliseconds(500));
+}
+
+bool ChildProcess::running() {
+    if (pid_ <= 0 || status_) {
+        return false;
+    }
+    int status = 0;
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        status_ = status;
+        return false;
+    }
+    return true;
+}
+
+std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds limit) {
+    pollUntil([this] { return !running(); }, limit);
+    return status_;
+}
+
+void ChildProcess::signalGroup(int signal) const {
+    if (pid_ > 0) {
+        kill(-pid_, signal);
+    }
+}
+
+void ChildProcess::stop(std::chrono::milliseconds grace) {
+    if (pid_ <= 0) {
+        return;
+    }
+    if (running()) {
+        signalGroup(SIGCONT);
+        signalGroup(SIGTERM);
+        if (!waitForExit(grace)) {
+            signalGroup(SIGKILL);
+            waitForExit(std::chrono::seconds(5));
+        }
+    }
+    // Whatever the program left behind in its group goes too.
+    kill(-pid_, SIGKILL);
+}
+
+std::string ChildProcess::output() const {
+    if (output_.empty()) {
+        return {};
+    }
+    std::ifstream in(output_);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool runToCompletion(const std::vector<std::string>& argv, const Environment& environment,
+                     std::chrono::milliseconds limit, std::string* output) {
+    char pattern[] = "/tmp/joyvane-e2e-run.XXXXXX";
+    int fd = mkstemp(pattern);
+    if (fd < 0) {
+        return false;
+    }
+    close(fd);
+    std::filesystem::path file = pattern;
+    bool ok = false;
+    {
+        ChildProcess child(argv, environment, file);
+        auto status = child.waitForExit(limit);
+        ok = status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
+        if (output != nullptr) {
+            *output = child.output();
+        }
+    }
+    std::filesystem::remove(file);
+    return ok;
+}
+
+std::string describeStatus(int status) {
+    std::ostringstream text;
+    if (WIFEXITED(status)) {
+        text << "exit " << WEXITSTATUS(status);
+    } else if (WIFSIGNALED(status)) {
+        text << "signal " << WTERMSIG(status);
+        if (WCOREDUMP(status)) {
+            text << " (core dumped)";
+        }
+    } else {
+        text << "status " << status;
+    }
+    return text.str();
+}
+
+}  // namespace joyvane::e2e

@@ -1,0 +1,49 @@
+#include "composed_engine.h"
+
+#include "platform/linux/atspi/atspi_accessibility.h"
+
+namespace joyvane::e2e {
+
+std::unique_ptr<ComposedEngine> ComposedEngine::create(const std::string& display,
+                                                       bool realAccessibility, std::string* error) {
+    std::unique_ptr<ComposedEngine> engine(new ComposedEngine);
+    engine->controllers = linux_input::SdlControllerService::create(engine->scheduler, {}, error);
+    if (!engine->controllers) {
+        return nullptr;
+    }
+    auto x = x11::openX11Backend(engine->scheduler, error, display.c_str());
+    if (!x) {
+        return nullptr;
+    }
+    engine->x = std::make_unique<x11::X11Backend>(std::move(*x));
+    if (realAccessibility) {
+        engine->accessibility = std::make_unique<atspi::AtspiAccessibility>();
+    } else {
+        engine->accessibility = std::make_unique<sim::SimAccessibility>(engine->log);
+    }
+    engine->mouse = std::make_unique<MouseController>(*engine->x->poster, *engine->x->screens);
+    engine->keyboard = std::make_unique<PSKeyboardController>(
+        engine->scheduler, *engine->x->poster, *engine->accessibility, engine->panels);
+    Platform platform{engine->scheduler,   *engine->controllers,   *engine->x->poster,
+                      *engine->x->screens, *engine->accessibility, engine->workspace,
+                      engine->languages,   engine->panels};
+    engine->manager =
+        std::make_unique<ControllerManager>(platform, *engine->mouse, *engine->keyboard);
+    return engine;
+}
+
+ComposedEngine::~ComposedEngine() {
+    // Users before what they use; the poster before the rest of X so it can let go of held
+    // buttons and keys.
+    manager.reset();
+    keyboard.reset();
+    mouse.reset();
+    accessibility.reset();
+    if (x) {
+        x->poster.reset();
+        x.reset();
+    }
+    controllers.reset();
+}
+
+}  // namespace joyvane::e2e

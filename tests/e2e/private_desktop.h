@@ -1,0 +1,74 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "child_process.h"
+
+// A headless desktop of one test's own: a session bus, an Xvfb display with XTest and RandR,
+// the accessibility bus (enabled), a window manager and a tray host, and private XDG folders.
+// Each service is a child of the test, so a test can take one away (the X server, the tray
+// host, the accessibility bus) and watch what the program does.
+namespace joyvane::e2e {
+
+struct DesktopOptions {
+    bool windowManager = true;
+    bool tray = true;
+    bool accessibility = true;
+    std::string size = "1440x900";
+};
+
+class PrivateDesktop {
+  public:
+    explicit PrivateDesktop(DesktopOptions options = {});
+    ~PrivateDesktop();
+    PrivateDesktop(const PrivateDesktop&) = delete;
+    PrivateDesktop& operator=(const PrivateDesktop&) = delete;
+
+    // Empty when every service started; otherwise what failed.
+    const std::string& error() const { return error_; }
+    // ":N"
+    const std::string& display() const { return display_; }
+    // The environment a program of this desktop runs with.
+    const Environment& environment() const { return environment_; }
+    // A folder for the test's files, removed with the desktop.
+    const std::filesystem::path& folder() const { return folder_; }
+
+    // Points this process at the desktop too (DISPLAY, session bus, XDG folders).
+    void adoptEnvironment() const;
+
+    void stopXServer();
+    void stopTray();
+    bool startTray();
+    void stopAccessibilityBus();
+    pid_t xServerPid() const;
+
+    // A picture of the whole screen, written with ImageMagick's `import`.
+    bool screenshot(const std::filesystem::path& file) const;
+
+  private:
+    bool startSessionBus();
+    bool startXServer(const std::string& size);
+    bool startAccessibilityBus();
+    bool startWindowManager();
+
+    std::unique_ptr<ChildProcess> start(const std::string& name,
+                                        const std::vector<std::string>& argv);
+
+    std::string error_;
+    std::string display_;
+    std::filesystem::path folder_;
+    Environment environment_;
+    std::unique_ptr<ChildProcess> sessionBus_;
+    std::unique_ptr<ChildProcess> xServer_;
+    std::unique_ptr<ChildProcess> accessibilityBus_;
+    std::unique_ptr<ChildProcess> windowManager_;
+    std::unique_ptr<ChildProcess> tray_;
+};
+
+// Fails the test with the desktop's error unless every service started.
+#define JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop) \
+    ASSERT_TRUE((desktop).error().empty()) << "private desktop: " << (desktop).error()
+
+}  // namespace joyvane::e2e

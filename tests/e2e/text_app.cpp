@@ -1,0 +1,60 @@
+#include "text_app.h"
+
+#include <signal.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace joyvane::e2e {
+namespace {
+
+Box parseBox(const std::string& text) {
+    Box box;
+    std::istringstream in(text);
+    in >> box.x >> box.y >> box.width >> box.height;
+    return box;
+}
+
+}  // namespace
+
+TextApp::TextApp(const PrivateDesktop& desktop) : stateFile_(desktop.folder() / "text-app.state") {
+    Environment environment = desktop.environment();
+    environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
+    process_ = std::make_unique<ChildProcess>(
+        std::vector<std::string>{JOYVANE_E2E_TEXT_APP, stateFile_.string()}, environment,
+        desktop.folder() / "text-app.log");
+}
+
+std::optional<TextAppState> TextApp::state() const {
+    std::ifstream in(stateFile_);
+    if (!in) {
+        return std::nullopt;
+    }
+    TextAppState state;
+    std::string line;
+    bool complete = false;
+    while (std::getline(in, line)) {
+        auto equals = line.find('=');
+        if (equals == std::string::npos) {
+            continue;
+        }
+        std::string key = line.substr(0, equals);
+        std::string value = line.substr(equals + 1);
+        if (key == "text") {
+            state.text = value;
+        } else if (key == "focus") {
+            state.focus = value;
+        } else if (key == "field") {
+            state.field = parseBox(value);
+        } else if (key == "button") {
+            state.button = parseBox(value);
+            complete = true;
+        }
+    }
+    if (!complete) {
+        return std::nullopt;
+    }
+    return state;
+}
+
+}  // namespace joyvane::e2e

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "text_app.h"
+
+// Questions to an X display from its own short connection, as any other client would ask:
+// where the pointer is, which windows exist, and a key typed by a "user".
+namespace joyvane::e2e {
+
+struct XWindowInfo {
+    unsigned long id = 0;
+    std::string name;  // _NET_WM_NAME, or WM_NAME
+    pid_t pid = 0;     // _NET_WM_PID, 0 when not set
+    bool viewable = false;
+    Box box;  // in root coordinates
+};
+
+std::optional<Box> pointerPosition(const std::string& display);
+
+// Every window of the display, top-level or not, in stacking order.
+std::vector<XWindowInfo> allWindows(const std::string& display);
+// The viewable windows of process `pid`.
+std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid);
+// The windows that the tray host has embedded: descendants of the tray's selection owner's
+// top-level window, with the process id they carry.
+std::vector<XWindowInfo> trayIcons(const std::string& display);
+
+// Presses and releases a key ("Tab") with XTest; true once the server has it.
+bool typeKey(const std::string& display, const std::string& keysymName);
+// Moves the pointer to (x, y) and clicks button 1 there.
+bool clickAt(const std::string& display, int x, int y);
+
+}  // namespace joyvane::e2e
