@@ -1,0 +1,116 @@
+#include <QLabel>
+#include <QTest>
+
+#include "platform/sim/sim_services.h"
+#include "ui/controls/style.h"
+#include "ui/windows/menu_bar_hint_view.h"
+#include "ui/windows/mock_menu_bar_strip.h"
+#include "ui/windows/onboarding_parts.h"
+#include "ui/windows/onboarding_view.h"
+#include "window_test_support.h"
+
+namespace joyvane::ui {
+namespace {
+
+class OnboardingTest : public ::testing::Test {
+  protected:
+    sim::SimDefaultsStore defaults;
+    int closes = 0;
+    bool seenWhenClosed = false;
+
+    std::unique_ptr<OnboardingView> make(bool hebrew = false) {
+        return std::make_unique<OnboardingView>(defaults, hebrew, [this] {
+            ++closes;
+            seenWhenClosed = defaults.boolForKey("hasSeenOnboarding");
+        });
+    }
+    static bool shown(QWidget* part, QWidget* view) { return part->isVisibleTo(view); }
+};
+
+TEST_F(OnboardingTest, NavigatesThroughTheFourPages) {
+    auto view = make();
+    EXPECT_EQ(view->page(), 0);
+    EXPECT_FALSE(shown(view->backButton(), view.get()));
+    EXPECT_TRUE(shown(view->nextButton(), view.get()));
+    EXPECT_EQ(view->nextButton()->text(), "Next ›");
+    for (int i = 0; i < 3; ++i) {
+        view->nextButton()->click();
+    }
+    EXPECT_EQ(view->page(), 3);
+    EXPECT_FALSE(shown(view->nextButton(), view.get()));
+    EXPECT_TRUE(shown(view->getStartedButton(), view.get()));
+    view->backButton()->click();
+    EXPECT_EQ(view->page(), 2);
+    EXPECT_EQ(view->dots()->dotColor(2), colors::blue());
+    EXPECT_NE(view->dots()->dotColor(3), colors::blue());
+    EXPECT_TRUE(shown(view->backButton(), view.get()));
+    EXPECT_EQ(closes, 0);
+}
+
+TEST_F(OnboardingTest, PageChangeSlidesInFromTheTrailingEdge) {
+    auto view = make();
+    view->resize(480, 580);
+    view->show();
+    QApplication::processEvents();
+    view->nextButton()->click();
+    QTest::qWait(60);
+    QWidget* incoming = view->pageWidget(1);
+    EXPECT_TRUE(incoming->isVisible());
+    EXPECT_GT(incoming->x(), 0);
+    EXPECT_LT(view->pageWidget(0)->x(), 0);
+    QTest::qWait(400);
+    EXPECT_EQ(incoming->x(), 0);
+    EXPECT_FALSE(view->pageWidget(0)->isVisible());
+}
+
+TEST_F(OnboardingTest, GetStartedStoresTheFlagBeforeClosing) {
+    auto view = make();
+    view->setPage(3);
+    EXPECT_FALSE(defaults.boolForKey("hasSeenOnboarding"));
+    view->getStartedButton()->click();
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(seenWhenClosed);
+}
+
+TEST_F(OnboardingTest, PagesKeepTheirLineBreaksAndHebrewTexts) {
+    auto english = make();
+    EXPECT_EQ(english->pageText(3)->text(),
+              "The virtual keyboard opens automatically in text fields.\n\nL2+R2 simultaneously → "
+              "screenshot.\n\nOpen 'Advanced' in settings to configure more gestures.");
+    auto hebrew = make(true);
+    EXPECT_EQ(hebrew->pageTitle(0)->text(), "האפליקציה בשורת התפריטים");
+    EXPECT_EQ(hebrew->nextButton()->text(), "הבא ›");
+    EXPECT_EQ(hebrew->getStartedButton()->text(), "בואו נתחיל!");
+    EXPECT_EQ(hebrew->backButton()->text(), "הקודם");
+    EXPECT_TRUE(hebrew->pageText(0)->text().startsWith("Joyvane חיה"));
+    // The strip is on the first page only.
+    EXPECT_TRUE(hebrew->pageWidget(0)->isAncestorOf(hebrew->strip()));
+}
+
+TEST(MockMenuBarStrip, ArrowBobsForeverWhileShown) {
+    MockMenuBarStrip strip(false);
+    EXPECT_FALSE(strip.arrowBounce());
+    strip.resize(360, 70);
+    strip.show();
+    EXPECT_TRUE(strip.arrowBounce());
+    EXPECT_TRUE(strip.isBobbing());
+    QTest::qWait(700 + 60);  // past the top of the first swing: on its way down again
+    double going = strip.arrowOffset();
+    EXPECT_LT(going, 0.0);
+    EXPECT_GE(going, -3.0);
+    QTest::qWait(1400);
+    EXPECT_TRUE(strip.isBobbing());
+    strip.hide();
+    EXPECT_FALSE(strip.isBobbing());
+}
+
+TEST(MenuBarHint, GotItClosesTheWindow) {
+    int closes = 0;
+    MenuBarHintView hint(true, [&closes] { ++closes; });
+    EXPECT_EQ(hint.gotItButton()->text(), "הבנתי");
+    hint.gotItButton()->click();
+    EXPECT_EQ(closes, 1);
+}
+
+}  // namespace
+}  // namespace joyvane::ui
