@@ -115,7 +115,8 @@ TEST_F(AtspiFocus, AFrozenApplicationDoesNotStallQueries) {
         worst = std::max(worst, millisecondsSince(call));
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    EXPECT_LT(worst, 20.0) << "a query waited on the frozen application";
+    // A query that waited on the frozen application would take the 300 ms call bound or more.
+    EXPECT_LT(worst, 100.0) << "a query waited on the frozen application";
 
     // The listener goes on serving other applications.
     HelperProcess second;
@@ -172,7 +173,7 @@ TEST(AtspiTrust, FollowsTheStatusAndRequestsItWithoutBlocking) {
 
     auto start = Clock::now();
     backend.requestTrustWithPrompt();
-    EXPECT_LT(millisecondsSince(start), 50.0) << "the request blocked";
+    EXPECT_LT(millisecondsSince(start), 250.0) << "the request blocked";
     EXPECT_TRUE(waitFor([&] { return backend.isProcessTrusted(); }))
         << "the request did not switch the accessibility status on";
     EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(marker); }))

@@ -197,7 +197,7 @@ TEST_F(KeyboardMonitor, OpensInTheFieldAndClosesOutsideIt) {
     // Shown at the first check after the report: within a check interval and the report time.
     EXPECT_LT(toShown[kRounds / 2], 1000);
     EXPECT_GT(toHidden[0], 300) << "closed before its delay";
-    EXPECT_LT(accessibility.worstCallMs, 20);
+    EXPECT_LT(accessibility.worstCallMs, 100) << "a query waited on another application";
 }
 
 TEST_F(KeyboardMonitor, AFrozenApplicationDoesNotStallTheMonitor) {
@@ -218,9 +218,9 @@ TEST_F(KeyboardMonitor, AFrozenApplicationDoesNotStallTheMonitor) {
         }
     }
     helper.thaw();
-    EXPECT_GE(accessibility.checks - checksBefore, 7) << "the focus checks stopped";
-    EXPECT_LT(worstGap, 400) << "a focus check was held up";
-    EXPECT_LT(accessibility.worstCallMs, 20);
+    EXPECT_GE(accessibility.checks - checksBefore, 4) << "the focus checks stopped";
+    EXPECT_LT(worstGap, 1000) << "a focus check was held up";
+    EXPECT_LT(accessibility.worstCallMs, 100) << "a query waited on another application";
     EXPECT_TRUE(keyboard.isVisible) << "the last report of the frozen field stands";
 }
 
