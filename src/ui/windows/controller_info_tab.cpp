@@ -149,9 +149,7 @@ QWidget* ControllerInfoTab::buildBatteryCard() {
     footerRow->addWidget(updatedRow_);
     footerRow->addStretch(1);
 
-    auto* refresh = new QPushButton(footer_);
-    refresh->setFlat(true);
-    refresh->setCursor(Qt::PointingHandCursor);
+    auto* refresh = new FaceButton(footer_);
     auto* face = new QHBoxLayout(refresh);
     face->setContentsMargins(4, 2, 4, 2);
     face->setSpacing(4);
@@ -198,9 +196,7 @@ QWidget* ControllerInfoTab::buildControllerCard() {
     firmware_ = addInfoRow(card, column, QStringLiteral("Firmware"));
     column->addWidget(makeDivider(card));
 
-    auto* update = new QPushButton(card);
-    update->setFlat(true);
-    update->setCursor(Qt::PointingHandCursor);
+    auto* update = new FaceButton(card);
     update->setToolTip(uiText(he, "Opens PlayStation's official firmware update page",
                               "פותח את עמוד עדכון הקושחה של PlayStation"));
     auto* face = new QHBoxLayout(update);
@@ -216,8 +212,6 @@ QWidget* ControllerInfoTab::buildControllerCard() {
         part->setAttribute(Qt::WA_TransparentForMouseEvents);
         face->addWidget(part);
     }
-    face->addStretch(1);
-    update->setMinimumHeight(face->sizeHint().height());
     QObject::connect(update, &QPushButton::clicked, this,
                      [this] { workspace_.openURL(kDualSenseFirmwareUpdateURL); });
     updateButton_ = update;

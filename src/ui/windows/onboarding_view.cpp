@@ -76,6 +76,22 @@ class GradientBand : public QWidget {
     }
 };
 
+// The area that holds the pages; the current page always fills it.
+class PageArea : public QWidget {
+  public:
+    PageArea(QWidget* parent, std::function<void()> relayout)
+        : QWidget(parent), relayout_(std::move(relayout)) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        relayout_();
+    }
+
+  private:
+    std::function<void()> relayout_;
+};
+
 QLabel* makeLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     styleLabel(label, font, color);
@@ -98,7 +114,11 @@ OnboardingView::OnboardingView(DefaultsStore& defaults, bool isHebrew,
     column->setSpacing(0);
     column->addWidget(buildHeader());
 
-    pageArea_ = new QWidget(this);
+    pageArea_ = new PageArea(this, [this] {
+        if (transition_ && transition_->state() != QAbstractAnimation::Running) {
+            pages_.at(static_cast<std::size_t>(page_))->setGeometry(pageArea_->rect());
+        }
+    });
     pageArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     for (int i = 0; i < totalPages_; ++i) {
         pages_.push_back(buildPage(i));

@@ -22,6 +22,15 @@ QPushButton* makeProminentButton(const QString& text, QWidget* parent) {
     return button;
 }
 
+FaceButton::FaceButton(QWidget* parent) : QPushButton(parent) {
+    setFlat(true);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize FaceButton::sizeHint() const {
+    return layout() ? layout()->sizeHint() : QPushButton::sizeHint();
+}
+
 QPushButton* makePlainTextButton(const QString& text, const QColor& color, const QFont& font,
                                  QWidget* parent) {
     auto* button = new QPushButton(text, parent);

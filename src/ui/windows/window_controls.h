@@ -12,6 +12,15 @@ class SymbolButton;
 // The prominent (filled blue) push button of the windows' footers.
 QPushButton* makeProminentButton(const QString& text, QWidget* parent = nullptr);
 
+// A flat push button whose face is a layout of its own (a symbol, a text, a spinner): it asks for
+// the size of that face.
+class FaceButton : public QPushButton {
+  public:
+    explicit FaceButton(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 // A plain push button drawn as text only.
 QPushButton* makePlainTextButton(const QString& text, const QColor& color, const QFont& font,
                                  QWidget* parent = nullptr);
