@@ -7,6 +7,12 @@
 namespace joyvane {
 
 int batteryPercent(float level) {
+    // A reading that is not a number counts as empty, and readings outside 0..1 are held to it,
+    // so the conversion to an integer is always defined.
+    if (!(level >= 0.0f)) {
+        return 0;
+    }
+    level = std::min(level, 1.0f);
     // The product is taken in single precision, as the level is stored.
     float percent = level * 100.0f;
     return static_cast<int>(percent);

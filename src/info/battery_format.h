@@ -13,7 +13,8 @@ struct BatteryHistoryEntry;
 
 // How the information tab presents a battery reading.
 
-// The level as a whole percentage, truncated (0.509 reads 50).
+// The level as a whole percentage, truncated (0.509 reads 50). Not-a-number reads 0; levels
+// outside 0..1 are held to it.
 int batteryPercent(float level);
 
 enum class BatteryLevelColor { red, orange, green };

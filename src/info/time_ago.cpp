@@ -5,8 +5,12 @@
 namespace joyvane {
 
 std::string timeAgo(Time date, Time now, bool hebrew) {
-    // Whole seconds, truncated toward zero.
-    auto seconds = static_cast<long long>(std::trunc(now - date));
+    // Whole seconds, truncated toward zero; an age that is not a number reads as now.
+    double elapsed = now - date;
+    if (!(elapsed < 5.0e15)) {
+        elapsed = std::isnan(elapsed) ? 0.0 : 5.0e15;
+    }
+    auto seconds = static_cast<long long>(std::trunc(elapsed));
     if (seconds <= 4) {
         return hebrew ? "עכשיו" : "just now";
     }

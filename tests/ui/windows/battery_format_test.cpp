@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine/controller_manager.h"
 #include "info/battery_format.h"
 #include "info/time_ago.h"
@@ -23,6 +25,13 @@ TEST(BatteryFormat, PercentIsTruncatedAndColouredByBand) {
         EXPECT_EQ(batteryLevelColor(percent), c.color) << c.level;
     }
     EXPECT_EQ(batteryLevelColor(21), BatteryLevelColor::orange);
+}
+
+TEST(BatteryFormat, ReadingsOutsideTheScaleStayWithinIt) {
+    EXPECT_EQ(batteryPercent(std::numeric_limits<float>::quiet_NaN()), 0);
+    EXPECT_EQ(batteryPercent(-0.5f), 0);
+    EXPECT_EQ(batteryPercent(1e30f), 100);
+    EXPECT_EQ(batteryPercent(std::numeric_limits<float>::infinity()), 100);
 }
 
 TEST(BatteryFormat, LevelBarFillNeverThinnerThanFourPoints) {
