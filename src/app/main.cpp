@@ -1,0 +1,5 @@
+#include "app/joyvane_app.h"
+
+int main(int argc, char** argv) {
+    return joyvane::app::runJoyvane(argc, argv);
+}
