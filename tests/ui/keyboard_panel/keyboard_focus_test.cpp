@@ -13,11 +13,15 @@
 namespace joyvane::ui {
 namespace {
 
-QString xdotool(const QStringList& args) {
+QString run(const QString& program, const QStringList& args) {
     QProcess process;
-    process.start(QStringLiteral("xdotool"), args);
+    process.start(program, args);
     process.waitForFinished(5000);
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString xdotool(const QStringList& args) {
+    return run(QStringLiteral("xdotool"), args);
 }
 
 std::string focusedWindow() {
@@ -62,6 +66,14 @@ TEST(KeyboardPanelFocus, ShowingAndClickingThePanelKeepsTheFocus) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
     QTest::qWait(300);
     EXPECT_EQ(focusedWindow(), editorId);
+
+    // Above other windows and on every workspace (desktop 0xFFFFFFFF), as the window manager
+    // records it. The sticky state is asked for too, but not every window manager keeps it.
+    QString hints = run(QStringLiteral("xprop"),
+                        {QStringLiteral("-id"), QString::number(panel->winId()),
+                         QStringLiteral("_NET_WM_DESKTOP"), QStringLiteral("_NET_WM_STATE")});
+    EXPECT_TRUE(hints.contains(QStringLiteral("4294967295"))) << hints.toStdString();
+    EXPECT_TRUE(hints.contains(QStringLiteral("_NET_WM_STATE_ABOVE"))) << hints.toStdString();
 
     // A click on a key and one on the layout button: the button works, the focus stays.
     QPoint key = panel->view()->keyCell(2, 4)->mapToGlobal(QPoint(25, 20));
