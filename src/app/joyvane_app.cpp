@@ -50,7 +50,6 @@ int runJoyvane(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("joyvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Joyvane"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     std::function<void()> reopen;

@@ -52,15 +52,18 @@ QPolygonF boltPolygon(const QRectF& b) {
 
 void drawController(QPainter& p, const QRectF& b, const QColor& color, bool filled) {
     QPainterPath body;
-    body.addRoundedRect(sub(b, 0.06, 0.24, 0.88, 0.40), b.width() * 0.16, b.height() * 0.16);
-    body.addEllipse(sub(b, 0.06, 0.38, 0.30, 0.40));
-    body.addEllipse(sub(b, 0.64, 0.38, 0.30, 0.40));
+    body.setFillRule(Qt::WindingFill);
+    body.addRoundedRect(sub(b, 0.06, 0.22, 0.88, 0.40), b.width() * 0.18, b.height() * 0.18);
+    body.addEllipse(sub(b, 0.04, 0.36, 0.32, 0.44));
+    body.addEllipse(sub(b, 0.64, 0.36, 0.32, 0.44));
     body = body.simplified();
     QPainterPath holes;
-    holes.addRect(sub(b, 0.18, 0.40, 0.16, 0.05));
-    holes.addRect(sub(b, 0.235, 0.345, 0.05, 0.16));
-    holes.addEllipse(sub(b, 0.64, 0.34, 0.07, 0.07));
-    holes.addEllipse(sub(b, 0.73, 0.43, 0.07, 0.07));
+    holes.setFillRule(Qt::WindingFill);
+    holes.addRect(sub(b, 0.16, 0.385, 0.18, 0.07));
+    holes.addRect(sub(b, 0.215, 0.33, 0.07, 0.18));
+    holes.addEllipse(sub(b, 0.62, 0.31, 0.09, 0.09));
+    holes.addEllipse(sub(b, 0.72, 0.42, 0.09, 0.09));
+    holes = holes.simplified();
     if (filled) {
         p.fillPath(body.subtracted(holes), color);
     } else {

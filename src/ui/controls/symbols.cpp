@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QStandardPaths>
 #include <algorithm>
 #include <array>
-#include <vector>
 
 namespace joyvane::ui {
 namespace {
@@ -31,11 +31,9 @@ constexpr DrawnSymbol battery(int level, bool bolt) {
 // most freedesktop themes also provide) and drawn stand-ins.
 constexpr std::array kSymbols = {
     // Controller and status
-    SymbolEntry{"gamecontroller.fill", "input-gaming-symbolic", Deco::none, shape(D::controller)},
-    SymbolEntry{"gamecontroller",
-                "input-gaming-symbolic",
-                Deco::outline,
-                {D::controller, "", 0, false, false}},
+    // Themes have one controller glyph; the filled and the outlined one are drawn as a pair.
+    SymbolEntry{"gamecontroller.fill", "", Deco::none, shape(D::controller)},
+    SymbolEntry{"gamecontroller", "", Deco::none, {D::controller, "", 0, false, false}},
     SymbolEntry{"checkmark.circle.fill", "", Deco::none, shape(D::checkCircle)},
     SymbolEntry{"circle.slash", "", Deco::none, shape(D::circleSlash)},
     SymbolEntry{"play.circle.fill", "", Deco::none, shape(D::playCircle)},
@@ -137,7 +135,17 @@ constexpr const char* kSymbolTheme = "Adwaita";
 
 void ensureSymbolTheme() {
     static const bool done = [] {
-        if (!QIcon::hasThemeIcon(QStringLiteral("input-gaming-symbolic"))) {
+        // Platforms without a desktop theme (offscreen, minimal) search no system folders.
+        QStringList paths = QIcon::themeSearchPaths();
+        for (const QString& data :
+             QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+            const QString icons = data + QStringLiteral("/icons");
+            if (!paths.contains(icons)) {
+                paths << icons;
+            }
+        }
+        QIcon::setThemeSearchPaths(paths);
+        if (!QIcon::hasThemeIcon(QStringLiteral("input-keyboard-symbolic"))) {
             QIcon::setThemeName(QString::fromLatin1(kSymbolTheme));
         }
         return true;
@@ -149,39 +157,6 @@ QImage blankImage(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
-}
-
-// Leaves only a rim of the glyph: each pixel keeps what its eroded neighbourhood lacks.
-QImage hollowed(const QImage& source) {
-    const int w = source.width();
-    const int h = source.height();
-    const int r = std::max(1, w / 12);
-    std::vector<int> alpha(static_cast<std::size_t>(w * h));
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            alpha[static_cast<std::size_t>(y * w + x)] = qAlpha(source.pixel(x, y));
-        }
-    }
-    auto alphaAt = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h) {
-            return 0;
-        }
-        return alpha[static_cast<std::size_t>(y * w + x)];
-    };
-    QImage out = blankImage(w);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            int eroded = 255;
-            for (int dy = -r; dy <= r && eroded > 0; ++dy) {
-                for (int dx = -r; dx <= r && eroded > 0; ++dx) {
-                    eroded = std::min(eroded, alphaAt(x + dx, y + dy));
-                }
-            }
-            const int a = std::max(0, alphaAt(x, y) - eroded);
-            out.setPixel(x, y, qPremultiply(qRgba(0, 0, 0, a)));
-        }
-    }
-    return out;
 }
 
 QImage tinted(QImage image, const QColor& color) {
@@ -204,7 +179,7 @@ QImage themeImage(const SymbolEntry& entry, int size) {
         icon.paint(&painter, box);
     }
     painter.end();
-    return entry.decoration == SymbolDecoration::outline ? hollowed(image) : image;
+    return image;
 }
 
 QImage drawnImage(const DrawnSymbol& drawn, int size, const QColor& color) {

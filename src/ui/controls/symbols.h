@@ -14,7 +14,6 @@ namespace joyvane::ui {
 // How a theme icon is adjusted to read as the named symbol.
 enum class SymbolDecoration {
     none,
-    outline,       // the theme's filled glyph hollowed out (an unfilled variant)
     chevronBelow,  // the glyph made smaller with a downward chevron under it
 };
 
