@@ -36,6 +36,18 @@ void drawWithRim(QPainter& p, int x, int y, const std::string& symbol, int size)
     }
     p.drawPixmap(x, y, size, size, ui::symbolPixmap(symbol, size, kInk));
 }
+// The whole label at one opacity, as one layer (its overlapping parts do not add up).
+QPixmap dimmed(const QPixmap& label, double opacity) {
+    if (opacity >= 1.0) {
+        return label;
+    }
+    QPixmap out(label.size());
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.setOpacity(opacity);
+    p.drawPixmap(0, 0, label);
+    return out;
+}
 }  // namespace
 
 QPixmap renderTrayLabel(const TrayLabel& label, int size) {
@@ -44,14 +56,14 @@ QPixmap renderTrayLabel(const TrayLabel& label, int size) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setOpacity(label.opacity);
     // Tray icons are square, so the row of the label is folded: the symbol fills the icon while
     // there is nothing else to show and sits above the battery line otherwise.
     const bool hasBattery = label.bolt || !label.percent.empty();
     const int symbolSize = hasBattery ? size * 9 / 16 : size - 2;
     drawWithRim(p, (size - symbolSize) / 2, 1, label.controllerSymbol, symbolSize);
     if (!hasBattery) {
-        return pixmap;
+        p.end();
+        return dimmed(pixmap, label.opacity);
     }
     const int lineTop = symbolSize + 1;
     const int lineHeight = size - lineTop;
@@ -75,7 +87,8 @@ QPixmap renderTrayLabel(const TrayLabel& label, int size) {
     }
     p.setPen(kInk);
     p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, percent);
-    return pixmap;
+    p.end();
+    return dimmed(pixmap, label.opacity);
 }
 
 QString trayToolTip(const TrayState& state, bool hebrew) {
