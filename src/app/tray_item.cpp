@@ -13,14 +13,12 @@ TrayItem::TrayItem(ControllerManager& manager, const LanguageSource& languages, 
     watch_ = new QTimer(this);
     watch_->setInterval(kWatchMs);
     connect(watch_, &QTimer::timeout, this, &TrayItem::checkTrayHost);
-    connect(
-        &icon_, &QSystemTrayIcon::activated, this,
-        [this](QSystemTrayIcon::ActivationReason reason) {
-            if ((reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) &&
-                callbacks_.onClick) {
-                callbacks_.onClick(anchor());
-            }
-        });
+    connect(&icon_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger && callbacks_.onClick) {
+                    callbacks_.onClick(anchor());
+                }
+            });
     subscriptions_.push_back(manager_.objectWillChange.connect([this] { scheduleRefresh(); }));
     refresh();
 }

@@ -28,15 +28,14 @@ bool WindowManagerBase::hebrew() const {
     return isHebrew(languages_);
 }
 
-bool WindowManagerBase::bringForward(bool activate) {
+bool WindowManagerBase::bringForward() {
     if (!window_) {
         return false;
     }
+    // Front and key: on X11 the key window is the active one, so this also activates it.
     window_->showNormal();
     window_->raise();
-    if (activate) {
-        window_->activateWindow();
-    }
+    window_->activateWindow();
     return true;
 }
 
@@ -68,7 +67,7 @@ AdvancedWindowManager::AdvancedWindowManager(const LanguageSource& languages)
 }
 
 void AdvancedWindowManager::open(ControllerManager& manager) {
-    if (bringForward(false)) {
+    if (bringForward()) {
         return;
     }
     const bool he = hebrew();
@@ -86,7 +85,7 @@ RemapWindowManager::RemapWindowManager(const LanguageSource& languages)
 
 void RemapWindowManager::open(const ButtonMap& initialMap, SaveMap onSave,
                               std::function<void()> onReset) {
-    if (bringForward(false)) {
+    if (bringForward()) {
         return;
     }
     const bool he = hebrew();
@@ -103,7 +102,7 @@ OnboardingWindowManager::OnboardingWindowManager(const LanguageSource& languages
 }
 
 void OnboardingWindowManager::show() {
-    if (bringForward(true)) {
+    if (bringForward()) {
         return;
     }
     present({QString(), QSize(480, 580), false, true}, factory_(hebrew(), closer()));
@@ -122,7 +121,7 @@ MenuBarHintWindowManager::MenuBarHintWindowManager(const LanguageSource& languag
 }
 
 void MenuBarHintWindowManager::show() {
-    if (bringForward(true)) {
+    if (bringForward()) {
         return;
     }
     present({QString(), QSize(380, 380), false, true}, factory_(hebrew(), closer()));

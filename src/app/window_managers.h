@@ -32,8 +32,8 @@ class WindowManagerBase : public QObject {
     ManagedWindow* window() const { return window_; }
 
   protected:
-    // Brings an open window forward; false when there is none.
-    bool bringForward(bool activate);
+    // Brings an open window to the front and gives it the focus; false when there is none.
+    bool bringForward();
     // Builds, places, shows and keeps the window.
     void present(const WindowSpec& spec, QWidget* content);
     // What a factory calls to close the window on behalf of its view.

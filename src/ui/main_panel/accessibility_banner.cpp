@@ -68,7 +68,7 @@ AccessibilityBanner::AccessibilityBanner(std::function<void()> grantAccess,
     column->setSpacing(14);
 
     column->addWidget(makeCircle(52, colors::withOpacity(colors::blue(), 0.12),
-                                 new SymbolLabel("hand.raised.fill", 26, colors::blue())),
+                                 new SymbolLabel("hand.raised.fill", 24, colors::blue())),
                       0, Qt::AlignHCenter);
     title_ = new QLabel;
     title_->setAlignment(Qt::AlignCenter);
