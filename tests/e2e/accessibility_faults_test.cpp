@@ -23,13 +23,16 @@ double secondsSince(Clock::time_point start) {
 }
 
 TEST(AccessibilityFaults, FrozenApplicationAndLostBusLeaveTheControllerWorking) {
-    PrivateDesktop desktop({.windowManager = true, .tray = false});
+    PrivateDesktop desktop({.windowManager = true, .tray = false, .serviceActivation = false});
     JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
     desktop.adoptEnvironment();
     TextApp app(desktop);
-    ASSERT_TRUE(pollUntil([&] { return app.state() && app.state()->field.y > 0; },
-                          std::chrono::seconds(15)))
-        << app.output();
+    std::optional<TextAppState> placed = app.settledState();
+    ASSERT_TRUE(placed) << app.output();
+    ASSERT_TRUE(pollUntil([&] { return app.state() && app.state()->focus == "button"; },
+                          std::chrono::seconds(10)))
+        << "the application's window did not become active; X focus: "
+        << focusedWindow(desktop.display());
 
     ensureApplication();
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
@@ -46,9 +49,19 @@ TEST(AccessibilityFaults, FrozenApplicationAndLostBusLeaveTheControllerWorking) 
         ASSERT_TRUE(runUntil([&] { return manager.accessibility.get(); }, 5.0));
 
         // The user clicks into the field: the keyboard opens.
-        TextAppState placed = *app.state();
-        ASSERT_TRUE(clickAt(desktop.display(), placed.field.centreX(), placed.field.centreY()));
-        ASSERT_TRUE(runUntil([&] { return keyboard.isVisible.get(); }, 5.0));
+        ASSERT_TRUE(clickAt(desktop.display(), placed->field.centreX(), placed->field.centreY()));
+        ASSERT_TRUE(pollUntil([&] { return app.state() && app.state()->focus == "field"; },
+                              std::chrono::seconds(5)))
+            << "focus in the application: " << (app.state() ? app.state()->focus : "?")
+            << "; X focus: " << focusedWindow(desktop.display()) << "; pointer at "
+            << pointerPosition(desktop.display())->x << ","
+            << pointerPosition(desktop.display())->y;
+        ASSERT_TRUE(runUntil([&] { return keyboard.isVisible.get(); }, 10.0))
+            << "trusted: " << engine->accessibility->isProcessTrusted() << ", front: "
+            << (engine->accessibility->frontmostApplication()
+                    ? engine->accessibility->frontmostApplication()->processId
+                    : -1)
+            << ", application: " << app.pid();
 
         // The application stops answering: the controller still drives the keyboard at once,
         // and focus queries still answer promptly.

@@ -58,9 +58,12 @@ TEST(ComposedDesktop, ControllerClicksIntoAFieldAndTypesHebrewWithTheOnScreenKey
     JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
     desktop.adoptEnvironment();
     TextApp app(desktop);
-    ASSERT_TRUE(pollUntil([&] { return app.state() && app.state()->field.y > 0; },
-                          std::chrono::seconds(15)))
-        << app.output();
+    std::optional<TextAppState> placed = app.settledState();
+    ASSERT_TRUE(placed) << app.output();
+    ASSERT_TRUE(pollUntil([&] { return app.state() && app.state()->focus == "button"; },
+                          std::chrono::seconds(10)))
+        << "the application's window did not become active; X focus: "
+        << focusedWindow(desktop.display());
 
     ensureApplication();
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
@@ -80,16 +83,23 @@ TEST(ComposedDesktop, ControllerClicksIntoAFieldAndTypesHebrewWithTheOnScreenKey
         EXPECT_FALSE(keyboard.isVisible.get());
 
         // Move the pointer into the field with the left stick and click it with Cross.
-        TextAppState placed = *app.state();
-        ASSERT_TRUE(driver.steerPointerTo(desktop.display(), placed.field.centreX(),
-                                          placed.field.centreY()));
+        ASSERT_TRUE(driver.steerPointerTo(desktop.display(), placed->field.centreX(),
+                                          placed->field.centreY()));
         driver.press(SDL_CONTROLLER_BUTTON_A);
         ASSERT_TRUE(pollUntil([&] { return app.state() && app.state()->focus == "field"; },
-                              std::chrono::seconds(5)));
+                              std::chrono::seconds(5)))
+            << "focus in the application: " << (app.state() ? app.state()->focus : "?")
+            << "; X focus: " << focusedWindow(desktop.display()) << "; pointer at "
+            << pointerPosition(desktop.display())->x << ","
+            << pointerPosition(desktop.display())->y;
 
         // The focus monitor sees the text field and opens the keyboard by itself.
-        ASSERT_TRUE(runUntil([&] { return keyboard.isVisible.get(); }, 5.0))
-            << "trusted: " << engine->accessibility->isProcessTrusted();
+        ASSERT_TRUE(runUntil([&] { return keyboard.isVisible.get(); }, 10.0))
+            << "trusted: " << engine->accessibility->isProcessTrusted() << ", front: "
+            << (engine->accessibility->frontmostApplication()
+                    ? engine->accessibility->frontmostApplication()->processId
+                    : -1)
+            << ", application: " << app.pid();
 
         // R1 switches to the Hebrew layout; the d-pad walks to each letter; Cross types it.
         driver.press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);

@@ -83,7 +83,9 @@ int main(int argc, char** argv) {
     TextApp window(QString::fromLocal8Bit(argv[1]));
     window.move(200, 200);
     window.show();
-    // Focus starts on the button: the field gets it only when clicked.
+    // Active from the start, as an application the user just opened; focus starts on the
+    // button, so the field gets it only when clicked.
+    window.activateWindow();
     window.findChild<QPushButton*>()->setFocus();
     return app.exec();
 }

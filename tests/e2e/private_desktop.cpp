@@ -95,7 +95,7 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
     environment_["QT_QPA_PLATFORM"] = "xcb";
     environment_["SDL_VIDEODRIVER"] = "dummy";
 
-    if (!startSessionBus() || !startXServer(options.size)) {
+    if (!startSessionBus(options.serviceActivation) || !startXServer(options.size)) {
         return;
     }
     if (options.accessibility && !startAccessibilityBus()) {
@@ -130,9 +130,30 @@ std::unique_ptr<ChildProcess> PrivateDesktop::start(const std::string& name,
     return child;
 }
 
-bool PrivateDesktop::startSessionBus() {
-    sessionBus_ = start("session-bus", {"dbus-daemon", "--session", "--nofork", "--nopidfile",
-                                        "--print-address=1"});
+bool PrivateDesktop::startSessionBus(bool serviceActivation) {
+    std::vector<std::string> command = {"dbus-daemon", "--nofork", "--nopidfile",
+                                        "--print-address=1"};
+    if (serviceActivation) {
+        command.push_back("--session");
+    } else {
+        // The session bus's usual rules without its service folders.
+        std::filesystem::path config = folder_ / "session-bus.conf";
+        std::ofstream(config) << R"(<!DOCTYPE busconfig PUBLIC
+ "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+        command.push_back("--config-file=" + config.string());
+    }
+    sessionBus_ = start("session-bus", command);
     std::string address;
     pollUntil(
         [&] {

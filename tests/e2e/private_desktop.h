@@ -16,6 +16,9 @@ struct DesktopOptions {
     bool windowManager = true;
     bool tray = true;
     bool accessibility = true;
+    // Whether the session bus starts services on demand. Off, a service the test stops stays
+    // stopped instead of coming back on the next call (the accessibility bus would).
+    bool serviceActivation = true;
     std::string size = "1440x900";
 };
 
@@ -48,7 +51,7 @@ class PrivateDesktop {
     bool screenshot(const std::filesystem::path& file) const;
 
   private:
-    bool startSessionBus();
+    bool startSessionBus(bool serviceActivation);
     bool startXServer(const std::string& size);
     bool startAccessibilityBus();
     bool startWindowManager();

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace joyvane::e2e {
 namespace {
@@ -55,6 +56,26 @@ std::optional<TextAppState> TextApp::state() const {
         return std::nullopt;
     }
     return state;
+}
+
+std::optional<TextAppState> TextApp::settledState(std::chrono::milliseconds limit) const {
+    using Clock = std::chrono::steady_clock;
+    auto deadline = Clock::now() + limit;
+    std::optional<TextAppState> last;
+    auto lastChange = Clock::now();
+    while (Clock::now() < deadline) {
+        auto now = state();
+        bool same = now && last && now->field.x == last->field.x && now->field.y == last->field.y &&
+                    now->button.y == last->button.y;
+        if (!same) {
+            last = now;
+            lastChange = Clock::now();
+        } else if (Clock::now() - lastChange > std::chrono::milliseconds(500)) {
+            return last;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return std::nullopt;
 }
 
 }  // namespace joyvane::e2e

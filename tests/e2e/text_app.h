@@ -39,6 +39,10 @@ class TextApp {
     void thaw() const { process_->signalGroup(SIGCONT); }
     // The last state the application wrote, if any.
     std::optional<TextAppState> state() const;
+    // The state once the window has stopped moving (the window manager places and frames it
+    // after it is shown), waiting up to `limit`.
+    std::optional<TextAppState> settledState(
+        std::chrono::milliseconds limit = std::chrono::seconds(15)) const;
     std::string output() const { return process_->output(); }
 
   private:

@@ -153,34 +153,52 @@ std::vector<XWindowInfo> trayIcons(const std::string& name) {
     if (owner == None) {
         return icons;
     }
-    // The icons live under the tray's own top-level window, next to the selection owner.
-    Window top = owner;
-    for (;;) {
+    // The tray host's panel need not be the selection owner, but both belong to the same
+    // client, and the server gives each client's resources the same high bits.
+    auto clientOf = [](Window window) { return window >> 21; };
+    auto previous = XSetErrorHandler(ignoreErrors);
+    std::function<void(Window, bool)> visit = [&](Window window, bool insideTray) {
         Window root = None;
         Window parent = None;
         Window* children = nullptr;
         unsigned int count = 0;
-        if (XQueryTree(display.get(), top, &root, &parent, &children, &count) == 0) {
-            break;
+        if (XQueryTree(display.get(), window, &root, &parent, &children, &count) == 0) {
+            return;
+        }
+        for (unsigned int i = 0; i < count; ++i) {
+            Window child = children[i];
+            bool trayWindow = clientOf(child) == clientOf(owner);
+            if (insideTray && !trayWindow) {
+                XWindowInfo info = describe(display.get(), child);
+                if (info.viewable) {
+                    icons.push_back(info);
+                }
+            }
+            visit(child, insideTray || trayWindow);
         }
         if (children != nullptr) {
             XFree(children);
         }
-        if (parent == root || parent == None) {
-            break;
-        }
-        top = parent;
-    }
-    auto previous = XSetErrorHandler(ignoreErrors);
-    walk(display.get(), top, [&](Window window) {
-        XWindowInfo info = describe(display.get(), window);
-        if (info.pid != 0 && info.viewable) {
-            icons.push_back(info);
-        }
-    });
+    };
+    visit(DefaultRootWindow(display.get()), false);
     XSync(display.get(), False);
     XSetErrorHandler(previous);
     return icons;
+}
+
+std::string focusedWindow(const std::string& name) {
+    auto display = open(name);
+    if (!display) {
+        return {};
+    }
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display.get(), &focus, &revert);
+    if (focus == None || focus == PointerRoot) {
+        return {};
+    }
+    XWindowInfo info = describe(display.get(), focus);
+    return "\"" + info.name + "\" of process " + std::to_string(info.pid);
 }
 
 bool typeKey(const std::string& name, const std::string& keysymName) {
@@ -194,6 +212,24 @@ bool typeKey(const std::string& name, const std::string& keysymName) {
     }
     XTestFakeKeyEvent(display.get(), code, True, CurrentTime);
     XTestFakeKeyEvent(display.get(), code, False, CurrentTime);
+    XSync(display.get(), False);
+    return true;
+}
+
+bool closeWindow(const std::string& name, unsigned long window) {
+    auto display = open(name);
+    if (!display) {
+        return false;
+    }
+    XEvent message{};
+    message.xclient.type = ClientMessage;
+    message.xclient.window = window;
+    message.xclient.message_type = XInternAtom(display.get(), "WM_PROTOCOLS", False);
+    message.xclient.format = 32;
+    message.xclient.data.l[0] =
+        static_cast<long>(XInternAtom(display.get(), "WM_DELETE_WINDOW", False));
+    message.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display.get(), window, False, NoEventMask, &message);
     XSync(display.get(), False);
     return true;
 }

@@ -26,9 +26,15 @@ std::optional<Box> pointerPosition(const std::string& display);
 std::vector<XWindowInfo> allWindows(const std::string& display);
 // The viewable windows of process `pid`.
 std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid);
-// The windows that the tray host has embedded: descendants of the tray's selection owner's
-// top-level window, with the process id they carry.
+// The windows that the tray host has embedded (the icons of other programs), with the process
+// id they carry.
 std::vector<XWindowInfo> trayIcons(const std::string& display);
+
+// The window that has the keyboard focus, described; empty when none.
+std::string focusedWindow(const std::string& display);
+
+// Asks a window to close, as its title bar's close button does (WM_DELETE_WINDOW).
+bool closeWindow(const std::string& display, unsigned long window);
 
 // Presses and releases a key ("Tab") with XTest; true once the server has it.
 bool typeKey(const std::string& display, const std::string& keysymName);
