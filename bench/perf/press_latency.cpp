@@ -24,6 +24,9 @@
 #include <thread>
 #include <vector>
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include "composed_engine.h"
 #include "pad_driver.h"
 #include "private_desktop.h"
@@ -115,8 +118,34 @@ double percentile(std::vector<double> values, double fraction) {
     return values[std::min(index, values.size() - 1)];
 }
 
+// Runs the Qt event loop until `done` holds (checked every millisecond) or `seconds` pass. The
+// loop sleeps between events, as the program's does: the idle figure must not count a busy
+// wait of this tool's own.
 bool loopUntil(const std::function<bool()>& done, double seconds) {
-    return linux_input::testing::runUntil(done, seconds);
+    if (done()) {
+        return true;
+    }
+    QEventLoop loop;
+    QTimer check;
+    check.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (done()) {
+            loop.quit();
+        }
+    });
+    check.start(1);
+    QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &loop,
+                       [&] { loop.quit(); });
+    loop.exec();
+    return done();
+}
+
+// Runs the event loop for `seconds`, waking only for the program's own timers.
+void sleepInLoop(double seconds) {
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &loop,
+                       [&] { loop.quit(); });
+    loop.exec();
 }
 
 int fail(const std::string& why) {
@@ -149,7 +178,11 @@ int main(int argc, char** argv) {
     }
     auto pad = linux_input::testing::attachVirtualPad(0x054C, 0x0CE6, true);
     std::string error;
-    auto engine = e2e::ComposedEngine::create(desktop.display(), false, &error);
+    linux_input::SdlControllerService::Options controllerOptions;
+    if (const char* pump = std::getenv("JOYVANE_PERF_PUMP_MS")) {
+        controllerOptions.activeInterval = std::atof(pump) / 1000.0;  // for comparisons
+    }
+    auto engine = e2e::ComposedEngine::create(desktop.display(), false, &error, controllerOptions);
     if (!engine) {
         return fail(error);
     }
@@ -157,7 +190,8 @@ int main(int argc, char** argv) {
     if (!loopUntil([&] { return engine->manager->isEnabled().get(); }, 5.0)) {
         return fail("the controller did not connect");
     }
-    RawButtonListener listener(desktop.display());
+    auto listening = std::make_unique<RawButtonListener>(desktop.display());
+    RawButtonListener& listener = *listening;
     if (!listener.ok()) {
         return fail("no XInput 2 on the X server");
     }
@@ -180,7 +214,7 @@ int main(int argc, char** argv) {
         if (!loopUntil([&] { return listener.releases() > released; }, 2.0)) {
             return fail("a release never reached the X server");
         }
-        loopUntil([] { return false; }, gap(random));
+        sleepInLoop(gap(random));
     }
     std::printf("press_median_ms=%.3f\npress_p99_ms=%.3f\npress_max_ms=%.3f\n",
                 percentile(latencies, 0.5), percentile(latencies, 0.99),
@@ -188,10 +222,11 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     if (idleSeconds > 0) {
-        loopUntil([] { return false; }, 1.0);  // let the last events settle
+        listening.reset();  // the listener's thread is this tool's, not the program's
+        sleepInLoop(1.0);   // let the last events settle
         long long before = perf::cpuNanoseconds(getpid());
         auto start = Clock::now();
-        loopUntil([] { return false; }, idleSeconds);
+        sleepInLoop(idleSeconds);
         double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         long long used = perf::cpuNanoseconds(getpid()) - before;
         std::printf("idle_cpu_percent=%.3f\nresident_mb=%.1f\n",

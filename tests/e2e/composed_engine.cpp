@@ -4,10 +4,12 @@
 
 namespace joyvane::e2e {
 
-std::unique_ptr<ComposedEngine> ComposedEngine::create(const std::string& display,
-                                                       bool realAccessibility, std::string* error) {
+std::unique_ptr<ComposedEngine> ComposedEngine::create(
+    const std::string& display, bool realAccessibility, std::string* error,
+    linux_input::SdlControllerService::Options controllerOptions) {
     std::unique_ptr<ComposedEngine> engine(new ComposedEngine);
-    engine->controllers = linux_input::SdlControllerService::create(engine->scheduler, {}, error);
+    engine->controllers =
+        linux_input::SdlControllerService::create(engine->scheduler, controllerOptions, error);
     if (!engine->controllers) {
         return nullptr;
     }

@@ -22,8 +22,9 @@ namespace joyvane::e2e {
 class ComposedEngine {
   public:
     // Null with the reason in `error` when a backend cannot start.
-    static std::unique_ptr<ComposedEngine> create(const std::string& display,
-                                                  bool realAccessibility, std::string* error);
+    static std::unique_ptr<ComposedEngine> create(
+        const std::string& display, bool realAccessibility, std::string* error,
+        linux_input::SdlControllerService::Options controllerOptions = {});
     ~ComposedEngine();
     ComposedEngine(const ComposedEngine&) = delete;
     ComposedEngine& operator=(const ComposedEngine&) = delete;
