@@ -230,6 +230,27 @@ TEST_F(SdlControllerServiceTest, PressReachesItsHandlerWithinAMillisecondOrTwo) 
     RecordProperty("latency_max_us", static_cast<int>(latencies.back() * 1e6));
 }
 
+TEST_F(SdlControllerServiceTest, PumpIsQuickWhileInUseAndSlowsOnceEverythingRests) {
+    std::string error;
+    SdlControllerService::Options options;
+    options.restAfter = 0.2;
+    service = SdlControllerService::create(scheduler, options, &error);
+    ASSERT_TRUE(service) << error;
+    EXPECT_EQ(service->pumpInterval(), options.idleInterval);  // nothing connected
+
+    attach(kSony, kDualSense, true);
+    ASSERT_TRUE(runUntil([&] { return service->controllers().size() == 1u; }));
+    EXPECT_EQ(service->pumpInterval(), options.activeInterval);  // just plugged in
+    ASSERT_TRUE(runUntil([&] { return service->pumpInterval() == options.restingInterval; }));
+
+    bool pressed = false;
+    service->controllers().front()->extendedGamepad()->buttonA().setPressedChangedHandler(
+        [&](float, bool down) { pressed = down; });
+    pads[0].button(SDL_CONTROLLER_BUTTON_A, true);
+    ASSERT_TRUE(runUntil([&] { return pressed; }));
+    EXPECT_EQ(service->pumpInterval(), options.activeInterval);  // back to quick at once
+}
+
 TEST(SdlPowerLevel, CoarseLevelsBecomeReadingsAndUnknownsNone) {
     EXPECT_EQ(batteryFromPowerLevel(SDL_JOYSTICK_POWER_FULL),
               (BatteryReading{1.0f, BatteryState::unknown}));

@@ -59,7 +59,11 @@ Subscription SdlControllerService::onDidDisconnect(ConnectHandler handler) {
 }
 
 void SdlControllerService::schedulePump() {
-    double wanted = controllers_.empty() ? options_.idleInterval : options_.activeInterval;
+    double wanted = options_.idleInterval;
+    if (!controllers_.empty()) {
+        bool inUse = scheduler_.now() - lastInput_ < options_.restAfter;
+        wanted = inUse ? options_.activeInterval : options_.restingInterval;
+    }
     if (pumpTimer_ && pumpTimer_->isActive() && wanted == pumpInterval_) {
         return;
     }
@@ -84,6 +88,7 @@ void SdlControllerService::pump() {
             const SDL_Event& event = events[static_cast<std::size_t>(i)];
             switch (event.type) {
                 case SDL_CONTROLLERDEVICEADDED:
+                    lastInput_ = scheduler_.now();
                     connect(event.cdevice.which);
                     break;
                 case SDL_CONTROLLERDEVICEREMOVED:
@@ -97,6 +102,7 @@ void SdlControllerService::pump() {
                 case SDL_CONTROLLERTOUCHPADUP:
                     // The member `which` sits at the same place in each of these events.
                     if (SdlController* controller = find(event.cbutton.which)) {
+                        lastInput_ = scheduler_.now();
                         controller->handle(event);
                     }
                     break;

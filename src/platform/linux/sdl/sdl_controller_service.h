@@ -15,16 +15,19 @@ namespace joyvane::linux_input {
 class SdlController;
 
 // Game controllers through SDL2. Everything runs on the main thread: SDL is pumped from a
-// scheduler timer, every millisecond while a controller is connected (so a press reaches its
-// handler within about a millisecond) and ten times a second otherwise (to notice new
-// controllers without keeping the processor awake). Handlers and notices are called from the
-// pump, so they run on the main thread.
+// scheduler timer, every millisecond while a controller is in use (so a press reaches its
+// handler within about a millisecond), at the input loop's rate once every control has rested
+// for a second, and twice a second while no controller is connected (to notice new ones without
+// keeping the processor awake). Handlers and notices are called from the pump, so they run on
+// the main thread.
 class SdlControllerService final : public ControllerService {
   public:
     struct Options {
         std::filesystem::path sysfsRoot = "/sys";  // where the power supplies are read
-        double activeInterval = 0.001;             // pump period while a controller is connected
-        double idleInterval = 0.1;                 // pump period while none is
+        double activeInterval = 0.001;             // pump period while a controller is in use
+        double restingInterval = 1.0 / 60.0;       // pump period once every control has rested
+        double restAfter = 1.0;                    // seconds without input before resting
+        double idleInterval = 0.5;                 // pump period while no controller is connected
     };
 
     // Initialises SDL's game-controller subsystem and picks up the controllers already
@@ -43,6 +46,8 @@ class SdlControllerService final : public ControllerService {
 
     // Reads SDL's pending events and delivers them. The timer calls this; tests may too.
     void pump();
+    // The current pump period, for tests.
+    double pumpInterval() const { return pumpInterval_; }
 
   private:
     SdlControllerService(Scheduler& scheduler, Options options);
@@ -60,6 +65,7 @@ class SdlControllerService final : public ControllerService {
     Signal<const std::shared_ptr<Controller>&> disconnected_;
     std::shared_ptr<ScheduledTask> pumpTimer_;
     double pumpInterval_ = 0;
+    Time lastInput_ = kDistantPast;
     bool pumping_ = false;
 };
 
