@@ -39,6 +39,7 @@ void AccessibilityStatus::start(GMainContext* context) {
     cancellable_ = g_cancellable_new();
     session_ = g_bus_get_sync(G_BUS_TYPE_SESSION, cancellable_, nullptr);
     if (!session_) {
+        answered_ = true;
         return;  // no session bus: never reachable, never enabled
     }
     poll();
@@ -84,12 +85,14 @@ void AccessibilityStatus::onStatus(GObject* source, GAsyncResult* result, gpoint
         g_error_free(error);
         if (!gone) {
             static_cast<AccessibilityStatus*>(self)->reachable_ = false;
+            static_cast<AccessibilityStatus*>(self)->answered_ = true;
         }
         return;
     }
     auto* status = static_cast<AccessibilityStatus*>(self);
     status->reachable_ = true;
     status->enabled_ = enabledIn(reply);
+    status->answered_ = true;
     g_variant_unref(reply);
 }
 

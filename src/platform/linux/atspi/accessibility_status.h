@@ -22,6 +22,8 @@ class AccessibilityStatus {
     // Readable from any thread.
     bool busReachable() const { return reachable_; }
     bool isEnabled() const { return enabled_; }
+    // The bus has answered (or failed to answer) the first poll, or there is no session bus.
+    bool hasAnswered() const { return answered_; }
 
   private:
     static void onStatus(GObject* source, GAsyncResult* result, gpointer self);
@@ -35,6 +37,7 @@ class AccessibilityStatus {
     GSource* timer_ = nullptr;
     std::atomic<bool> reachable_{false};
     std::atomic<bool> enabled_{false};
+    std::atomic<bool> answered_{false};
 };
 
 }  // namespace joyvane::atspi

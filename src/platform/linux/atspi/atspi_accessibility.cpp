@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/linux/atspi/accessibility_status.h"
 #include "platform/linux/atspi/focus_cache.h"
@@ -20,6 +22,8 @@ namespace {
 
 // How often a listener that could not reach the accessibility bus tries again.
 constexpr guint kRetryIntervalMs = 2000;
+// How long creation waits for the bus's first answer about the accessibility state.
+constexpr auto kFirstAnswerWait = std::chrono::milliseconds(300);
 
 }  // namespace
 
@@ -43,10 +47,10 @@ struct AtspiAccessibility::Backend {
     }
 
     void activeWindowChanged(std::optional<ActiveWindow> active) {
-        std::optional<int> pid = active ? active->processId : std::nullopt;
+        int pid = active && active->processId ? *active->processId : 0;
         cache.setActiveWindow(std::move(active));
-        if (pid) {
-            listener.discover(*pid);
+        if (pid != 0) {
+            listener.discover(pid);
         }
     }
 
@@ -119,6 +123,12 @@ AtspiAccessibility::AtspiAccessibility(Options options) {
     }
     backend_ = std::make_unique<Backend>(std::move(options));
     backend_->start();
+    // The first trust answer decides whether the panel opens with the accessibility banner, so
+    // give the bus a moment to answer rather than reading "not trusted" until the next poll.
+    auto deadline = std::chrono::steady_clock::now() + kFirstAnswerWait;
+    while (!backend_->status.hasAnswered() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
 }
 
 AtspiAccessibility::~AtspiAccessibility() = default;
