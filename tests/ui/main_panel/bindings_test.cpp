@@ -69,15 +69,6 @@ TEST_F(BindingsTest, SlidersWriteTheirSettingAndFollowChangesMadeElsewhere) {
     }
 }
 
-TEST_F(BindingsTest, DefaultsAreShownWithOneDecimal) {
-    startPanel();
-    EXPECT_EQ(view->settingsCard()->mouseSpeed()->valueLabel()->text(), "10.0");
-    EXPECT_EQ(view->settingsCard()->scrollSpeed()->valueLabel()->text(), "4.0");
-    EXPECT_EQ(view->settingsCard()->deadZone()->valueLabel()->text(), "0.1");
-    EXPECT_EQ(view->settingsCard()->acceleration()->valueLabel()->text(), "1.6");
-    EXPECT_EQ(view->touchpadCard()->sensitivity()->valueLabel()->text(), "350.0");
-}
-
 TEST_F(BindingsTest, SwitchesWriteTheirSettingAndFollowChangesMadeElsewhere) {
     startPanel();
     ToggleRow* natural = view->settingsCard()->naturalScrolling();

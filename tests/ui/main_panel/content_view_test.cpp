@@ -50,15 +50,11 @@ TEST_F(ContentViewTest, NoControllerShowsTheWaitingState) {
     EXPECT_TRUE(view->banner()->isHidden());  // the sim platform is trusted
 }
 
-TEST_F(ContentViewTest, ForceReconnectWithNoKnownControllerDoesNothing) {
-    startPanel();
-    view->statusCard()->reconnectButton()->click();
-    settle();
-    EXPECT_FALSE(manager->isConnected.get());
-}
-
 TEST_F(ContentViewTest, ForceReconnectAttachesTheFirstKnownController) {
     startPanel();
+    view->statusCard()->reconnectButton()->click();  // none known: nothing happens
+    settle();
+    EXPECT_FALSE(manager->isConnected.get());
     auto present = std::make_shared<sim::SimController>(dualSense());
     sim.controllers.addPresent(present);  // known to the platform, never announced
     view->statusCard()->reconnectButton()->click();
@@ -244,13 +240,6 @@ TEST_F(ContentViewTest, QuitLetsGoOfHeldClicksFirst) {
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0].type, MouseEventType::leftMouseUp);
     EXPECT_EQ(events[1].type, MouseEventType::rightMouseUp);
-    EXPECT_EQ(quits, 1);
-}
-
-TEST_F(ContentViewTest, QuitWithNothingHeldPostsNothing) {
-    startPanel();
-    view->header()->quitButton()->click();
-    EXPECT_TRUE(sim.log.all<MouseEvent>().empty());
     EXPECT_EQ(quits, 1);
 }
 
