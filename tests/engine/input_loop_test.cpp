@@ -25,16 +25,6 @@ TEST_F(InputLoop, FullRightPushMovesTenPointsEveryTick) {
     EXPECT_TRUE(scrolls().empty());
 }
 
-TEST_F(InputLoop, StickUpMovesThePointerUpTheScreen) {
-    start();
-    auto pad = connect();
-    pad->setLeftStick(0.0f, 0.5f);
-    runTicks(1);
-    ASSERT_EQ(warps().size(), 1u);
-    EXPECT_NEAR(warps()[0].position.y, 450 - 2.61, 0.005);
-    EXPECT_EQ(warps()[0].position.x, 720);
-}
-
 TEST_F(InputLoop, RightStickPostsTheWheelValuesOfTheWorkedTable) {
     start();
     auto pad = connect();
