@@ -14,4 +14,7 @@ std::vector<char32_t> decodeUtf8Scalars(std::string_view text);
 // One scalar as UTF-16: one unit inside the Basic Multilingual Plane, a surrogate pair beyond it.
 std::u16string utf16Units(char32_t scalar);
 
+// Appends one scalar to `out` as UTF-8 (one to four bytes).
+void appendUtf8(std::string& out, char32_t scalar);
+
 }  // namespace joyvane

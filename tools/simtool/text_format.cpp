@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "keyboard/utf8.h"
+
 namespace joyvane::simtool {
 
 namespace {
@@ -14,24 +16,6 @@ std::string shortest(T value) {
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     (void)ec;  // 64 characters hold any float or double
     return std::string(buffer.data(), end);
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 bool isHighSurrogate(char16_t u) {
