@@ -126,12 +126,5 @@ TEST_F(WindowManagersTest, ClosingOnboardingAnyWayMarksItSeen) {
     EXPECT_EQ(managers.onboarding.window(), nullptr);
 }
 
-TEST_F(WindowManagersTest, PlaceholderContentIsAOneLineNote) {
-    managers.advanced.open(engine);
-    auto* note = qobject_cast<QLabel*>(managers.advanced.window()->content());
-    ASSERT_NE(note, nullptr);
-    EXPECT_FALSE(note->text().isEmpty());
-}
-
 }  // namespace
 }  // namespace joyvane::app
