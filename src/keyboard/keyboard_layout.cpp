@@ -1,5 +1,7 @@
 #include "keyboard/keyboard_layout.h"
 
+#include "core/find_by_name.h"
+
 namespace joyvane {
 
 std::string_view rawValue(KeyboardLayout layout) {
@@ -15,12 +17,7 @@ std::string_view rawValue(KeyboardLayout layout) {
 }
 
 std::optional<KeyboardLayout> keyboardLayoutFromRawValue(std::string_view raw) {
-    for (KeyboardLayout layout : allKeyboardLayouts) {
-        if (rawValue(layout) == raw) {
-            return layout;
-        }
-    }
-    return std::nullopt;
+    return findByName(allKeyboardLayouts, raw, [](KeyboardLayout v) { return rawValue(v); });
 }
 
 KeyboardLayout nextLayout(KeyboardLayout layout) {

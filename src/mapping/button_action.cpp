@@ -1,5 +1,7 @@
 #include "mapping/button_action.h"
 
+#include "core/find_by_name.h"
+
 #include <cstddef>
 
 namespace joyvane {
@@ -72,21 +74,11 @@ std::string_view displayName(ButtonAction action, bool hebrew) {
 }
 
 std::optional<ButtonAction> buttonActionFromRawValue(std::string_view raw) {
-    for (ButtonAction action : allButtonActions) {
-        if (rawValue(action) == raw) {
-            return action;
-        }
-    }
-    return std::nullopt;
+    return findByName(allButtonActions, raw, [](ButtonAction v) { return rawValue(v); });
 }
 
 std::optional<ButtonAction> buttonActionFromCaseName(std::string_view name) {
-    for (ButtonAction action : allButtonActions) {
-        if (caseName(action) == name) {
-            return action;
-        }
-    }
-    return std::nullopt;
+    return findByName(allButtonActions, name, [](ButtonAction v) { return caseName(v); });
 }
 
 }  // namespace joyvane

@@ -1,5 +1,7 @@
 #include "mapping/button_id.h"
 
+#include "core/find_by_name.h"
+
 #include <cstddef>
 
 namespace joyvane {
@@ -48,21 +50,11 @@ std::string_view caseName(ButtonID id) {
 }
 
 std::optional<ButtonID> buttonIDFromRawValue(std::string_view raw) {
-    for (ButtonID id : allButtonIDs) {
-        if (rawValue(id) == raw) {
-            return id;
-        }
-    }
-    return std::nullopt;
+    return findByName(allButtonIDs, raw, [](ButtonID v) { return rawValue(v); });
 }
 
 std::optional<ButtonID> buttonIDFromCaseName(std::string_view name) {
-    for (ButtonID id : allButtonIDs) {
-        if (caseName(id) == name) {
-            return id;
-        }
-    }
-    return std::nullopt;
+    return findByName(allButtonIDs, name, [](ButtonID v) { return caseName(v); });
 }
 
 }  // namespace joyvane
