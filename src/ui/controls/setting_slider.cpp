@@ -19,12 +19,7 @@ QString formatSettingValue(double value) {
 SettingSlider::SettingSlider(const QString& label, const std::string& icon, Binding<double> value,
                              ClosedRange range, QWidget* parent)
     : QWidget(parent), binding_(std::move(value)), range_(range) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
-    auto* symbol = new SymbolLabel(icon, 16, colors::blue());
-    symbol->setFixedWidth(18);
-    row->addWidget(symbol);
+    QHBoxLayout* row = settingsRowWithSymbol(this, icon);
     label_ = new QLabel(label);
     label_->setFixedWidth(110);
     label_->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);

@@ -1,5 +1,8 @@
 #include "ui/controls/symbol_label.h"
 
+#include <QHBoxLayout>
+
+#include "ui/controls/style.h"
 #include "ui/controls/symbols.h"
 
 namespace joyvane::ui {
@@ -38,6 +41,16 @@ void SymbolLabel::redraw() {
         return;
     }
     setPixmap(symbolPixmap(name_, size_, color_));
+}
+
+QHBoxLayout* settingsRowWithSymbol(QWidget* owner, const std::string& icon) {
+    auto* row = new QHBoxLayout(owner);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    auto* symbol = new SymbolLabel(icon, 16, colors::blue());
+    symbol->setFixedWidth(18);
+    row->addWidget(symbol);
+    return row;
 }
 
 }  // namespace joyvane::ui

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <string>
 
+class QHBoxLayout;
+
 namespace joyvane::ui {
 
 // A label that shows one symbol of the symbol table in one colour. It remembers what it shows,
@@ -29,5 +31,9 @@ class SymbolLabel : public QLabel {
     QColor color_;
     int size_;
 };
+
+// Lays `owner` out as a settings row and puts the row's blue symbol first, in the fixed-width
+// column every settings row shares so that their labels line up; the caller adds the rest.
+QHBoxLayout* settingsRowWithSymbol(QWidget* owner, const std::string& icon);
 
 }  // namespace joyvane::ui

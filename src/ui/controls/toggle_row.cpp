@@ -13,12 +13,7 @@ namespace joyvane::ui {
 ToggleRow::ToggleRow(const QString& label, const std::string& icon, Binding<bool> isOn,
                      QWidget* parent)
     : QWidget(parent), isOn_(std::move(isOn)) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
-    auto* symbol = new SymbolLabel(icon, 16, colors::blue());
-    symbol->setFixedWidth(18);
-    row->addWidget(symbol);
+    QHBoxLayout* row = settingsRowWithSymbol(this, icon);
     label_ = new QLabel(label);
     styleLabel(label_, textFont(TextStyle::caption), colors::primary());
     row->addWidget(label_);
