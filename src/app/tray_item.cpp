@@ -5,6 +5,7 @@
 
 #include "core/language.h"
 #include "engine/controller_manager.h"
+#include "ui/controls/coalesced_call.h"
 
 namespace joyvane::app {
 
@@ -43,14 +44,7 @@ QRect TrayItem::anchor() const {
 }
 
 void TrayItem::scheduleRefresh() {
-    if (refreshPending_) {
-        return;
-    }
-    refreshPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        refreshPending_ = false;
-        refresh();
-    });
+    ui::postCoalesced(this, refreshPending_, [this] { refresh(); });
 }
 
 void TrayItem::refresh() {

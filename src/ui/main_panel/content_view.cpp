@@ -1,7 +1,6 @@
 #include "ui/main_panel/content_view.h"
 
 #include <QScrollArea>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "engine/controller_manager.h"
@@ -10,6 +9,7 @@
 #include "platform/accessibility_service.h"
 #include "platform/workspace.h"
 #include "ui/controls/card_section.h"
+#include "ui/controls/coalesced_call.h"
 #include "ui/controls/style.h"
 #include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/behavior_card.h"
@@ -96,14 +96,7 @@ ContentView::ContentView(const PanelContext& context, PanelActions actions, QWid
 ContentView::~ContentView() = default;
 
 void ContentView::scheduleRefresh() {
-    if (refreshPending_) {
-        return;
-    }
-    refreshPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        refreshPending_ = false;
-        refresh();
-    });
+    postCoalesced(this, refreshPending_, [this] { refresh(); });
 }
 
 void ContentView::refresh() {
