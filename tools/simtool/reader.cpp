@@ -34,6 +34,8 @@ class Reader {
 
     void arity(const Words& w, std::initializer_list<std::size_t> counts) const;
     std::string definedController(const std::string& id) const;
+    // Marks the controller the command names as connected; connecting it twice is an error.
+    std::string newlyConnected(const Words& w);
     // Strips a trailing "on ID" and returns the controller the input goes to.
     std::string inputTarget(Words& w) const;
     void advanceTo(Time time);
@@ -243,14 +245,18 @@ CommandBody Reader::controller(const Words& w) {
     return command;
 }
 
-CommandBody Reader::present(const Words& w) {
+std::string Reader::newlyConnected(const Words& w) {
     arity(w, {2});
     std::string id = definedController(w[1]);
     if (std::find(connected_.begin(), connected_.end(), id) != connected_.end()) {
         fail("controller " + quoted(id) + " is already connected");
     }
     connected_.push_back(id);
-    return PresentCommand{id};
+    return id;
+}
+
+CommandBody Reader::present(const Words& w) {
+    return PresentCommand{newlyConnected(w)};
 }
 
 CommandBody Reader::start(const Words& w) {
@@ -263,13 +269,7 @@ CommandBody Reader::start(const Words& w) {
 }
 
 CommandBody Reader::connect(const Words& w) {
-    arity(w, {2});
-    std::string id = definedController(w[1]);
-    if (std::find(connected_.begin(), connected_.end(), id) != connected_.end()) {
-        fail("controller " + quoted(id) + " is already connected");
-    }
-    connected_.push_back(id);
-    return ConnectCommand{id};
+    return ConnectCommand{newlyConnected(w)};
 }
 
 CommandBody Reader::disconnect(const Words& w) {
