@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test: unit, scenario and desktop integration tests.
-#   scripts/test.sh             build in build/ and run all tests
-#   JOYVANE_SANITIZE=ON scripts/test.sh   the same under AddressSanitizer + UBSan (build-asan/)
+# Sets everything up and runs every test: unit, scenario, property, desktop integration and
+# end-to-end tests, all under AddressSanitizer + UBSan, then the scenario fuzzer for 60 s.
+#   scripts/test.sh                        sanitized build in build-asan/ (what CI runs)
+#   JOYVANE_SANITIZE=OFF scripts/test.sh   a plain build in build/
+#   JOYVANE_FUZZ_SECONDS=0 scripts/test.sh without the fuzzer
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
-sanitize=${JOYVANE_SANITIZE:-OFF}
+sanitize=${JOYVANE_SANITIZE:-ON}
 dir=build
 [ "$sanitize" = ON ] && dir=build-asan
 jobs=${JOYVANE_JOBS:-2}
