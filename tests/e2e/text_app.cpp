@@ -1,5 +1,7 @@
 #include "text_app.h"
 
+#include "x_probe.h"
+
 #include <signal.h>
 
 #include <fstream>
@@ -18,7 +20,8 @@ Box parseBox(const std::string& text) {
 
 }  // namespace
 
-TextApp::TextApp(const PrivateDesktop& desktop) : stateFile_(desktop.folder() / "text-app.state") {
+TextApp::TextApp(const PrivateDesktop& desktop)
+    : display_(desktop.display()), stateFile_(desktop.folder() / "text-app.state") {
     Environment environment = desktop.environment();
     environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
     process_ = std::make_unique<ChildProcess>(
@@ -76,6 +79,25 @@ std::optional<TextAppState> TextApp::settledState(std::chrono::milliseconds limi
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return std::nullopt;
+}
+
+}  // namespace joyvane::e2e
+
+namespace joyvane::e2e {
+
+std::optional<TextAppState> TextApp::readyState(std::string* why) const {
+    std::optional<TextAppState> placed = settledState();
+    if (!placed) {
+        *why = "the application's window never settled: " + output();
+        return std::nullopt;
+    }
+    if (!pollUntil([&] { return state() && state()->focus == "button"; },
+                   std::chrono::seconds(10))) {
+        *why =
+            "the application's window did not become active; X focus: " + focusedWindow(display_);
+        return std::nullopt;
+    }
+    return placed;
 }
 
 }  // namespace joyvane::e2e

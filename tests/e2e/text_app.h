@@ -44,8 +44,12 @@ class TextApp {
     std::optional<TextAppState> settledState(
         std::chrono::milliseconds limit = std::chrono::seconds(15)) const;
     std::string output() const { return process_->output(); }
+    // The placed window's state once the window manager has made it active (focus on its
+    // button); absent, with the reason in `why`, when that does not happen in time.
+    std::optional<TextAppState> readyState(std::string* why) const;
 
   private:
+    std::string display_;
     std::filesystem::path stateFile_;
     std::unique_ptr<ChildProcess> process_;
 };
