@@ -20,20 +20,9 @@ using linux_input::testing::attachVirtualPad;
 using linux_input::testing::ensureApplication;
 using linux_input::testing::runUntil;
 using linux_input::testing::VirtualPad;
+using x11::testing::pointerOf;
 using x11::testing::TestWindow;
 using x11::testing::XTestServer;
-
-Point pointerOf(Display* display) {
-    Window root = None;
-    Window child = None;
-    int x = 0;
-    int y = 0;
-    int wx = 0;
-    int wy = 0;
-    unsigned int mask = 0;
-    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy, &mask);
-    return {static_cast<double>(x), static_cast<double>(y)};
-}
 
 TEST(EngineEndToEnd, StickMovesCrossClicksAndHoldingCrossDrags) {
     XTestServer server;

@@ -14,18 +14,6 @@ namespace {
 
 using namespace testing;
 
-Point pointerOf(Display* display) {
-    Window root = None;
-    Window child = None;
-    int x = 0;
-    int y = 0;
-    int wx = 0;
-    int wy = 0;
-    unsigned int mask = 0;
-    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy, &mask);
-    return {static_cast<double>(x), static_cast<double>(y)};
-}
-
 KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
     KeyEvent event;
     event.keyCode = code;

@@ -9,9 +9,24 @@
 #include <thread>
 #include <vector>
 
+#include "platform/geometry.h"
+
 // A window of the test's own on its own connection, as any other application would have,
 // recording the buttons and keys it receives.
 namespace joyvane::x11::testing {
+
+// Where the X server has the pointer now.
+inline Point pointerOf(Display* display) {
+    Window root = None;
+    Window child = None;
+    int x = 0;
+    int y = 0;
+    int wx = 0;
+    int wy = 0;
+    unsigned int mask = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy, &mask);
+    return {static_cast<double>(x), static_cast<double>(y)};
+}
 
 struct ReceivedKey {
     KeySym keysym;
