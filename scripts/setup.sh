@@ -17,6 +17,8 @@ packages=(
   openbox trayer imagemagick
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
+  # the mutation check and its mutant list test
+  python3
 )
 
 missing=()
