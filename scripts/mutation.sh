@@ -6,6 +6,7 @@
 #   scripts/mutation.sh                  every mutant (slow: about a minute each on two cores)
 #   scripts/mutation.sh --only REGEX     the mutants whose description or file matches REGEX
 #   scripts/mutation.sh --check          only check that every mutant applies exactly once
+#   scripts/mutation.sh --no-sync        use the copy as it is (to measure an earlier state)
 # Environment: JOYVANE_MUTATION_DIR (default build-mutation), JOYVANE_JOBS (default 2),
 # JOYVANE_MUTATION_TIMEOUT (seconds per test, default 60).
 set -uo pipefail
@@ -13,12 +14,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 list=$root/tests/mutation/mutants.txt
 only=
 check_only=0
+sync=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --only) only=$2; shift 2 ;;
     --check) check_only=1; shift ;;
+    --no-sync) sync=0; shift ;;
     --list) list=$(realpath "$2"); shift 2 ;;
-    *) echo "usage: $0 [--only REGEX] [--check] [--list FILE]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--only REGEX] [--check] [--no-sync] [--list FILE]" >&2; exit 2 ;;
   esac
 done
 
@@ -36,7 +39,9 @@ fi
 src=$work/source
 bld=$src/build
 mkdir -p "$src"
-python3 "$tool" sync "$root" "$src" || exit 1
+if [ "$sync" = 1 ]; then
+  python3 "$tool" sync "$root" "$src" || exit 1
+fi
 python3 "$tool" check "$list" "$src" || echo "(mutants reported above are skipped)" >&2
 
 linker=()
