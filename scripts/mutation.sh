@@ -6,6 +6,7 @@
 #   scripts/mutation.sh                  every mutant (slow: about a minute each on two cores)
 #   scripts/mutation.sh --only REGEX     the mutants whose description or file matches REGEX
 #   scripts/mutation.sh --check          only check that every mutant applies exactly once
+#   scripts/mutation.sh --every N        every Nth mutant only (a quicker sample)
 #   scripts/mutation.sh --no-sync        use the copy as it is (to measure an earlier state)
 # Environment: JOYVANE_MUTATION_DIR (default build-mutation), JOYVANE_JOBS (default 2),
 # JOYVANE_MUTATION_TIMEOUT (seconds per test, default 60).
@@ -15,13 +16,15 @@ list=$root/tests/mutation/mutants.txt
 only=
 check_only=0
 sync=1
+every=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --only) only=$2; shift 2 ;;
     --check) check_only=1; shift ;;
     --no-sync) sync=0; shift ;;
+    --every) every=$2; shift 2 ;;
     --list) list=$(realpath "$2"); shift 2 ;;
-    *) echo "usage: $0 [--only REGEX] [--check] [--no-sync] [--list FILE]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--only REGEX] [--check] [--every N] [--no-sync] [--list FILE]" >&2; exit 2 ;;
   esac
 done
 
@@ -49,7 +52,8 @@ command -v ld.lld >/dev/null && linker=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
 cmake -S "$src" -B "$bld" -G Ninja -DCMAKE_BUILD_TYPE=Release -DJOYVANE_BENCH=OFF \
   -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST "${linker[@]}" >/dev/null || exit 1
 
-build() { cmake --build "$bld" -j "$jobs" >"$work/build.log" 2>&1; }
+targets=(all)
+build() { cmake --build "$bld" -j "$jobs" --target "${targets[@]}" >"$work/build.log" 2>&1; }
 run_tests() {
   # The whole run is bounded too: a mutant that hangs a test with a long timeout counts as
   # caught, as a hang would be in real use.
@@ -65,6 +69,10 @@ run_tests || { echo "The tests fail without any mutant; see $work/ctest.log" >&2
 baseline=$(( $(date +%s) - start ))
 suite_limit=$(( baseline * 4 + 60 ))
 echo "Tests pass without mutants in ${baseline}s."
+# Each mutant rebuilds only what those tests run.
+read -r -a targets < <(ctest --test-dir "$bld" -LE desktop -N --show-only=json-v1 |
+  python3 "$tool" targets "$bld")
+[ "${#targets[@]}" -gt 0 ] || targets=(all)
 
 mutated=
 restore() {
@@ -81,7 +89,7 @@ count=$(python3 "$tool" count "$list")
 results=$work/results.txt
 : >"$results"
 killed=0 survived=0 unbuilt=0 errors=0 tried=0
-for ((i = 0; i < count; i++)); do
+for ((i = 0; i < count; i += every)); do
   IFS=$'\t' read -r file description < <(python3 "$tool" describe "$list" "$i")
   if [ -n "$only" ] && ! [[ "$description $file" =~ $only ]]; then
     continue
@@ -102,6 +110,7 @@ for ((i = 0; i < count; i++)); do
   restore
   printf '%-8s %s  (%s)\n' "$verdict" "$description" "$file" | tee -a "$results"
 done
+targets=(all)
 build >/dev/null 2>&1  # leave the copy built from the unmutated sources
 
 scored=$((killed + survived))

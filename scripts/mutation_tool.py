@@ -101,8 +101,24 @@ def sync(root, copy):
                 os.remove(os.path.join(folder, name))
 
 
+def targets(build):
+    """The executables the tests listed on standard input (ctest --show-only=json-v1) run."""
+    import json
+
+    found = set()
+    for test in json.load(sys.stdin).get("tests", []):
+        for word in test.get("command", []):
+            path = word.split("=", 1)[-1]
+            if path.startswith(build) and os.path.isfile(path) and os.access(path, os.X_OK):
+                found.add(os.path.basename(path))
+    print(" ".join(sorted(found)))
+
+
 def main():
     command = sys.argv[1]
+    if command == "targets":
+        targets(os.path.realpath(sys.argv[2]))
+        return 0
     if command == "sync":
         sync(sys.argv[2], sys.argv[3])
         return 0

@@ -29,8 +29,8 @@
 
 #include "composed_engine.h"
 #include "pad_driver.h"
-#include "private_desktop.h"
 #include "process_usage.h"
+#include "support/private_desktop.h"
 // Xlib's macros clash with Qt's names: after every Qt header.
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
@@ -167,26 +167,28 @@ int main(int argc, char** argv) {
         }
     }
 
-    e2e::PrivateDesktop desktop({.windowManager = false, .tray = false, .accessibility = false});
+    testing::PrivateDesktop desktop(
+        {.windowManager = false, .tray = false, .accessibility = false});
     if (!desktop.error().empty()) {
         return fail(desktop.error());
     }
-    linux_input::testing::ensureApplication();
+    testing::ensureApplication();
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         return fail(SDL_GetError());
     }
-    auto pad = linux_input::testing::attachVirtualPad(0x054C, 0x0CE6, true);
+    auto pad = testing::attachVirtualPad(0x054C, 0x0CE6, true);
     std::string error;
     linux_input::SdlControllerService::Options controllerOptions;
     if (const char* pump = std::getenv("JOYVANE_PERF_PUMP_MS")) {
         controllerOptions.activeInterval = std::atof(pump) / 1000.0;  // for comparisons
     }
-    auto engine = e2e::ComposedEngine::create(desktop.display(), false, &error, controllerOptions);
+    auto engine =
+        testing::ComposedEngine::create(desktop.display(), false, &error, controllerOptions);
     if (!engine) {
         return fail(error);
     }
-    e2e::PadDriver driver(*engine, pad);
+    testing::PadDriver driver(*engine, pad);
     if (!loopUntil([&] { return engine->manager->isEnabled().get(); }, 5.0)) {
         return fail("the controller did not connect");
     }

@@ -18,10 +18,10 @@
 #include <thread>
 #include <vector>
 
-#include "child_process.h"
-#include "private_desktop.h"
 #include "process_usage.h"
-#include "x_probe.h"
+#include "support/child_process.h"
+#include "support/private_desktop.h"
+#include "support/x_probe.h"
 
 namespace {
 
@@ -49,23 +49,23 @@ int main(int argc, char** argv) {
             idleSeconds = std::atof(argv[i + 1]);
         }
     }
-    e2e::PrivateDesktop desktop;
+    testing::PrivateDesktop desktop;
     if (!desktop.error().empty()) {
         return fail(desktop.error());
     }
 
     std::vector<double> startups;
-    std::unique_ptr<e2e::ChildProcess> running;
+    std::unique_ptr<testing::ChildProcess> running;
     for (int run = 0; run < runs; ++run) {
         running.reset();
         auto start = Clock::now();
-        running = std::make_unique<e2e::ChildProcess>(std::vector<std::string>{program},
-                                                      desktop.environment(),
-                                                      desktop.folder() / "program.log");
+        running = std::make_unique<testing::ChildProcess>(std::vector<std::string>{program},
+                                                          desktop.environment(),
+                                                          desktop.folder() / "program.log");
         pid_t pid = running->pid();
-        bool docked = e2e::pollUntil(
+        bool docked = testing::pollUntil(
             [&] {
-                for (const auto& icon : e2e::trayIcons(desktop.display())) {
+                for (const auto& icon : testing::trayIcons(desktop.display())) {
                     if (icon.pid == pid) {
                         return true;
                     }
@@ -88,12 +88,12 @@ int main(int argc, char** argv) {
         // Past the start-up work; then the user closes onboarding, leaving only the icon.
         pid_t pid = running->pid();
         std::this_thread::sleep_for(std::chrono::seconds(2));
-        auto icons = e2e::trayIcons(desktop.display());
-        for (const auto& window : e2e::viewableWindowsOf(desktop.display(), pid)) {
+        auto icons = testing::trayIcons(desktop.display());
+        for (const auto& window : testing::viewableWindowsOf(desktop.display(), pid)) {
             bool isIcon = std::any_of(icons.begin(), icons.end(),
                                       [&](const auto& icon) { return icon.id == window.id; });
             if (!isIcon && window.box.width > 1) {
-                e2e::closeWindow(desktop.display(), window.id);
+                testing::closeWindow(desktop.display(), window.id);
             }
         }
         std::this_thread::sleep_for(std::chrono::seconds(2));

@@ -68,15 +68,5 @@ TEST(TrayLabel, DrawnDimmedWhileDisconnected) {
     EXPECT_NEAR(maxAlpha(dim), 102, 3);  // 40 %
 }
 
-TEST(TrayLabel, ToolTipSaysTheSameFacts) {
-    EXPECT_EQ(trayToolTip({false, true, {}, {}}, false), "Joyvane\nNo controller connected");
-    EXPECT_EQ(trayToolTip({true, true, BatteryState::charging, 0.5f}, false),
-              "Joyvane\nController connected, control on\nBattery 50%, charging");
-    EXPECT_EQ(trayToolTip({true, false, {}, {}}, false),
-              "Joyvane\nController connected, control paused");
-    EXPECT_EQ(trayToolTip({false, true, {}, {}}, true),
-              QString::fromUtf8("Joyvane\nאין שלט מחובר"));
-}
-
 }  // namespace
 }  // namespace joyvane::app

@@ -31,47 +31,6 @@ class WindowManagersTest : public ::testing::Test {
     }
 };
 
-TEST_F(WindowManagersTest, EachWindowHasItsTitleSizeAndLevel) {
-    managers.advanced.open(engine);
-    managers.remap.open({}, {}, {});
-    managers.onboarding.show();
-    managers.hint.show();
-    struct Expect {
-        ManagedWindow* window;
-        const char* title;
-        QSize size;
-        bool onTop;
-        bool minimize;
-    };
-    const Expect expected[] = {
-        {managers.advanced.window(), "Advanced", {480, 480}, true, true},
-        {managers.remap.window(), "Button Mapping", {440, 540}, false, true},
-        {managers.onboarding.window(), "", {480, 580}, true, false},
-        {managers.hint.window(), "", {380, 380}, true, false},
-    };
-    for (const auto& e : expected) {
-        ASSERT_NE(e.window, nullptr);
-        SCOPED_TRACE(e.title);
-        EXPECT_EQ(e.window->windowTitle(), e.title);
-        EXPECT_EQ(e.window->size(), e.size);
-        EXPECT_EQ(e.window->minimumSize(), e.size);  // not resizable
-        EXPECT_EQ(e.window->maximumSize(), e.size);
-        EXPECT_EQ(e.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), e.onTop);
-        EXPECT_EQ(e.window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), e.minimize);
-        EXPECT_TRUE(e.window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-        EXPECT_TRUE(e.window->isVisible());
-    }
-}
-
-TEST_F(WindowManagersTest, HebrewTitles) {
-    languages.setLanguages({"he-IL"});
-    managers.advanced.open(engine);
-    managers.remap.open({}, {}, {});
-    EXPECT_EQ(managers.advanced.window()->windowTitle(), QString::fromUtf8("מתקדם"));
-    EXPECT_EQ(managers.remap.window()->windowTitle(), QString::fromUtf8("מיפוי כפתורים"));
-    EXPECT_EQ(managers.remap.window()->layoutDirection(), Qt::RightToLeft);
-}
-
 TEST_F(WindowManagersTest, ASecondRequestOnlyBringsTheWindowForward) {
     int built = 0;
     ButtonMap firstMap;

@@ -96,6 +96,11 @@ TEST(ManualScheduler, TiesRunInTheOrderScheduled) {
     s.runAfter(0.5, [&] { order += "2"; });
     s.advanceTo(0.5);
     EXPECT_EQ(order, "12");
+    // A negative delay means now, so it ties with a job due now and runs after it.
+    s.runAfter(0, [&] { order += "3"; });
+    s.runAfter(-1, [&] { order += "4"; });
+    s.advanceTo(0.5);
+    EXPECT_EQ(order, "1234");
 }
 
 }  // namespace

@@ -5,17 +5,13 @@
 
 #include "composed_engine.h"
 #include "pad_driver.h"
-#include "private_desktop.h"
-#include "text_app.h"
-#include "x_probe.h"
+#include "support/private_desktop.h"
+#include "support/text_app.h"
+#include "support/x_probe.h"
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 namespace {
 
-using linux_input::testing::attachVirtualPad;
-using linux_input::testing::ensureApplication;
-using linux_input::testing::runUntil;
-using linux_input::testing::VirtualPad;
 using Clock = std::chrono::steady_clock;
 
 double secondsSince(Clock::time_point start) {
@@ -96,4 +92,4 @@ TEST(AccessibilityFaults, FrozenApplicationAndLostBusLeaveTheControllerWorking) 
 }
 
 }  // namespace
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

@@ -2,7 +2,7 @@
 
 #include "platform/linux/atspi/atspi_accessibility.h"
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 std::unique_ptr<ComposedEngine> ComposedEngine::create(
     const std::string& display, bool realAccessibility, std::string* error,
@@ -48,4 +48,4 @@ ComposedEngine::~ComposedEngine() {
     controllers.reset();
 }
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

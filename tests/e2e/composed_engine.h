@@ -17,7 +17,7 @@
 // put together the way the desktop program does. Only the workspace and the keyboard panel stay
 // in memory: what they would do is not under test here. Needs a QCoreApplication and SDL's
 // game-controller subsystem initialised by the caller.
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 class ComposedEngine {
   public:
@@ -45,4 +45,4 @@ class ComposedEngine {
     ComposedEngine() = default;
 };
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

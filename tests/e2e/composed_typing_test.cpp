@@ -7,17 +7,12 @@
 #include "composed_engine.h"
 #include "keyboard/keyboard_layout.h"
 #include "pad_driver.h"
-#include "private_desktop.h"
-#include "text_app.h"
-#include "x_probe.h"
+#include "support/private_desktop.h"
+#include "support/text_app.h"
+#include "support/x_probe.h"
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 namespace {
-
-using linux_input::testing::attachVirtualPad;
-using linux_input::testing::ensureApplication;
-using linux_input::testing::runUntil;
-using linux_input::testing::VirtualPad;
 
 struct Cell {
     int row;
@@ -128,4 +123,4 @@ TEST(ComposedDesktop, ControllerClicksIntoAFieldAndTypesHebrewWithTheOnScreenKey
 }
 
 }  // namespace
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

@@ -7,16 +7,12 @@
 
 #include "composed_engine.h"
 #include "pad_driver.h"
-#include "private_desktop.h"
+#include "support/private_desktop.h"
 // Xlib's macros clash with Qt's names: after every Qt header.
-#include "../linux/x11/x_test_window.h"
+#include "support/x_test_window.h"
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 namespace {
-
-using linux_input::testing::attachVirtualPad;
-using linux_input::testing::ensureApplication;
-using linux_input::testing::VirtualPad;
 
 int openFileDescriptors() {
     int count = 0;
@@ -66,7 +62,7 @@ TEST(ControllerCycles, AThousandConnectsAndDisconnectsLeaveOneSetOfHandlersAndNo
         EXPECT_TRUE(engine->controllers->controllers().empty());
 
         // The last controller: one press of Cross is one click, not one per earlier controller.
-        x11::testing::TestWindow window(desktop.display());
+        TestWindow window(desktop.display());
         ASSERT_TRUE(window.ok());
         VirtualPad pad = attachVirtualPad(0x054C, 0x0CE6, true);
         PadDriver driver(*engine, pad);
@@ -87,4 +83,4 @@ TEST(ControllerCycles, AThousandConnectsAndDisconnectsLeaveOneSetOfHandlersAndNo
 }
 
 }  // namespace
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cmath>
 
-#include "x_probe.h"
+#include "support/x_probe.h"
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 void PadDriver::settle() {
     engine_.controllers->pump();
@@ -45,4 +45,4 @@ bool PadDriver::steerPointerTo(const std::string& display, int x, int y, int tol
     return false;
 }
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

@@ -4,18 +4,17 @@
 
 #include <string>
 
-#include "../linux/sdl/sdl_test_support.h"
 #include "composed_engine.h"
+#include "support/virtual_pad.h"
 
 // Plays a virtual SDL controller into a composed engine, a step at a time: each change is
 // pumped into the SDL backend at once (a press and release between two pumps would be lost)
 // and the jobs it queues are run.
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 class PadDriver {
   public:
-    PadDriver(ComposedEngine& engine, linux_input::testing::VirtualPad& pad)
-        : engine_(engine), pad_(pad) {}
+    PadDriver(ComposedEngine& engine, VirtualPad& pad) : engine_(engine), pad_(pad) {}
 
     void press(SDL_GameControllerButton button) {
         pad_.button(button, true);
@@ -32,7 +31,7 @@ class PadDriver {
     bool steerPointerTo(const std::string& display, int x, int y, int tolerance = 4);
     // Runs the loop for `seconds`.
     void run(double seconds) {
-        linux_input::testing::runUntil([] { return false; }, seconds);
+        runUntil([] { return false; }, seconds);
     }
     void settle();
 
@@ -42,7 +41,7 @@ class PadDriver {
     }
 
     ComposedEngine& engine_;
-    linux_input::testing::VirtualPad& pad_;
+    VirtualPad& pad_;
 };
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

@@ -7,11 +7,11 @@
 
 #include <cstdlib>
 
-#include "child_process.h"
-#include "private_desktop.h"
-#include "x_probe.h"
+#include "support/child_process.h"
+#include "support/private_desktop.h"
+#include "support/x_probe.h"
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 namespace {
 
 using std::chrono::milliseconds;
@@ -167,4 +167,4 @@ TEST_F(Program, WhenTheXServerGoesAwayItExitsWithOneAndAClearMessage) {
 }
 
 }  // namespace
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

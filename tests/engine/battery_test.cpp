@@ -25,33 +25,6 @@ class Battery : public EngineTest {
     }
 };
 
-TEST_F(Battery, ThePollRunsEveryThreeHundredthTickAndRecordsOnlyChanges) {
-    runTicks(299);
-    EXPECT_FALSE(engine->batteryLevel.get());
-    runTicks(1);
-    EXPECT_EQ(engine->batteryLevel.get(), 0.5f);
-    EXPECT_EQ(engine->batteryState.get(), BatteryState::discharging);
-    ASSERT_EQ(engine->batteryHistory->size(), 1u);
-    Time firstReading = *engine->batteryLastUpdated.get();
-    EXPECT_NEAR(firstReading, 5.0, 1e-6);
-    EXPECT_EQ(engine->batteryHistory->front().time, firstReading);
-
-    runTicks(600);  // unchanged twice
-    EXPECT_EQ(engine->batteryHistory->size(), 1u);
-    EXPECT_EQ(engine->batteryLastUpdated.get(), firstReading);
-
-    setLevel(0.5f, BatteryState::charging);  // same level, new state
-    runTicks(300);
-    EXPECT_EQ(engine->batteryState.get(), BatteryState::charging);
-    EXPECT_EQ(engine->batteryHistory->size(), 1u);
-    EXPECT_EQ(engine->batteryLastUpdated.get(), firstReading);
-
-    setLevel(0.45f);
-    runTicks(300);
-    EXPECT_EQ(historyLevels(), (std::vector{0.5f, 0.45f}));
-    EXPECT_NEAR(*engine->batteryLastUpdated.get(), 25.0, 1e-6);
-}
-
 TEST_F(Battery, TheTickCountRunsOnAcrossADetachAndNothingIsReadWithoutAController) {
     runTicks(200);
     disconnect(pad);
@@ -65,21 +38,6 @@ TEST_F(Battery, TheTickCountRunsOnAcrossADetachAndNothingIsReadWithoutAControlle
     EXPECT_FALSE(engine->batteryLevel.get());
     runTicks(1);
     EXPECT_EQ(engine->batteryLevel.get(), 0.5f);
-}
-
-TEST_F(Battery, RefreshAlwaysRecords) {
-    sim.scheduler.advanceTo(1.0);
-    engine->refreshBattery();
-    sim.scheduler.advanceTo(1.5);
-    engine->refreshBattery();
-    EXPECT_EQ(historyLevels(), (std::vector{0.5f, 0.5f}));
-    EXPECT_EQ(engine->batteryLastUpdated.get(), 1.5);
-    EXPECT_EQ(engine->batteryHistory->back().time, 1.5);
-    int stateNotices = 0;
-    auto s = engine->batteryState.willChange.connect(
-        [&](const std::optional<BatteryState>&) { ++stateNotices; });
-    engine->refreshBattery();
-    EXPECT_EQ(stateNotices, 1);
 }
 
 TEST_F(Battery, TheHistoryKeepsTheLatestTwentyOldestFirst) {
@@ -97,16 +55,6 @@ TEST_F(Battery, TheHistoryKeepsTheLatestTwentyOldestFirst) {
         }
     }
     EXPECT_EQ(historyLevels(), expected);
-}
-
-TEST_F(Battery, NoReadingChangesNothing) {
-    pad->setBattery(std::nullopt);
-    engine->refreshBattery();
-    runTicks(300);
-    EXPECT_FALSE(engine->batteryLevel.get());
-    EXPECT_TRUE(engine->batteryHistory->empty());
-    EXPECT_FALSE(engine->batteryLastUpdated.get());
-    EXPECT_EQ(engine->batteryTickCount(), 0);  // the poll still counted and reset
 }
 
 }  // namespace

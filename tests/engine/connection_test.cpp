@@ -83,24 +83,6 @@ TEST_F(Connection, HandlersAndLoopAreLiveBeforeTheConnectionIsPublished) {
     EXPECT_TRUE(keyboard.isMonitoringFocus());
 }
 
-TEST_F(Connection, AutoEnableSwitchesControlBackOnUnlessTurnedOff) {
-    start();
-    engine->setEnabled(false);
-    auto first = connect();
-    EXPECT_TRUE(engine->isEnabled().get());
-    EXPECT_TRUE(keyboard.controllerEnabled);
-    disconnect(first);
-
-    engine->autoEnableOnConnect = false;
-    engine->setEnabled(false);
-    engine->setKeyboardFeatureEnabled(false);
-    connect();
-    EXPECT_FALSE(engine->isEnabled().get());
-    EXPECT_FALSE(keyboard.controllerEnabled);
-    EXPECT_TRUE(keyboard.controllerConnected);
-    EXPECT_FALSE(keyboard.isMonitoringFocus());
-}
-
 TEST_F(Connection, AControllerPresentAtStartIsAttachedAndTheRetryLeavesItAlone) {
     auto pad = makeController();
     sim.controllers.addPresent(pad);
@@ -111,23 +93,6 @@ TEST_F(Connection, AControllerPresentAtStartIsAttachedAndTheRetryLeavesItAlone) 
     sim.scheduler.advanceTo(1.5);
     EXPECT_TRUE(engine->isConnected.get());
     EXPECT_EQ(pad->element(sim::SimElement::buttonA)->handlerInstallCount(), 1);
-}
-
-TEST_F(Connection, TheRetryAtOneSecondAttachesAControllerThatCameWithoutNotice) {
-    start();
-    auto pad = makeController();
-    sim.controllers.addPresent(pad);
-    sim.scheduler.advanceTo(0.999);
-    EXPECT_FALSE(engine->isConnected.get());
-    sim.scheduler.advanceTo(1.0);
-    EXPECT_TRUE(engine->isConnected.get());
-    EXPECT_EQ(engine->controller(), pad);
-
-    // Only once: a controller that turns up later without a notice stays unattached.
-    disconnect(pad);
-    sim.controllers.addPresent(makeController());
-    sim.scheduler.advanceTo(5.0);
-    EXPECT_FALSE(engine->isConnected.get());
 }
 
 TEST_F(Connection, ADisconnectStopsAtOnceAndClearsTheControllerOneTurnLater) {

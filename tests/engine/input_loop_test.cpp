@@ -8,54 +8,6 @@ namespace {
 
 using InputLoop = EngineTest;
 
-TEST_F(InputLoop, FullRightPushMovesTenPointsEveryTick) {
-    start();
-    auto pad = connect();
-    pad->setLeftStick(1.0f, 0.0f);
-    runTicks(3);
-    auto moved = warps();
-    ASSERT_EQ(moved.size(), 3u);
-    EXPECT_EQ(moved[0].position, (Point{730, 450}));
-    EXPECT_EQ(moved[2].position, (Point{750, 450}));
-    for (const auto& event : mouseEvents()) {
-        EXPECT_EQ(event.type, MouseEventType::mouseMoved);
-        EXPECT_EQ(event.deltaX, 10);
-        EXPECT_EQ(event.deltaY, 0);
-    }
-    EXPECT_TRUE(scrolls().empty());
-}
-
-TEST_F(InputLoop, RightStickPostsTheWheelValuesOfTheWorkedTable) {
-    start();
-    auto pad = connect();
-    for (float y : {1.0f, 0.5f, 0.2f}) {
-        pad->setRightStick(0.0f, y);
-        runTicks(1);
-    }
-    auto posted = scrolls();
-    ASSERT_EQ(posted.size(), 3u);
-    EXPECT_EQ(posted[0].wheel1, -16);
-    EXPECT_EQ(posted[1].wheel1, -6);
-    EXPECT_EQ(posted[2].wheel1, -1);
-    engine->naturalScrolling = true;
-    runTicks(1);
-    EXPECT_EQ(scrolls().back().wheel1, 1);
-    EXPECT_TRUE(warps().empty());
-}
-
-TEST_F(InputLoop, SettingsAreReadAtEveryTick) {
-    start();
-    auto pad = connect();
-    pad->setLeftStick(1.0f, 0.0f);
-    engine->sensitivity = 25.0;
-    runTicks(1);
-    EXPECT_EQ(warps().back().position.x, 745);
-    // Outside the interface's range the value is used as it is.
-    engine->sensitivity = 40.0;
-    runTicks(1);
-    EXPECT_EQ(warps().back().position.x, 785);
-}
-
 TEST_F(InputLoop, StickFieldsArePublishedOnlyWhenTheyChange) {
     start();
     auto pad = connect();
@@ -84,31 +36,6 @@ TEST_F(InputLoop, ControlOffStillPublishesAndPollsButPostsNothing) {
     EXPECT_EQ(engine->leftX.get(), 1.0f);
     EXPECT_EQ(engine->rightY.get(), 1.0f);
     EXPECT_EQ(engine->batteryLevel.get(), 0.8f);
-    EXPECT_TRUE(warps().empty());
-    EXPECT_TRUE(scrolls().empty());
-}
-
-TEST_F(InputLoop, VisibleKeyboardTakesTheRawLeftStickAndNothingIsPosted) {
-    start();
-    auto pad = connect();
-    openKeyboard();
-    engine->setEnabled(false);
-    sim.log.clear();
-    // Inside the pointer's dead zone, but the keyboard gets the raw value.
-    pad->setLeftStick(0.0f, 0.0f);
-    runTicks(1);
-    pad->setLeftStick(0.4f, 0.0f);
-    pad->setRightStick(0.0f, 1.0f);
-    runTicks(1);
-    EXPECT_EQ(keyboard.cursorCol.get(), 5);
-    EXPECT_EQ(keyboard.movePhase, MovePhase::firstMove);
-    EXPECT_TRUE(warps().empty());
-    EXPECT_TRUE(scrolls().empty());
-
-    engine->setEnabled(true);
-    pad->setLeftStick(0.0f, -0.4f);  // down: rows count downwards
-    runTicks(1);
-    EXPECT_EQ(keyboard.cursorRow.get(), 2);
     EXPECT_TRUE(warps().empty());
     EXPECT_TRUE(scrolls().empty());
 }

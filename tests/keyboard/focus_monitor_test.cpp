@@ -31,21 +31,6 @@ class FocusMonitorTest : public ::testing::Test {
     test::KeyboardFixture f;
 };
 
-TEST_F(FocusMonitorTest, OpensAtTheFirstCheckInAFieldAndKeepsItInFront) {
-    f.kb.cursorRow = 3;
-    f.kb.cursorCol = 0;
-    focusOn("AXSearchField");
-    at(0.2499);
-    EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_EQ(queries(), 0);  // no check at once
-    at(0.25);
-    EXPECT_TRUE(f.kb.isVisible);
-    EXPECT_EQ(f.kb.cursorRow.get(), 1);
-    EXPECT_EQ(f.kb.cursorCol.get(), 4);
-    at(1.0);  // ordered front again at each of the three later checks
-    EXPECT_EQ(panelCalls(PanelAction::front), 4);
-}
-
 TEST_F(FocusMonitorTest, FieldToFieldKeepsTheCursorAndTheUsersChoice) {
     focusOn("AXTextField");
     at(0.25);
@@ -62,79 +47,6 @@ TEST_F(FocusMonitorTest, FieldToFieldKeepsTheCursorAndTheUsersChoice) {
     at(2.0);  // next field with no check in between: still closed
     EXPECT_FALSE(f.kb.isVisible);
     EXPECT_TRUE(f.kb.userDismissed);
-}
-
-TEST_F(FocusMonitorTest, BriefVisitElsewhereDoesNotClose) {
-    focusOn("AXComboBox");
-    at(0.25);
-    f.kb.moveCursor(0, 1);
-    focusOn("AXButton");
-    at(0.5);  // this check sees the button
-    EXPECT_TRUE(f.kb.hasPendingHide());
-    focusOn("AXComboBox");
-    at(3.0);
-    EXPECT_TRUE(f.kb.isVisible);
-    EXPECT_EQ(panelCalls(PanelAction::out), 0);
-    EXPECT_EQ(f.kb.cursorRow.get(), 2);
-}
-
-TEST_F(FocusMonitorTest, ClosesAfterTheDelayAndReopensInTheNextFieldDespiteTheUser) {
-    focusOn("AXTextField");
-    at(0.25);
-    f.kb.dismiss();
-    focusOn("AXButton");
-    at(0.8499);  // first check without a field at 0.5
-    EXPECT_TRUE(f.kb.wasInTextField);
-    at(0.85);
-    EXPECT_FALSE(f.kb.wasInTextField);
-    EXPECT_FALSE(f.kb.userDismissed);
-    EXPECT_FALSE(f.kb.isVisible);
-
-    focusOn("AXTextField");
-    at(1.25);
-    EXPECT_TRUE(f.kb.isVisible);
-}
-
-TEST_F(FocusMonitorTest, OwnApplicationOrNoApplicationInFrontChangesNothing) {
-    focusOn("AXTextField");
-    at(0.25);
-    focusOn("AXButton");
-    at(0.5);  // a hide is now pending
-    f.sim.accessibility.setFront(RunningApplication{"org.joyvane.Joyvane", 7});
-    int before = queries();
-    at(0.75);
-    EXPECT_EQ(queries(), before);
-    EXPECT_EQ(panelCalls(PanelAction::front), 2);  // opening, and the check at 0.5
-    EXPECT_TRUE(f.kb.isVisible);
-    at(0.85);  // the pending hide still runs
-    EXPECT_FALSE(f.kb.isVisible);
-
-    focusOn("AXTextField");
-    at(1.5);
-    f.sim.accessibility.setFront(std::nullopt);
-    at(2.0);
-    // Two unknown identifiers count as the program itself.
-    f.sim.accessibility.setOwnIdentifier(std::nullopt);
-    f.sim.accessibility.setFront(RunningApplication{std::nullopt, 9});
-    at(2.5);
-    EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_EQ(queries(), before);
-
-    f.sim.accessibility.setFront(RunningApplication{"org.example.Editor", 42});
-    at(2.75);
-    EXPECT_TRUE(f.kb.isVisible);
-}
-
-TEST_F(FocusMonitorTest, UnreadableFocusOrRoleIsNotAField) {
-    focusOn("AXTextField");
-    at(0.25);
-    f.sim.accessibility.setFocusedElement(std::nullopt);
-    at(0.85);
-    EXPECT_FALSE(f.kb.isVisible);
-
-    f.sim.accessibility.setFocusedElement(FocusedElement{std::nullopt, {"AXTextField"}});
-    at(2.0);
-    EXPECT_FALSE(f.kb.isVisible);
 }
 
 TEST_F(FocusMonitorTest, FailedConditionClosesAsTheUserWouldAtTheNextCheck) {

@@ -98,30 +98,6 @@ class StickRepeatTest : public ::testing::Test {
     std::vector<int> moveTicks;
 };
 
-TEST_F(StickRepeatTest, HeldDirectionMovesAtOnceAfterTheDelayThenRepeatedly) {
-    runTicks(60);
-    ASSERT_FALSE(moveTicks.empty());
-    EXPECT_EQ(moveTicks.front(), 1);
-    EXPECT_EQ(moveTicks[1], 22);  // 0.35 s after the first move
-    EXPECT_EQ(moveTicks[2], 30);  // 8 ticks: the first tick at or after 0.12 s
-    expectRepeating(0);
-    EXPECT_EQ(moveTicks.size(), 6u);
-}
-
-TEST_F(StickRepeatTest, NeutralSampleResetsTheDelay) {
-    runTicks(30);  // moved at 1 and 22
-    stickX = 0.0f;
-    runTicks(1);
-    EXPECT_EQ(f.kb.movePhase, MovePhase::idle);
-    stickX = 0.9f;
-    moveTicks.clear();
-    int pushedAt = tick + 1;
-    runTicks(40);
-    ASSERT_FALSE(moveTicks.empty());
-    EXPECT_EQ(moveTicks.front(), pushedAt);
-    expectRepeating(0);
-}
-
 TEST_F(StickRepeatTest, ChangeOfDirectionMovesAtOnceAndRestartsTheDelay) {
     runTicks(40);  // repeating by now
     ASSERT_EQ(f.kb.movePhase, MovePhase::repeating);

@@ -37,18 +37,5 @@ TEST(TextRolesTest, WebAreaAndGroupNeedATextFieldAmongTheirFirstThirtyChildren) 
     }
 }
 
-TEST(TextRolesTest, FocusedWebPageOpensTheKeyboardOnlyWithATextChild) {
-    test::KeyboardFixture f;
-    f.sim.accessibility.setFront(RunningApplication{"org.example.Browser", 5});
-    f.sim.accessibility.setFocusedElement(element("AXWebArea", {"AXGroup", "AXLink"}));
-    f.kb.startFocusMonitoring();
-    f.sim.scheduler.advanceTo(1.0);
-    EXPECT_FALSE(f.kb.isVisible);
-
-    f.sim.accessibility.setFocusedElement(element("AXGroup", {"AXStaticText", "AXTextField"}));
-    f.sim.scheduler.advanceTo(1.25);
-    EXPECT_TRUE(f.kb.isVisible);
-}
-
 }  // namespace
 }  // namespace joyvane

@@ -41,62 +41,48 @@ TEST_F(MouseTest, MoveWarpsAndPostsAMovedEventWithTheRequestedDeltas) {
     EXPECT_EQ(sim.screens.pointer(), (Point{731, 431}));
 }
 
-TEST_F(MouseTest, MoveClampsToOneScreenButReportsTheRequestedDeltas) {
-    sim.screens.setPointer({1439, 450});
-    mouse.move(10, 0);
-    EXPECT_EQ(sim.screens.pointer(), (Point{1439, 450}));
-    MouseEvent right = onlyMouseEvent();
-    EXPECT_EQ(right.position, (Point{1439, 450}));
-    EXPECT_EQ(right.deltaX, 10);
-
-    sim.log.clear();
-    sim.screens.setPointer({5, 5});
-    mouse.move(-20, -20);
-    MouseEvent topLeft = onlyMouseEvent();
-    EXPECT_EQ(topLeft.position, (Point{0, 0}));
-    EXPECT_EQ(topLeft.deltaX, -20);
-    EXPECT_EQ(topLeft.deltaY, -20);
-
-    sim.log.clear();
-    sim.screens.setPointer({720, 895});
-    mouse.move(0, 50);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{720, 899}));
-}
-
-// Primary 1440 x 900 and a taller 1920 x 1080 screen to its right, bottoms aligned in the
-// screen service's space. The clamp uses the frames' union as given (x 0..3359, y 0..1079),
-// while the pointer position is flipped about the primary screen's height alone.
-class TwoScreensTest : public MouseTest {
-  protected:
-    void SetUp() override { sim.screens.addScreen({1440, 0, 1920, 1080}); }
-};
-
-TEST_F(TwoScreensTest, MotionCrossesIntoTheSecondScreenAndStopsAtItsFarEdge) {
-    sim.screens.setPointer({1435, 450});
-    mouse.move(10, 0);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{1445, 450}));
-
-    sim.log.clear();
-    mouse.move(5000, 0);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{3359, 450}));
-}
-
-TEST_F(TwoScreensTest, VerticalLimitsComeFromTheUnflippedUnion) {
-    sim.screens.setPointer({2000, 100});
-    mouse.move(0, -500);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 0}));
-
-    sim.log.clear();
-    mouse.move(0, 5000);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 1079}));
-}
-
-TEST_F(TwoScreensTest, APointerHighOnTheTallerScreenIsFlippedAboutThePrimaryHeight) {
+// Moves from a pointer position; the event carries the clamped position and the requested
+// deltas, truncated towards zero. With a taller 1920 x 1080 screen to the right of the primary,
+// bottoms aligned in the screen service's space, the clamp uses the frames' union as given
+// (x 0..3359, y 0..1079).
+TEST_F(MouseTest, MovesAreClampedToTheUnionOfTheScreensAndKeepTheRequestedDeltas) {
+    struct Case {
+        bool secondScreen;
+        Point from;
+        double dx;
+        double dy;
+        Point to;
+    };
+    const Case cases[] = {
+        {false, {1439, 450}, 10, 0, {1439, 450}},
+        {false, {5, 5}, -20, -20, {0, 0}},
+        {false, {720, 895}, 0, 50, {720, 899}},
+        {false, {720, 450}, 0.4, -0.7, {720.4, 449.3}},
+        {false, {720, 450}, -1.9, 2.9, {718.1, 452.9}},
+        {true, {1435, 450}, 10, 0, {1445, 450}},
+        {true, {1435, 450}, 5000, 0, {3359, 450}},
+        {true, {2000, 100}, 0, -500, {2000, 0}},
+        {true, {2000, 100}, 0, 5000, {2000, 1079}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.from.x << "," << c.from.y << " by " << c.dx << "," << c.dy);
+        sim.screens.setScreens({Screen{{0, 0, 1440, 900}, {0, 0, 1440, 900}}});
+        if (c.secondScreen) {
+            sim.screens.addScreen({1440, 0, 1920, 1080});
+        }
+        sim.screens.setPointer(c.from);
+        sim.log.clear();
+        mouse.move(c.dx, c.dy);
+        MouseEvent event = onlyMouseEvent();
+        EXPECT_NEAR(event.position.x, c.to.x, 1e-9);
+        EXPECT_NEAR(event.position.y, c.to.y, 1e-9);
+        EXPECT_EQ(event.deltaX, static_cast<std::int64_t>(c.dx));
+        EXPECT_EQ(event.deltaY, static_cast<std::int64_t>(c.dy));
+    }
     // 1000 points up in the service's space is 100 points above the primary's top edge.
     sim.screens.setMouseLocation({2000, 1000});
     EXPECT_EQ(mouse.currentCGPosition(), (Point{2000, -100}));
-    mouse.move(0, 0);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 0}));
 }
 
 TEST_F(MouseTest, ARangeNarrowerThanOnePointLetsTheUpperLimitWin) {
@@ -112,21 +98,6 @@ TEST_F(MouseTest, WithoutAnyScreenTheMoveIsNotClamped) {
     sim.screens.setMouseLocation({10, -20});
     mouse.move(5, 5);
     EXPECT_EQ(onlyMouseEvent().position, (Point{15, 25}));
-}
-
-TEST_F(MouseTest, FractionalMovesWarpExactlyAndTruncateTheDeltasTowardsZero) {
-    mouse.move(0.4, -0.7);
-    MouseEvent event = onlyMouseEvent();
-    EXPECT_DOUBLE_EQ(event.position.x, 720.4);
-    EXPECT_DOUBLE_EQ(event.position.y, 449.3);
-    EXPECT_EQ(event.deltaX, 0);
-    EXPECT_EQ(event.deltaY, 0);
-
-    sim.log.clear();
-    mouse.move(-1.9, 2.9);
-    event = onlyMouseEvent();
-    EXPECT_EQ(event.deltaX, -1);
-    EXPECT_EQ(event.deltaY, 2);
 }
 
 TEST_F(MouseTest, HeldClicksTurnMotionIntoDrags) {

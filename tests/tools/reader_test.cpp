@@ -122,49 +122,5 @@ TEST(Reader, LanguagesMayBeAnEmptyList) {
     EXPECT_EQ(body<LanguagesCommand>(r, 1).tags, (std::vector<std::string>{"he-IL", "en-US"}));
 }
 
-struct RefusedLine {
-    const char* scenario;
-    int line;
-    const char* message;
-};
-
-class ReaderRefuses : public testing::TestWithParam<RefusedLine> {};
-
-TEST_P(ReaderRefuses, TheFirstBadLineWithWhatIsWrongAndNoCommands) {
-    ReadResult r = readScenario(GetParam().scenario);
-    ASSERT_TRUE(r.error);
-    EXPECT_EQ(*r.error, (ReadError{GetParam().line, GetParam().message}));
-    EXPECT_TRUE(r.commands.empty());
-}
-
-constexpr const char* kPadDpadBeyondRange =
-    "controller pad category DualSense touchpad\npresent pad\ndpad 0 -1.01\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReaderRefuses,
-    testing::Values(
-        RefusedLine{"start\nstart\n", 2, "the engine has already started"},
-        RefusedLine{"print isEnabled\n", 1, "print needs the engine: put it after start"},
-        RefusedLine{"controller pad category A\ncontroller pad category B\n", 2,
-                    "controller \"pad\" is already defined"},
-        RefusedLine{"controller pad category A vendor\n", 1,
-                    "wrong number of words (controller ID category TEXT [vendor TEXT] "
-                    "[touchpad] [no-profile] [no-options-button] [no-stick-buttons] "
-                    "[battery LEVEL STATE])"},
-        RefusedLine{"controller pad category A battery 1.5 full\n", 1,
-                    "battery level \"1.5\" is outside 0 to 1"},
-        RefusedLine{"controller pad category A\npresent pad\nconnect pad\n", 3,
-                    "controller \"pad\" is already connected"},
-        RefusedLine{"stick left 0 0 on ghost\n", 1, "unknown controller \"ghost\""},
-        RefusedLine{"screen 0 0 0 900\n", 1, "a screen needs a positive width and height"},
-        RefusedLine{"languages he,,en\n", 1, "empty language in \"he,,en\""},
-        RefusedLine{"front app 1.5 AXTextField\n", 1, "\"1.5\" is not a whole number"},
-        RefusedLine{"start\nset naturalScrolling 1\n", 2, "expected true or false, not \"1\""},
-        RefusedLine{"start\nset deadzone low\n", 2, "\"low\" is not a number"},
-        RefusedLine{"wait 1\nat 0.5\n", 2, "time 0.5 is before the current time 1"},
-        RefusedLine{"at 90000\n", 1, "time 90000 is beyond the last allowed time 86400"},
-        RefusedLine{"at -0\nat nan\n", 2, "\"nan\" is not a number"},
-        RefusedLine{kPadDpadBeyondRange, 3, "\"-1.01\" is outside -1 to 1"}));
-
 }  // namespace
 }  // namespace joyvane::simtool

@@ -9,7 +9,7 @@
 #include "desktop_session.h"
 #include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/desktop/xdg_workspace.h"
-#include "process_watch.h"
+#include "support/child_process.h"
 #include "temp_folder.h"
 
 namespace joyvane::linux_desktop {
@@ -17,7 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempFolder;
-using testing::waitFor;
+
+template <typename Done>
+bool waitFor(Done done) {
+    return testing::pollUntil(done, std::chrono::seconds(5));
+}
 
 // A stand-in for xdg-open that records its argument after an optional pause.
 class RecordingOpener {

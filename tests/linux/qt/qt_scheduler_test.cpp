@@ -2,39 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QTimer>
 #include <thread>
 #include <vector>
+
+#include "support/qt_loop.h"
 
 namespace joyvane {
 namespace {
 
 class QtSchedulerTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "qt_scheduler_test";
-        static char* argv[] = {name, nullptr};
-        if (QCoreApplication::instance() == nullptr) {
-            static QCoreApplication app(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testing::ensureApplication(); }
 
-    // Runs the loop until `done` holds or `limit` seconds pass.
     template <typename Done>
     bool runUntil(Done done, double limit = 2.0) {
-        Time end = scheduler.now() + limit;
-        while (!done() && scheduler.now() < end) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-        }
-        return done();
+        return testing::runUntil(done, limit);
     }
-
     void runFor(double seconds) {
-        Time end = scheduler.now() + seconds;
-        runUntil([&] { return scheduler.now() >= end; }, seconds + 1);
+        testing::runUntil([] { return false; }, seconds);
     }
 
     QtScheduler scheduler;

@@ -128,6 +128,10 @@ TEST(KeyTranslator, AKeyLeftDownIsReleasedByReleaseAll) {
     EXPECT_EQ(translator.releaseAll(), (std::vector<HostStroke>{release('v'), release(controlL)}));
     // A release of a key never pressed posts nothing.
     EXPECT_EQ(translator.translate(key(key_code::v, false)), std::vector<HostStroke>{});
+    // A modifier held when everything was let go is forgotten too.
+    translator.translate(key(key_code::command, true));
+    translator.releaseAll();
+    EXPECT_EQ(translator.translate(key(key_code::c, true)), std::vector<HostStroke>{press('c')});
 }
 
 TEST(KeyTranslator, UnicodeTextTypesItsCharacter) {

@@ -6,13 +6,20 @@
 
 #include "core/manual_scheduler.h"
 #include "output/mouse_controller.h"
-#include "x_test_server.h"
-#include "x_test_window.h"
+#include "support/private_desktop.h"
+#include "support/x_probe.h"
+#include "support/x_test_window.h"
 
 namespace joyvane::x11 {
 namespace {
 
 using namespace testing;
+
+// Where the X server has the pointer now.
+Point pointerOn(const PrivateDesktop& server) {
+    auto at = pointerPosition(server.display());
+    return at ? Point{static_cast<double>(at->x), static_cast<double>(at->y)} : Point{-1, -1};
+}
 
 KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
     KeyEvent event;
@@ -32,26 +39,26 @@ class X11BackendTest : public ::testing::Test {
   protected:
     void open() {
         std::string error;
-        auto opened = openX11Backend(scheduler, &error, server.name().c_str());
+        auto opened = openX11Backend(scheduler, &error, server.display().c_str());
         ASSERT_TRUE(opened) << error;
         backend = std::move(*opened);
     }
 
-    XTestServer server;
+    PrivateDesktop server{xServerOnly()};
     ManualScheduler scheduler;
     std::optional<X11Backend> backend;
 };
 
 TEST_F(X11BackendTest, PointerGoesWhereAskedAndKeepsItsFraction) {
-    JOYVANE_REQUIRE_X_SERVER(server);
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
     ASSERT_NO_FATAL_FAILURE(open());
-    TestWindow window(server.name());
+    TestWindow window(server.display());
     ASSERT_TRUE(window.ok());
 
     backend->poster->warp({100.75, 200.25});
     EXPECT_TRUE(backend->poster->post(
         MouseEvent{EventSourceState::hidSystem, MouseEventType::mouseMoved, {100.75, 200.25}}));
-    EXPECT_EQ(pointerOf(window.display()), (Point{100, 200}));
+    EXPECT_EQ(pointerOn(server), (Point{100, 200}));
     // The screen service reports the point asked for, in its bottom-left space.
     auto screens = backend->screens->screens();
     ASSERT_FALSE(screens.empty());
@@ -64,7 +71,7 @@ TEST_F(X11BackendTest, PointerGoesWhereAskedAndKeepsItsFraction) {
         mouse.move(0.3, 0);
     }
     EXPECT_NEAR(mouse.currentCGPosition().x, 103.75, 1e-9);
-    EXPECT_EQ(pointerOf(window.display()), (Point{103, 200}));
+    EXPECT_EQ(pointerOn(server), (Point{103, 200}));
 
     // Someone else moves the pointer: the real position wins.
     XWarpPointer(window.display(), None, DefaultRootWindow(window.display()), 0, 0, 0, 0, 500, 600);
@@ -73,9 +80,9 @@ TEST_F(X11BackendTest, PointerGoesWhereAskedAndKeepsItsFraction) {
 }
 
 TEST_F(X11BackendTest, ButtonsReachAWindowAsXButtons) {
-    JOYVANE_REQUIRE_X_SERVER(server);
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
     ASSERT_NO_FATAL_FAILURE(open());
-    TestWindow window(server.name());
+    TestWindow window(server.display());
     ASSERT_TRUE(window.ok());
     MouseController mouse(*backend->poster, *backend->screens);
     backend->poster->warp({300, 300});
@@ -97,26 +104,10 @@ TEST_F(X11BackendTest, ButtonsReachAWindowAsXButtons) {
                   {1, true}, {1, false}, {3, true}, {3, false}, {2, true}, {2, false}}));
 }
 
-TEST_F(X11BackendTest, ScrollingBecomesWheelClicks) {
-    JOYVANE_REQUIRE_X_SERVER(server);
-    ASSERT_NO_FATAL_FAILURE(open());
-    TestWindow window(server.name());
-    ASSERT_TRUE(window.ok());
-    backend->poster->warp({300, 300});
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(backend->poster->post(ScrollEvent{EventSourceState::hidSystem, -16, 0, 0}));
-    }
-    EXPECT_TRUE(backend->poster->post(ScrollEvent{EventSourceState::hidSystem, 0, 40, 0}));
-    window.collect(0, 6);
-    EXPECT_EQ(window.buttons,
-              (std::vector<std::pair<unsigned int, bool>>{
-                  {5, true}, {5, false}, {5, true}, {5, false}, {6, true}, {6, false}}));
-}
-
 TEST_F(X11BackendTest, ControlCReachesTheWindowAndLeavesNoModifierDown) {
-    JOYVANE_REQUIRE_X_SERVER(server);
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
     ASSERT_NO_FATAL_FAILURE(open());
-    TestWindow window(server.name());
+    TestWindow window(server.display());
     ASSERT_TRUE(window.ok());
     // The copy action: Command down, C down and up with Command, Command up.
     EXPECT_TRUE(backend->poster->post(key(key_code::command, true)));
@@ -135,48 +126,13 @@ TEST_F(X11BackendTest, ControlCReachesTheWindowAndLeavesNoModifierDown) {
     EXPECT_TRUE(window.noModifierDown());
 }
 
-TEST_F(X11BackendTest, TypedCharactersArriveAsTheirKeysyms) {
-    JOYVANE_REQUIRE_X_SERVER(server);
-    ASSERT_NO_FATAL_FAILURE(open());
-    TestWindow window(server.name());
-    ASSERT_TRUE(window.ok());
-    for (std::u16string c : {u"a", u"\u05e9", u"\u20ac", u"A"}) {
-        EXPECT_TRUE(backend->poster->post(text(c, true)));
-        EXPECT_TRUE(backend->poster->post(text(c, false)));
-    }
-    window.collect(10, 0);
-    std::vector<KeySym> pressed;
-    for (const ReceivedKey& k : window.keys) {
-        if (k.press && k.keysym != XK_Shift_L) {
-            pressed.push_back(k.keysym);
-        }
-    }
-    EXPECT_EQ(pressed, (std::vector<KeySym>{XK_a, 0x10005e9, 0x10020ac, XK_A}));
-    EXPECT_TRUE(window.noModifierDown());
-
-    // The spare keycodes are given back a while after use.
-    scheduler.advanceBy(X11Keyboard::kRestoreAfter + 0.1);
-    Display* display = window.display();
-    int min = 0;
-    int max = 0;
-    XDisplayKeycodes(display, &min, &max);
-    int per = 0;
-    KeySym* map = XGetKeyboardMapping(display, static_cast<KeyCode>(min), max - min + 1, &per);
-    for (int i = 0; i < (max - min + 1) * per; ++i) {
-        EXPECT_NE(map[i], static_cast<KeySym>(0x10005e9));
-    }
-    XFree(map);
-}
-
 TEST_F(X11BackendTest, TypingFollowsTheActiveLayoutGroup) {
-    JOYVANE_REQUIRE_X_SERVER(server);
-    if (!server.isPrivate()) {
-        GTEST_SKIP() << "Needs a private Xvfb to change its keyboard layouts.";
-    }
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
     // A Latin and a Hebrew layout, with the Hebrew one active: the "a" key types a shin.
-    ASSERT_TRUE(runProgram({"setxkbmap", "-display", server.name(), "-layout", "us,il"}));
+    ASSERT_TRUE(runToCompletion({"setxkbmap", "-display", server.display(), "-layout", "us,il"},
+                                server.environment()));
     ASSERT_NO_FATAL_FAILURE(open());
-    TestWindow window(server.name());
+    TestWindow window(server.display());
     ASSERT_TRUE(window.ok());
     ASSERT_TRUE(XkbLockGroup(window.display(), XkbUseCoreKbd, 1));
     XSync(window.display(), False);
@@ -201,9 +157,9 @@ TEST_F(X11BackendTest, TypingFollowsTheActiveLayoutGroup) {
 }
 
 TEST_F(X11BackendTest, DestroyingThePosterLetsGoOfHeldButtonsAndKeys) {
-    JOYVANE_REQUIRE_X_SERVER(server);
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
     ASSERT_NO_FATAL_FAILURE(open());
-    TestWindow window(server.name());
+    TestWindow window(server.display());
     ASSERT_TRUE(window.ok());
     backend->poster->post(MouseEvent{
         EventSourceState::hidSystem, MouseEventType::leftMouseDown, {10, 10}, mouse_button::left});
@@ -224,19 +180,18 @@ TEST_F(X11BackendTest, DestroyingThePosterLetsGoOfHeldButtonsAndKeys) {
 }
 
 TEST_F(X11BackendTest, TwoMonitorsSideBySideClampTheMouseController) {
-    XTestServer wide("2720x1024");
-    JOYVANE_REQUIRE_X_SERVER(wide);
-    if (!wide.isPrivate()) {
-        GTEST_SKIP() << "Needs a private Xvfb to set up two monitors.";
-    }
-    ASSERT_TRUE(runProgram(
-        {"xrandr", "-d", wide.name(), "--setmonitor", "LEFT", "1440/381x900/238+0+0", "screen"}));
-    ASSERT_TRUE(runProgram({"xrandr", "-d", wide.name(), "--setmonitor", "RIGHT",
-                            "1280/338x1024/270+1440+0", "none"}));
+    PrivateDesktop wide{xServerOnly("2720x1024")};
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(wide);
+    ASSERT_TRUE(runToCompletion(
+        {"xrandr", "-d", wide.display(), "--setmonitor", "LEFT", "1440/381x900/238+0+0", "screen"},
+        wide.environment()));
+    ASSERT_TRUE(runToCompletion({"xrandr", "-d", wide.display(), "--setmonitor", "RIGHT",
+                                 "1280/338x1024/270+1440+0", "none"},
+                                wide.environment()));
     std::string error;
-    auto opened = openX11Backend(scheduler, &error, wide.name().c_str());
+    auto opened = openX11Backend(scheduler, &error, wide.display().c_str());
     ASSERT_TRUE(opened) << error;
-    TestWindow window(wide.name(), 2720, 1024);
+    TestWindow window(wide.display(), 2720, 1024);
     ASSERT_TRUE(window.ok());
 
     auto screens = opened->screens->screens();
@@ -247,30 +202,27 @@ TEST_F(X11BackendTest, TwoMonitorsSideBySideClampTheMouseController) {
     MouseController mouse(*opened->poster, *opened->screens);
     opened->poster->warp({2000, 500});
     mouse.move(5000, 0);  // the right edge of the right monitor
-    EXPECT_EQ(pointerOf(window.display()), (Point{2719, 500}));
+    EXPECT_EQ(pointerOn(wide), (Point{2719, 500}));
     mouse.move(-10000, 0);  // across both, to the left edge of the left one
-    EXPECT_EQ(pointerOf(window.display()), (Point{0, 500}));
+    EXPECT_EQ(pointerOn(wide), (Point{0, 500}));
     // Vertically the limits are those of the frames as reported, unflipped: y from -124 to
     // 899 in event coordinates, where the server stops the pointer at its top edge.
     opened->poster->warp({2000, 500});
     mouse.move(0, 5000);
-    EXPECT_EQ(pointerOf(window.display()), (Point{2000, 899}));
+    EXPECT_EQ(pointerOn(wide), (Point{2000, 899}));
     mouse.move(0, -5000);
-    EXPECT_EQ(pointerOf(window.display()), (Point{2000, 0}));
+    EXPECT_EQ(pointerOn(wide), (Point{2000, 0}));
 }
 
 TEST_F(X11BackendTest, ALostConnectionMakesEveryCallFailQuietly) {
-    XTestServer doomed;
-    JOYVANE_REQUIRE_X_SERVER(doomed);
-    if (!doomed.isPrivate()) {
-        GTEST_SKIP() << "Needs a private Xvfb to take away.";
-    }
+    PrivateDesktop doomed{xServerOnly()};
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(doomed);
     std::string error;
-    auto opened = openX11Backend(scheduler, &error, doomed.name().c_str());
+    auto opened = openX11Backend(scheduler, &error, doomed.display().c_str());
     ASSERT_TRUE(opened) << error;
     opened->poster->warp({10, 10});
     Point before = opened->screens->mouseLocation();
-    doomed.stop();
+    doomed.stopXServer();
     // The first request after the server left discovers it; none of them may end the process.
     for (int i = 0; i < 3; ++i) {
         opened->poster->warp({20, 20});
@@ -287,15 +239,12 @@ TEST_F(X11BackendTest, ALostConnectionMakesEveryCallFailQuietly) {
 }
 
 TEST(X11BackendOpen, AServerWithoutXTestGivesOneClearSentence) {
-    XTestServer server("640x480", false);
-    JOYVANE_REQUIRE_X_SERVER(server);
-    if (!server.isPrivate()) {
-        GTEST_SKIP() << "Needs a private Xvfb without XTest.";
-    }
+    PrivateDesktop server{xServerOnly("640x480", false)};
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
     ManualScheduler scheduler;
     std::string error;
-    EXPECT_FALSE(openX11Backend(scheduler, &error, server.name().c_str()));
-    EXPECT_EQ(error, "The X server \"" + server.name() +
+    EXPECT_FALSE(openX11Backend(scheduler, &error, server.display().c_str()));
+    EXPECT_EQ(error, "The X server \"" + server.display() +
                          "\" lacks the XTest extension, which Joyvane needs to post input.");
 }
 

@@ -50,12 +50,6 @@ TEST(BatteryPercentText, IntegerPartOfFloatPercentage) {
     EXPECT_EQ(batteryPercentText(0.0f), "0%");
 }
 
-TEST(BatteryPercentText, ReadingsOutsideTheRangeStayPrintable) {
-    EXPECT_EQ(batteryPercentText(std::nanf("")), "0%");
-    EXPECT_EQ(batteryPercentText(-0.5f), "0%");
-    EXPECT_EQ(batteryPercentText(1e30f), "100%");
-}
-
 TEST(SettingValueFormat, OneDecimalAsPrintf) {
     EXPECT_EQ(formatSettingValue(0.12), "0.1");
     EXPECT_EQ(formatSettingValue(350.0), "350.0");

@@ -54,27 +54,6 @@ TEST(SymbolTable, ThemeNamesExistInTheInstalledTheme) {
     }
 }
 
-TEST(SymbolTable, OutlinedControllerIsLighterThanTheFilledOne) {
-    const int filled = inkedPixels(symbolPixmap("gamecontroller.fill", 32, Qt::black));
-    const int outline = inkedPixels(symbolPixmap("gamecontroller", 32, Qt::black));
-    EXPECT_GT(outline, 20);
-    EXPECT_LT(outline, filled * 3 / 4);
-}
-
-TEST(SymbolTable, PixmapsTakeTheAskedColourAndSize) {
-    const QPixmap blue = symbolPixmap("keyboard", 18, QColor(0, 122, 255));
-    EXPECT_EQ(blue.size(), QSize(18, 18));
-    const QImage image = blue.toImage();
-    bool found = false;
-    for (int y = 0; y < image.height() && !found; ++y) {
-        for (int x = 0; x < image.width() && !found; ++x) {
-            const QColor c = QColor::fromRgba(image.pixel(x, y));
-            found = c.alpha() == 255 && c.blue() == 255 && c.red() == 0;
-        }
-    }
-    EXPECT_TRUE(found);
-}
-
 TEST(SymbolTable, UnknownNameStillDrawsAStandIn) {
     EXPECT_EQ(findSymbol("no.such.symbol"), nullptr);
     EXPECT_GT(inkedPixels(symbolPixmap("no.such.symbol", 24, Qt::black)), 5);

@@ -96,32 +96,6 @@ TEST_F(KeyboardViewTest, CursorOnSpaceHighlightsOnlyTheSpaceKey) {
     EXPECT_NEAR(space->currentScale(), 1.05, 1e-9);
 }
 
-TEST_F(KeyboardViewTest, CharacterCursorScalesByEightPercent) {
-    auto view = makeView();
-    KeyCell* start = view->keyCell(1, 4);  // where the cursor starts
-    EXPECT_TRUE(start->isCursor());
-    EXPECT_DOUBLE_EQ(start->targetScale(), 1.08);
-    kb.cursorCol = 5;
-    settle();
-    EXPECT_FALSE(start->isCursor());
-    EXPECT_DOUBLE_EQ(start->targetScale(), 1.0);
-    EXPECT_TRUE(view->keyCell(1, 5)->isCursor());
-    QTest::qWait(200);
-    EXPECT_NEAR(view->keyCell(1, 5)->currentScale(), 1.08, 1e-9);
-    EXPECT_NEAR(start->currentScale(), 1.0, 1e-9);
-}
-
-TEST_F(KeyboardViewTest, SpecialKeysAndCloseKeyAreShadedDarker) {
-    auto view = makeView();
-    auto alpha = [](KeyCell* cell) { return cell->targetBackground().alphaF(); };
-    EXPECT_EQ(view->keyCell(2, 9)->kind(), KeyCell::Kind::special);
-    EXPECT_EQ(view->keyCell(3, 9)->kind(), KeyCell::Kind::special);
-    EXPECT_EQ(view->keyCell(2, 8)->kind(), KeyCell::Kind::character);
-    double plain = alpha(view->keyCell(2, 8));
-    EXPECT_NEAR(alpha(view->keyCell(2, 9)) / plain, 0.18 / 0.08, 0.05);
-    EXPECT_NEAR(alpha(view->controlKey(2)) / alpha(view->controlKey(0)), 0.18 / 0.08, 0.05);
-}
-
 TEST_F(KeyboardViewTest, HeaderButtonsChangeTheKeyboard) {
     kb.controllerConnected = true;
     kb.show();
@@ -136,44 +110,6 @@ TEST_F(KeyboardViewTest, HeaderButtonsChangeTheKeyboard) {
     view->closeButton()->click();
     EXPECT_FALSE(kb.isVisible.get());
     EXPECT_TRUE(kb.userDismissed);
-}
-
-TEST_F(KeyboardViewTest, HelpTextsFollowTheInterfaceLanguage) {
-    auto english = makeView();
-    EXPECT_EQ(english->layoutButton()->toolTip(), "Switch layout (R1)");
-    EXPECT_EQ(english->shiftButton()->toolTip(), "Shift (L1)");
-    EXPECT_EQ(english->closeButton()->toolTip(), "Close Keyboard (○)");
-    sim.languages.setLanguages({"he-IL"});
-    auto hebrew = makeView();
-    EXPECT_EQ(hebrew->layoutButton()->toolTip(), "החלף שפה (R1)");
-    EXPECT_EQ(hebrew->shiftButton()->toolTip(), "Shift (L1)");
-    EXPECT_EQ(hebrew->closeButton()->toolTip(), "סגור מקלדת (○)");
-}
-
-TEST_F(KeyboardViewTest, RowsRunInTheReadingDirection) {
-    auto english = makeView();
-    english->show();
-    EXPECT_LT(english->keyCell(1, 0)->mapTo(english.get(), QPoint()).x(),
-              english->keyCell(1, 1)->mapTo(english.get(), QPoint()).x());
-    sim.languages.setLanguages({"he"});
-    auto hebrew = makeView();
-    hebrew->show();
-    // Column 0 is the first key in reading order: the rightmost one in Hebrew.
-    EXPECT_GT(hebrew->keyCell(1, 0)->mapTo(hebrew.get(), QPoint()).x(),
-              hebrew->keyCell(1, 9)->mapTo(hebrew.get(), QPoint()).x());
-    EXPECT_GT(hebrew->controlKey(0)->mapTo(hebrew.get(), QPoint()).x(),
-              hebrew->controlKey(2)->mapTo(hebrew.get(), QPoint()).x());
-}
-
-TEST_F(KeyboardViewTest, SpaceKeyTakesTheRestOfTheRow) {
-    auto view = makeView();
-    view->show();
-    EXPECT_EQ(view->keyCell(1, 0)->size(), QSize(50, 40));
-    EXPECT_EQ(view->controlKey(1)->height(), 40);
-    EXPECT_GE(view->controlKey(0)->width(), 50);
-    int row = view->controlKey(0)->width() + view->controlKey(1)->width() +
-              view->controlKey(2)->width() + 2 * 4;
-    EXPECT_EQ(row, view->width() - 2 * 10);
 }
 
 }  // namespace

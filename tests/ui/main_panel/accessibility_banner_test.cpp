@@ -29,21 +29,6 @@ class BannerTest : public PanelTest {
     }
 };
 
-TEST_F(BannerTest, StepsStateTexts) {
-    startPanel();
-    AccessibilityBanner* b = view->banner();
-    ASSERT_FALSE(b->isHidden());
-    EXPECT_TRUE(stepsState());
-    EXPECT_EQ(b->title()->text(), "Accessibility Required");
-    EXPECT_EQ(b->explanation()->text(),
-              QString::fromUtf8("Allows the controller to click, scroll and drag\nin any app — "
-                                "just like a real mouse"));
-    EXPECT_EQ(b->stepText(0)->text(), "Click \"Grant Access\" below");
-    EXPECT_EQ(b->stepText(1)->text(), "Accessibility Settings will open automatically");
-    EXPECT_EQ(b->stepText(2)->text(), "Enable the toggle next to Joyvane");
-    EXPECT_EQ(b->grantButton()->caption()->text(), "Grant Access");
-}
-
 TEST_F(BannerTest, GrantAccessAsksWithThePromptAndWaits) {
     startPanel();
     sim.log.clear();
@@ -75,16 +60,6 @@ TEST_F(BannerTest, GrantedWhileWaitingHidesItAndARevocationBringsBackTheSteps) {
     setTrusted(false);
     EXPECT_FALSE(view->banner()->isHidden());
     EXPECT_TRUE(stepsState());
-}
-
-TEST_F(BannerTest, HebrewTexts) {
-    sim.languages.setLanguages({"he"});
-    startPanel();
-    EXPECT_EQ(view->banner()->title()->text(), QString::fromUtf8("נדרשת הרשאת נגישות"));
-    EXPECT_EQ(view->banner()->stepText(0)->text(), QString::fromUtf8("לחץ \"הענק גישה\" למטה"));
-    view->banner()->grantButton()->click();
-    EXPECT_EQ(view->banner()->revealButton()->text(),
-              QString::fromUtf8("האפליקציה לא מופיעה? הראה ב-Finder"));
 }
 
 }  // namespace

@@ -75,21 +75,5 @@ TEST_F(CombosTest, SwitchingTabsKeepsTheCombos) {
     EXPECT_EQ(mgr.comboMap->at(combo(3)), ButtonAction::showKeyboard);
 }
 
-TEST_F(CombosTest, HebrewTabsAndPickerEntries) {
-    hebrew();
-    auto view = openAdvanced();
-    auto caption = [&](int i) {
-        return static_cast<SymbolButton*>(view->tabButton(i))->caption()->text();
-    };
-    EXPECT_EQ(caption(0), "מחוות");
-    EXPECT_EQ(caption(1), "שלט");
-    ActionPicker* picker = combos(*view)->row(combo(0))->picker();
-    EXPECT_EQ(picker->itemText(0).toStdString(),
-              std::string(displayName(ButtonAction::none, true)));
-    EXPECT_EQ(picker->currentText().toStdString(),
-              std::string(displayName(actionFor(mgr.comboMap.get(), combo(0)), true)));
-    EXPECT_EQ(combos(*view)->resetButton()->toolTip(), "אפס ברירות מחדל");
-}
-
 }  // namespace
 }  // namespace joyvane::ui

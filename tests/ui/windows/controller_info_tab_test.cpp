@@ -47,48 +47,6 @@ TEST_F(ControllerInfoTest, NoLevelShowsOnlyTheNoDataText) {
     EXPECT_FALSE(shown(tab->refreshButton(), tab.get()));
 }
 
-// The bands themselves are tested with the battery formatting; here, that the card uses them.
-TEST_F(ControllerInfoTest, PercentIsTruncatedAndColoured) {
-    auto tab = makeTab();
-    setReading(0.509f, BatteryState::discharging);
-    EXPECT_FALSE(shown(tab->noDataLabel(), tab.get()));
-    EXPECT_EQ(tab->percentLabel()->text(), "50%");
-    EXPECT_EQ(tab->percentLabel()->palette().color(QPalette::WindowText), colors::orange());
-    EXPECT_EQ(tab->levelBar()->fillColor(), colors::orange());
-    EXPECT_EQ(tab->stateLabel()->text(), "Discharging");
-    setReading(0.01f, BatteryState::charging);
-    EXPECT_EQ(tab->levelBar()->fillColor(), colors::red());
-    EXPECT_DOUBLE_EQ(tab->levelBar()->targetFillWidth(), 4.0);
-    EXPECT_EQ(tab->stateLabel()->text(), "Charging");
-}
-
-TEST_F(ControllerInfoTest, LevelBarEasesToTheNewWidth) {
-    auto tab = makeTab();
-    tab->show();
-    setReading(0.2f, BatteryState::discharging);
-    QTest::qWait(500);
-    EXPECT_DOUBLE_EQ(tab->levelBar()->currentFillWidth(), 48.0);
-    setReading(0.7f, BatteryState::discharging);
-    QTest::qWait(100);
-    double midway = tab->levelBar()->currentFillWidth();
-    EXPECT_GT(midway, 48.0);
-    EXPECT_LT(midway, 168.0);
-    QTest::qWait(450);
-    EXPECT_DOUBLE_EQ(tab->levelBar()->currentFillWidth(), 168.0);
-}
-
-TEST_F(ControllerInfoTest, ChartNeedsTwoReadings) {
-    auto tab = makeTab();
-    mgr.batteryHistory = {{0, 0.5f}};
-    setReading(0.5f, BatteryState::discharging);
-    EXPECT_FALSE(shown(tab->sparkline(), tab.get()));
-    mgr.batteryHistory = {{0, 0.5f}, {60, 0.4f}};
-    settle();
-    EXPECT_TRUE(shown(tab->sparkline(), tab.get()));
-    EXPECT_EQ(tab->sparkline()->history().size(), 2u);
-    EXPECT_EQ(tab->sparkline()->size(), QSize(240, 28));
-}
-
 TEST_F(ControllerInfoTest, UpdatedTextIsTheAgeWhenDrawn) {
     auto tab = makeTab();
     setReading(0.6f, BatteryState::full);
@@ -121,32 +79,6 @@ TEST_F(ControllerInfoTest, FirmwareAbsentReadsNotAvailable) {
     tab->show();  // appearing starts the read
     waitForFirmware(*tab, "Checking...");
     EXPECT_EQ(tab->firmwareValue()->text(), "N/A");
-}
-
-TEST_F(ControllerInfoTest, FirmwarePresentIsShownInHebrewToo) {
-    hebrew();
-    hid->addDevice(
-        1356, HidDevice{{{"VersionNumber", std::int64_t{0}}, {"bcdDevice", std::int64_t{256}}}});
-    auto tab = makeTab();
-    EXPECT_EQ(tab->firmwareValue()->text(), "בודק...");
-    tab->show();
-    waitForFirmware(*tab, "בודק...");
-    EXPECT_EQ(tab->firmwareValue()->text(), "256");
-}
-
-TEST_F(ControllerInfoTest, ControllerCardAndUpdateLink) {
-    mgr.controllerName = "DualSense Wireless Controller";
-    mgr.isConnected = true;
-    auto tab = makeTab();
-    EXPECT_EQ(tab->modelValue()->text(), "DualSense Wireless Controller");
-    EXPECT_EQ(tab->connectionValue()->text(), "Connected");
-    mgr.isConnected = false;
-    settle();
-    EXPECT_EQ(tab->connectionValue()->text(), "Disconnected");
-    tab->updateButton()->click();
-    auto opened = sim.log.all<sim::OpenURLCall>();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].url, kDualSenseFirmwareUpdateURL);
 }
 
 }  // namespace

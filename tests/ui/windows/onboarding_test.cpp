@@ -47,22 +47,6 @@ TEST_F(OnboardingTest, NavigatesThroughTheFourPages) {
     EXPECT_EQ(closes, 0);
 }
 
-TEST_F(OnboardingTest, PageChangeSlidesInFromTheTrailingEdge) {
-    auto view = make();
-    view->resize(480, 580);
-    view->show();
-    QApplication::processEvents();
-    view->nextButton()->click();
-    QTest::qWait(60);
-    QWidget* incoming = view->pageWidget(1);
-    EXPECT_TRUE(incoming->isVisible());
-    EXPECT_GT(incoming->x(), 0);
-    EXPECT_LT(view->pageWidget(0)->x(), 0);
-    QTest::qWait(400);
-    EXPECT_EQ(incoming->x(), 0);
-    EXPECT_FALSE(view->pageWidget(0)->isVisible());
-}
-
 TEST_F(OnboardingTest, GetStartedStoresTheFlagBeforeClosing) {
     auto view = make();
     view->setPage(3);
@@ -70,38 +54,6 @@ TEST_F(OnboardingTest, GetStartedStoresTheFlagBeforeClosing) {
     view->getStartedButton()->click();
     EXPECT_EQ(closes, 1);
     EXPECT_TRUE(seenWhenClosed);
-}
-
-TEST_F(OnboardingTest, PagesKeepTheirLineBreaksAndHebrewTexts) {
-    auto english = make();
-    EXPECT_EQ(english->pageText(3)->text(),
-              "The virtual keyboard opens automatically in text fields.\n\nL2+R2 simultaneously → "
-              "screenshot.\n\nOpen 'Advanced' in settings to configure more gestures.");
-    auto hebrew = make(true);
-    EXPECT_EQ(hebrew->pageTitle(0)->text(), "האפליקציה בשורת התפריטים");
-    EXPECT_EQ(hebrew->nextButton()->text(), "הבא ›");
-    EXPECT_EQ(hebrew->getStartedButton()->text(), "בואו נתחיל!");
-    EXPECT_EQ(hebrew->backButton()->text(), "הקודם");
-    EXPECT_TRUE(hebrew->pageText(0)->text().startsWith("Joyvane חיה"));
-    // The strip is on the first page only.
-    EXPECT_TRUE(hebrew->pageWidget(0)->isAncestorOf(hebrew->strip()));
-}
-
-TEST(MockMenuBarStrip, ArrowBobsForeverWhileShown) {
-    MockMenuBarStrip strip(false);
-    EXPECT_FALSE(strip.arrowBounce());
-    strip.resize(360, 70);
-    strip.show();
-    EXPECT_TRUE(strip.arrowBounce());
-    EXPECT_TRUE(strip.isBobbing());
-    QTest::qWait(700 + 60);  // past the top of the first swing: on its way down again
-    double going = strip.arrowOffset();
-    EXPECT_LT(going, 0.0);
-    EXPECT_GE(going, -3.0);
-    QTest::qWait(1400);
-    EXPECT_TRUE(strip.isBobbing());
-    strip.hide();
-    EXPECT_FALSE(strip.isBobbing());
 }
 
 TEST(MenuBarHint, GotItClosesTheWindow) {

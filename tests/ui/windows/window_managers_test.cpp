@@ -45,18 +45,6 @@ class WindowManagersTest : public test::WindowTest {
     }
 };
 
-TEST_F(WindowManagersTest, OnboardingClosedEarlyIsStillSeen) {
-    managers.onboarding.show();
-    ASSERT_NE(managers.onboarding.window(), nullptr);
-    auto* view = dynamic_cast<OnboardingView*>(managers.onboarding.window()->content());
-    ASSERT_NE(view, nullptr);
-    view->nextButton()->click();
-    managers.onboarding.window()->close();  // its close button, pages unfinished
-    settle();
-    EXPECT_EQ(managers.onboarding.window(), nullptr);
-    EXPECT_TRUE(sim.defaults.boolForKey("hasSeenOnboarding"));
-}
-
 TEST_F(WindowManagersTest, GetStartedClosesTheOnboardingWindow) {
     managers.onboarding.show();
     auto* view = dynamic_cast<OnboardingView*>(managers.onboarding.window()->content());

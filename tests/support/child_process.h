@@ -11,7 +11,7 @@
 
 // Programs the end-to-end tests start: each in its own process group, with an explicit
 // environment and its output kept in a file, and ended by its own process id.
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 using Environment = std::map<std::string, std::string>;
 
@@ -68,7 +68,10 @@ bool pollUntil(Done done, std::chrono::milliseconds limit) {
     return true;
 }
 
+// Children of this process that have exited but were never collected.
+int zombieChildren();
+
 // A human-readable account of a wait status: "exit 1", "signal 11 (core dumped)".
 std::string describeStatus(int status);
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

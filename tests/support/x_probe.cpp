@@ -1,4 +1,4 @@
-#include "x_probe.h"
+#include "support/x_probe.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 namespace {
 
 using DisplayHandle = std::unique_ptr<Display, int (*)(Display*)>;
@@ -117,7 +117,7 @@ std::optional<Box> pointerPosition(const std::string& name) {
     return Box{x, y, 0, 0};
 }
 
-std::vector<XWindowInfo> allWindows(const std::string& name) {
+static std::vector<XWindowInfo> allWindows(const std::string& name) {
     std::vector<XWindowInfo> windows;
     auto display = open(name);
     if (!display) {
@@ -246,4 +246,4 @@ bool clickAt(const std::string& name, int x, int y) {
     return true;
 }
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "text_app.h"
+#include "support/text_app.h"
 
 // Questions to an X display from its own short connection, as any other client would ask:
 // where the pointer is, which windows exist, and a key typed by a "user".
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 struct XWindowInfo {
     unsigned long id = 0;
@@ -22,8 +22,6 @@ struct XWindowInfo {
 
 std::optional<Box> pointerPosition(const std::string& display);
 
-// Every window of the display, top-level or not, in stacking order.
-std::vector<XWindowInfo> allWindows(const std::string& display);
 // The viewable windows of process `pid`.
 std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid);
 // The windows that the tray host has embedded (the icons of other programs), with the process
@@ -41,4 +39,4 @@ bool typeKey(const std::string& display, const std::string& keysymName);
 // Moves the pointer to (x, y) and clicks button 1 there.
 bool clickAt(const std::string& display, int x, int y);
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

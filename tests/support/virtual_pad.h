@@ -2,24 +2,14 @@
 
 #include <SDL.h>
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <chrono>
+#include "support/qt_loop.h"
+
 #include <cstdint>
 #include <string>
 
 // Virtual SDL game controllers for tests: SDL's own virtual joystick driver, which needs no
 // device files, with the dummy video driver.
-namespace joyvane::linux_input::testing {
-
-inline void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "sdl_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) {
-        static QCoreApplication app(argc, argv);
-    }
-}
+namespace joyvane::testing {
 
 // SDL's generated mapping for a virtual controller numbers the buttons in SDL's button order;
 // index 20 carries the touchpad click once the mapping names it.
@@ -82,14 +72,4 @@ inline VirtualPad attachVirtualPad(std::uint16_t vendor, std::uint16_t product,
     return pad;
 }
 
-// Runs the Qt loop until `done` holds or `seconds` pass.
-template <typename Done>
-bool runUntil(Done done, double seconds = 3.0) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done() && std::chrono::steady_clock::now() < end) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    }
-    return done();
-}
-
-}  // namespace joyvane::linux_input::testing
+}  // namespace joyvane::testing

@@ -4,13 +4,13 @@
 #include <memory>
 #include <string>
 
-#include "child_process.h"
+#include "support/child_process.h"
 
 // A headless desktop of one test's own: a session bus, an Xvfb display with XTest and RandR,
 // the accessibility bus (enabled), a window manager and a tray host, and private XDG folders.
 // Each service is a child of the test, so a test can take one away (the X server, the tray
 // host, the accessibility bus) and watch what the program does.
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 struct DesktopOptions {
     bool windowManager = true;
@@ -19,8 +19,15 @@ struct DesktopOptions {
     // Whether the session bus starts services on demand. Off, a service the test stops stays
     // stopped instead of coming back on the next call (the accessibility bus would).
     bool serviceActivation = true;
+    bool sessionBus = true;
+    bool xtest = true;
     std::string size = "1440x900";
 };
+
+// Only an X server, for tests of the X11 backend.
+inline DesktopOptions xServerOnly(std::string size = "1440x900", bool xtest = true) {
+    return {false, false, false, true, false, xtest, std::move(size)};
+}
 
 class PrivateDesktop {
   public:
@@ -45,14 +52,13 @@ class PrivateDesktop {
     void stopTray();
     bool startTray();
     void stopAccessibilityBus();
-    pid_t xServerPid() const;
 
     // A picture of the whole screen, written with ImageMagick's `import`.
     bool screenshot(const std::filesystem::path& file) const;
 
   private:
     bool startSessionBus(bool serviceActivation);
-    bool startXServer(const std::string& size);
+    bool startXServer(const std::string& size, bool xtest);
     bool startAccessibilityBus();
     bool startWindowManager();
 
@@ -74,4 +80,4 @@ class PrivateDesktop {
 #define JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop) \
     ASSERT_TRUE((desktop).error().empty()) << "private desktop: " << (desktop).error()
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "child_process.h"
-#include "private_desktop.h"
+#include "support/child_process.h"
+#include "support/private_desktop.h"
 
 // The test text application (e2e_text_app) in its own process, and what its state file says.
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 struct Box {
     int x = 0;
@@ -54,4 +54,4 @@ class TextApp {
     std::unique_ptr<ChildProcess> process_;
 };
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

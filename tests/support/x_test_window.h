@@ -13,20 +13,7 @@
 
 // A window of the test's own on its own connection, as any other application would have,
 // recording the buttons and keys it receives.
-namespace joyvane::x11::testing {
-
-// Where the X server has the pointer now.
-inline Point pointerOf(Display* display) {
-    Window root = None;
-    Window child = None;
-    int x = 0;
-    int y = 0;
-    int wx = 0;
-    int wy = 0;
-    unsigned int mask = 0;
-    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy, &mask);
-    return {static_cast<double>(x), static_cast<double>(y)};
-}
+namespace joyvane::testing {
 
 struct ReceivedKey {
     KeySym keysym;
@@ -98,7 +85,6 @@ class TestWindow {
 
     std::vector<ReceivedKey> keys;
     std::vector<std::pair<unsigned int, bool>> buttons;  // X button, pressed
-    std::vector<unsigned int> motionStates;              // modifier mask of each motion
 
   private:
     void handle(XEvent& event) {
@@ -114,9 +100,6 @@ class TestWindow {
                 keys.push_back({sym, event.type == KeyPress, event.xkey.state});
                 break;
             }
-            case MotionNotify:
-                motionStates.push_back(event.xmotion.state);
-                break;
             case ButtonPress:
             case ButtonRelease:
                 buttons.emplace_back(event.xbutton.button, event.type == ButtonPress);
@@ -130,4 +113,4 @@ class TestWindow {
     Window window_ = 0;
 };
 
-}  // namespace joyvane::x11::testing
+}  // namespace joyvane::testing

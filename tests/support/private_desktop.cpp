@@ -1,4 +1,4 @@
-#include "private_desktop.h"
+#include "support/private_desktop.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 namespace {
 
 using std::chrono::milliseconds;
@@ -95,7 +95,8 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
     environment_["QT_QPA_PLATFORM"] = "xcb";
     environment_["SDL_VIDEODRIVER"] = "dummy";
 
-    if (!startSessionBus(options.serviceActivation) || !startXServer(options.size)) {
+    if ((options.sessionBus && !startSessionBus(options.serviceActivation)) ||
+        !startXServer(options.size, options.xtest)) {
         return;
     }
     if (options.accessibility && !startAccessibilityBus()) {
@@ -170,11 +171,12 @@ bool PrivateDesktop::startSessionBus(bool serviceActivation) {
     return true;
 }
 
-bool PrivateDesktop::startXServer(const std::string& size) {
+bool PrivateDesktop::startXServer(const std::string& size, bool xtest) {
     // -displayfd: the server picks a free display number itself and writes it out.
     // -noreset: it must not reset when its last client leaves.
-    xServer_ = start("xvfb", {"Xvfb", "-displayfd", "1", "-screen", "0", size + "x24", "-nolisten",
-                              "tcp", "-noreset", "+extension", "XTEST", "+extension", "RANDR"});
+    xServer_ = start(
+        "xvfb", {"Xvfb", "-displayfd", "1", "-screen", "0", size + "x24", "-nolisten", "tcp",
+                 "-noreset", xtest ? "+extension" : "-extension", "XTEST", "+extension", "RANDR"});
     std::string number;
     pollUntil(
         [&] {
@@ -246,10 +248,6 @@ void PrivateDesktop::stopAccessibilityBus() {
     accessibilityBus_.reset();
 }
 
-pid_t PrivateDesktop::xServerPid() const {
-    return xServer_ ? xServer_->pid() : -1;
-}
-
 void PrivateDesktop::adoptEnvironment() const {
     for (const char* name : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR",
                              "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "HOME",
@@ -268,4 +266,4 @@ bool PrivateDesktop::screenshot(const std::filesystem::path& file) const {
                            environment_, milliseconds(20000));
 }
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing

@@ -58,25 +58,15 @@ std::vector<BatteryHistoryEntry> readings(int count) {
     return history;
 }
 
-TEST(BatteryFormat, SparklineNeedsTwoReadings) {
-    EXPECT_TRUE(sparklinePoints({}, 240, 28).empty());
+TEST(BatteryFormat, SparklineNeedsTwoReadingsAndDrawsTheLastTwentyOnAFixedScale) {
     EXPECT_TRUE(sparklinePoints({{0, 0.5f}}, 240, 28).empty());
-}
-
-TEST(BatteryFormat, SparklineOfTwoReadingsSpansTheWidth) {
-    auto points = sparklinePoints({{0, 1.0f}, {5, 0.0f}}, 240, 28);
-    ASSERT_EQ(points.size(), 2u);
-    EXPECT_EQ(points[0], (Point{0, 0}));     // full at the top edge
-    EXPECT_EQ(points[1], (Point{240, 28}));  // empty at the bottom edge
-}
-
-TEST(BatteryFormat, SparklineDrawsTheLastTwentyOnAFixedScale) {
+    auto two = sparklinePoints({{0, 1.0f}, {5, 0.0f}}, 240, 28);
+    EXPECT_EQ(two, (std::vector<Point>{{0, 0}, {240, 28}}));  // full at the top, empty below
     auto points = sparklinePoints(readings(25), 190, 28);
     ASSERT_EQ(points.size(), 20u);
-    double step = 190.0 / 19.0;
     for (std::size_t i = 0; i < points.size(); ++i) {
         float level = static_cast<float>(i + 5) / 100.0f;  // readings 5 to 24
-        EXPECT_DOUBLE_EQ(points[i].x, static_cast<double>(i) * step);
+        EXPECT_DOUBLE_EQ(points[i].x, static_cast<double>(i) * 190.0 / 19.0);
         EXPECT_DOUBLE_EQ(points[i].y, 28 - static_cast<double>(level) * 28);
     }
 }
@@ -84,6 +74,9 @@ TEST(BatteryFormat, SparklineDrawsTheLastTwentyOnAFixedScale) {
 TEST(TimeAgo, SecondsThenMinutesWithoutLargerUnits) {
     const Time now = 1000;
     EXPECT_EQ(timeAgo(now - 4, now, false), "just now");
+    EXPECT_EQ(timeAgo(now - 4, now, true), "עכשיו");
+    EXPECT_EQ(timeAgo(now - 12, now, true), "לפני 12שנ'");
+    EXPECT_EQ(timeAgo(now - 119, now, true), "לפני 1ד'");
     EXPECT_EQ(timeAgo(now - 4.9, now, false), "just now");
     EXPECT_EQ(timeAgo(now - 5, now, false), "5s ago");
     EXPECT_EQ(timeAgo(now - 59, now, false), "59s ago");
@@ -91,13 +84,6 @@ TEST(TimeAgo, SecondsThenMinutesWithoutLargerUnits) {
     EXPECT_EQ(timeAgo(now - 119, now, false), "1m ago");
     EXPECT_EQ(timeAgo(now - 7200, now, false), "120m ago");
     EXPECT_EQ(timeAgo(now + 30, now, false), "just now");
-}
-
-TEST(TimeAgo, Hebrew) {
-    const Time now = 1000;
-    EXPECT_EQ(timeAgo(now - 4, now, true), "עכשיו");
-    EXPECT_EQ(timeAgo(now - 12, now, true), "לפני 12שנ'");
-    EXPECT_EQ(timeAgo(now - 119, now, true), "לפני 1ד'");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "child_process.h"
+#include "support/child_process.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 Environment currentEnvironment() {
     Environment environment;
@@ -162,4 +162,21 @@ std::string describeStatus(int status) {
     return text.str();
 }
 
-}  // namespace joyvane::e2e
+int zombieChildren() {
+    int zombies = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        // pid (comm) state ppid ...: the name may hold spaces, so read after the last ')'.
+        std::size_t close = std::getline(stat, line) ? line.rfind(')') : std::string::npos;
+        if (close == std::string::npos || close + 4 > line.size()) {
+            continue;
+        }
+        if (line[close + 2] == 'Z' && std::stol(line.substr(close + 4)) == ::getpid()) {
+            ++zombies;
+        }
+    }
+    return zombies;
+}
+
+}  // namespace joyvane::testing

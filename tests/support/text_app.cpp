@@ -1,6 +1,6 @@
-#include "text_app.h"
+#include "support/text_app.h"
 
-#include "x_probe.h"
+#include "support/x_probe.h"
 
 #include <signal.h>
 
@@ -8,7 +8,7 @@
 #include <sstream>
 #include <thread>
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 namespace {
 
 Box parseBox(const std::string& text) {
@@ -81,9 +81,9 @@ std::optional<TextAppState> TextApp::settledState(std::chrono::milliseconds limi
     return std::nullopt;
 }
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing
 
-namespace joyvane::e2e {
+namespace joyvane::testing {
 
 std::optional<TextAppState> TextApp::readyState(std::string* why) const {
     std::optional<TextAppState> placed = settledState();
@@ -100,4 +100,4 @@ std::optional<TextAppState> TextApp::readyState(std::string* why) const {
     return placed;
 }
 
-}  // namespace joyvane::e2e
+}  // namespace joyvane::testing
