@@ -74,6 +74,8 @@ TEST_F(PowerSupplyTest, NoBatteryWhenOnlyOtherDevicesHaveOne) {
 
 TEST_F(PowerSupplyTest, MalformedCapacityReadsAsAbsentAndNonBatteriesAreSkipped) {
     addSupply("usb-charger", hid, "40", "Charging", "USB");
+    // A battery that powers the system, not the controller, even when it sits below it.
+    write(addSupply("a-system-battery", hid, "30", "Discharging") / "scope", "System\n");
     fs::path supply = addSupply("ps-controller-battery-aa:bb", hid, "eighty", "Full");
     PowerSupplyReader reader(root);
     EXPECT_EQ(reader.read("/dev/input/event5"), std::nullopt);
