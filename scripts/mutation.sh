@@ -6,7 +6,7 @@
 #   scripts/mutation.sh                  every mutant (slow: about a minute each on two cores)
 #   scripts/mutation.sh --only REGEX     the mutants whose description or file matches REGEX
 #   scripts/mutation.sh --check          only check that every mutant applies exactly once
-#   scripts/mutation.sh --every N        every Nth mutant only (a quicker sample)
+#   scripts/mutation.sh --every N [--from K]  every Nth mutant from the Kth (0-based), a sample
 #   scripts/mutation.sh --no-sync        use the copy as it is (to measure an earlier state)
 # Environment: JOYVANE_MUTATION_DIR (default build-mutation), JOYVANE_JOBS (default 2),
 # JOYVANE_MUTATION_TIMEOUT (seconds per test, default 60).
@@ -17,14 +17,16 @@ only=
 check_only=0
 sync=1
 every=1
+from=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --only) only=$2; shift 2 ;;
     --check) check_only=1; shift ;;
     --no-sync) sync=0; shift ;;
     --every) every=$2; shift 2 ;;
+    --from) from=$2; shift 2 ;;
     --list) list=$(realpath "$2"); shift 2 ;;
-    *) echo "usage: $0 [--only REGEX] [--check] [--every N] [--no-sync] [--list FILE]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--only REGEX] [--check] [--every N] [--from K] [--no-sync] [--list FILE]" >&2; exit 2 ;;
   esac
 done
 
@@ -89,7 +91,7 @@ count=$(python3 "$tool" count "$list")
 results=$work/results.txt
 : >"$results"
 killed=0 survived=0 unbuilt=0 errors=0 tried=0
-for ((i = 0; i < count; i += every)); do
+for ((i = from; i < count; i += every)); do
   IFS=$'\t' read -r file description < <(python3 "$tool" describe "$list" "$i")
   if [ -n "$only" ] && ! [[ "$description $file" =~ $only ]]; then
     continue
