@@ -53,6 +53,8 @@ TEST(KeyboardLayoutTest, UpperCaseChangesOnlyLatinLetters) {
     f.kb.layout = KeyboardLayout::latin;
     EXPECT_EQ(f.kb.displayChar(1, 0), "Q");
     EXPECT_EQ(f.kb.displayChar(3, 6), "M");
+    EXPECT_EQ(f.kb.displayChar(3, 0), "Z");  // both ends of the alphabet
+    EXPECT_EQ(f.kb.displayChar(2, 0), "A");
     EXPECT_EQ(f.kb.displayChar(0, 0), "1");
     EXPECT_EQ(f.kb.displayChar(3, 7), ",");
     EXPECT_EQ(f.kb.displayChar(2, 9), utf8(0x232B));

@@ -50,6 +50,9 @@ TEST(ScreenLayout, SideBySideMonitorsInTheBottomLeftSpace) {
     EXPECT_EQ(layout.globalFromRoot(0, 1000), (Point{-1280, 1000}));
     EXPECT_EQ(layout.screenAt(100, 1000)->frame, screens[1].frame);
     EXPECT_EQ(layout.screenAt(5000, 5000)->frame, screens[0].frame);
+    // The column just past the left monitor's right edge, below the primary, is on neither.
+    EXPECT_EQ(layout.screenAt(1279, 950)->frame, screens[1].frame);
+    EXPECT_EQ(layout.screenAt(1280, 950)->frame, screens[0].frame);
 }
 
 TEST(ScreenLayout, NoPrimaryMeansTheFirstAndEmptyMonitorsAreDropped) {
