@@ -26,7 +26,11 @@ while [ $# -gt 0 ]; do
     --every) every=$2; shift 2 ;;
     --from) from=$2; shift 2 ;;
     --list) list=$(realpath "$2"); shift 2 ;;
-    *) echo "usage: $0 [--only REGEX] [--check] [--every N] [--from K] [--no-sync] [--list FILE]" >&2; exit 2 ;;
+    *)
+      echo "usage: $0 [--only REGEX] [--check] [--every N] [--from K] [--no-sync]" \
+        "[--list FILE]" >&2
+      exit 2
+      ;;
   esac
 done
 
@@ -59,8 +63,8 @@ build() { cmake --build "$bld" -j "$jobs" --target "${targets[@]}" >"$work/build
 run_tests() {
   # The whole run is bounded too: a mutant that hangs a test with a long timeout counts as
   # caught, as a hang would be in real use.
-  timeout -k 10 "$suite_limit" ctest --test-dir "$bld" -LE desktop -E "^mutation[.]" --stop-on-failure -j "$jobs" \
-    --timeout "$per_test" >"$work/ctest.log" 2>&1
+  timeout -k 10 "$suite_limit" ctest --test-dir "$bld" -LE desktop -E "^mutation[.]" \
+    --stop-on-failure -j "$jobs" --timeout "$per_test" >"$work/ctest.log" 2>&1
 }
 
 echo "Building the unmutated copy in $bld ..."
