@@ -57,5 +57,20 @@ TEST_F(Battery, TheHistoryKeepsTheLatestTwentyOldestFirst) {
     EXPECT_EQ(historyLevels(), expected);
 }
 
+TEST_F(Battery, RefreshAlwaysRecords) {
+    sim.scheduler.advanceTo(1.0);
+    engine->refreshBattery();
+    sim.scheduler.advanceTo(1.5);
+    engine->refreshBattery();
+    EXPECT_EQ(historyLevels(), (std::vector{0.5f, 0.5f}));
+    EXPECT_EQ(engine->batteryLastUpdated.get(), 1.5);
+    EXPECT_EQ(engine->batteryHistory->back().time, 1.5);
+    int stateNotices = 0;
+    auto s = engine->batteryState.willChange.connect(
+        [&](const std::optional<BatteryState>&) { ++stateNotices; });
+    engine->refreshBattery();
+    EXPECT_EQ(stateNotices, 1);
+}
+
 }  // namespace
 }  // namespace joyvane::test

@@ -131,5 +131,35 @@ TEST(FocusMonitorLifetimeTest, ClosuresDoNothingOnceTheKeyboardIsGone) {
     EXPECT_EQ(sim.accessibility.focusQueries(), 2);
 }
 
+TEST_F(FocusMonitorTest, OwnApplicationOrNoApplicationInFrontChangesNothing) {
+    focusOn("AXTextField");
+    at(0.25);
+    focusOn("AXButton");
+    at(0.5);  // a hide is now pending
+    f.sim.accessibility.setFront(RunningApplication{"org.joyvane.Joyvane", 7});
+    int before = queries();
+    at(0.75);
+    EXPECT_EQ(queries(), before);
+    EXPECT_EQ(panelCalls(PanelAction::front), 2);  // opening, and the check at 0.5
+    EXPECT_TRUE(f.kb.isVisible);
+    at(0.85);  // the pending hide still runs
+    EXPECT_FALSE(f.kb.isVisible);
+
+    focusOn("AXTextField");
+    at(1.5);
+    f.sim.accessibility.setFront(std::nullopt);
+    at(2.0);
+    // Two unknown identifiers count as the program itself.
+    f.sim.accessibility.setOwnIdentifier(std::nullopt);
+    f.sim.accessibility.setFront(RunningApplication{std::nullopt, 9});
+    at(2.5);
+    EXPECT_FALSE(f.kb.isVisible);
+    EXPECT_EQ(queries(), before);
+
+    f.sim.accessibility.setFront(RunningApplication{"org.example.Editor", 42});
+    at(2.75);
+    EXPECT_TRUE(f.kb.isVisible);
+}
+
 }  // namespace
 }  // namespace joyvane

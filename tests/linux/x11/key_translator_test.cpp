@@ -148,6 +148,8 @@ TEST(KeyTranslator, UnicodeTextTypesItsCharacter) {
     EXPECT_EQ(typed(u"\u05e9"), (std::vector<HostStroke>{press(0x10005e9), release(0x10005e9)}));
     EXPECT_EQ(typed(u"\u20ac"), (std::vector<HostStroke>{press(0x10020ac), release(0x10020ac)}));
     EXPECT_EQ(typed(u"\u00e9"), (std::vector<HostStroke>{press(0xe9), release(0xe9)}));
+    EXPECT_EQ(typed(u"\U0001F600"),  // a surrogate pair is one character
+              (std::vector<HostStroke>{press(0x101F600), release(0x101F600)}));
 
     KeyTranslator translator;
     KeyEvent lone = key(0, true);
