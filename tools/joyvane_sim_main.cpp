@@ -2,12 +2,12 @@
 
 #include <cstring>
 #include <filesystem>
-#include <optional>
-#include <vector>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "simtool/help.h"
 #include "simtool/reader.h"

@@ -87,7 +87,8 @@ int runJoyvane(int argc, char** argv) {
     MouseController mouse(*x11->poster, *x11->screens);
     PSKeyboardController keyboard(scheduler, *x11->poster, accessibility, panels);
     ControllerManager manager(platform, mouse, keyboard);
-    linux_desktop::SettingsStorage settings(linux_desktop::defaultSettingsFile(), manager, scheduler);
+    linux_desktop::SettingsStorage settings(linux_desktop::defaultSettingsFile(), manager,
+                                            scheduler);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&settings] { settings.flush(); });
 
     WindowManagers windows(languages, defaults);

@@ -62,7 +62,8 @@ TEST(SettingsFile, AnUnusableFileNeitherFreezesNorFloodsStartUp) {
         options.tray = false;  // the program falls back to a window: no tray needed here
         PrivateDesktop desktop(options);
         JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
-        auto folder = std::filesystem::path(desktop.environment().at("XDG_CONFIG_HOME")) / "joyvane";
+        auto folder =
+            std::filesystem::path(desktop.environment().at("XDG_CONFIG_HOME")) / "joyvane";
         std::filesystem::create_directories(folder);
         auto file = folder / "settings.json";
         c.plant(file);

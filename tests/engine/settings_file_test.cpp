@@ -36,8 +36,7 @@ TEST(SettingsDocument, EverySettingAndBothMapsSurviveTheRoundTrip) {
     // A button missing from the file keeps its default action.
     record.buttonMap.erase(ButtonID::share);
     decoded = decodeSettings(encodeSettings(record));
-    EXPECT_EQ(decoded.record.buttonMap.at(ButtonID::share),
-              defaultButtonMap().at(ButtonID::share));
+    EXPECT_EQ(decoded.record.buttonMap.at(ButtonID::share), defaultButtonMap().at(ButtonID::share));
 }
 
 // Each bad document keeps the valid entries, defaults the rest and says what was wrong.
@@ -45,25 +44,24 @@ TEST(SettingsDocument, BadEntriesFallBackToTheirDefaultsAndAreNamed) {
     const SettingsRecord defaults;
     struct Case {
         const char* document;
-        const char* fault;        // part of the message
-        double sensitivity;       // a valid entry of the same file, or the default
+        const char* fault;   // part of the message
+        double sensitivity;  // a valid entry of the same file, or the default
         ButtonAction cross;
     };
     const Case cases[] = {
-        {R"({"sensitivity": 20, "deadzone": 0.)", "not a JSON object", 10,
-         ButtonAction::leftClick},
+        {R"({"sensitivity": 20, "deadzone": 0.)", "not a JSON object", 10, ButtonAction::leftClick},
         {R"([1, 2])", "not a JSON object", 10, ButtonAction::leftClick},
         {R"({"sensitivity": 20, "naturalScrolling": "yes"})", "naturalScrolling", 20,
          ButtonAction::leftClick},
         {R"({"sensitivity": 20, "deadzone": 0.9})", "deadzone", 20, ButtonAction::leftClick},
         {R"({"sensitivity": 2.9, "buttonMap": {"✕ Cross": "ללא"}})", "sensitivity", 10,
          ButtonAction::none},
-        {R"({"sensitivity": 20, "buttonMap": {"✕ Cross": "Jump", "○ Circle": "ללא"}})",
-         "buttonMap", 20, ButtonAction::leftClick},
+        {R"({"sensitivity": 20, "buttonMap": {"✕ Cross": "Jump", "○ Circle": "ללא"}})", "buttonMap",
+         20, ButtonAction::leftClick},
         {R"({"sensitivity": 20, "buttonMap": {"Turbo": "ללא"}})", "buttonMap", 20,
          ButtonAction::leftClick},
-        {R"({"sensitivity": 20, "comboMap": [{"a": "L1", "b": "Turbo"}, "ללא"]})", "comboMap",
-         20, ButtonAction::leftClick},
+        {R"({"sensitivity": 20, "comboMap": [{"a": "L1", "b": "Turbo"}, "ללא"]})", "comboMap", 20,
+         ButtonAction::leftClick},
         {R"({"sensitivity": 20, "buttonMap": []})", "buttonMap", 20, ButtonAction::leftClick},
     };
     for (const Case& c : cases) {
@@ -79,9 +77,9 @@ TEST(SettingsDocument, BadEntriesFallBackToTheirDefaultsAndAreNamed) {
 }
 
 TEST(SettingsDocument, AComboWithAnUnknownActionKeepsItsDefaultAndTheOthersStay) {
-    DecodedSettings decoded = decodeSettings(
-        R"j({"comboMap": [{"a":"L2 (trigger)","b":"R2 (trigger)"}, "Fly",)j"
-        R"j( {"a":"L1","b":"R1"}, "ללא", {"a":"L1","b":"✕ Cross"}]})j");
+    DecodedSettings decoded =
+        decodeSettings(R"j({"comboMap": [{"a":"L2 (trigger)","b":"R2 (trigger)"}, "Fly",)j"
+                       R"j( {"a":"L1","b":"R1"}, "ללא", {"a":"L1","b":"✕ Cross"}]})j");
     EXPECT_EQ(decoded.faults.size(), 1u);
     ComboMap expected = defaultComboMap();
     expected[{ButtonID::l1, ButtonID::r1}] = ButtonAction::none;

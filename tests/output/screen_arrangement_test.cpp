@@ -9,9 +9,9 @@ namespace {
 struct Arrangement {
     const char* name;
     Rect second;
-    Point towards;  // a far push in the second monitor's direction
-    Point farEdge;  // where that push stops, in pointer coordinates (y down)
-    Point awayEdge; // where the opposite push stops
+    Point towards;   // a far push in the second monitor's direction
+    Point farEdge;   // where that push stops, in pointer coordinates (y down)
+    Point awayEdge;  // where the opposite push stops
 };
 
 const Arrangement kArrangements[] = {

@@ -9,8 +9,7 @@
 
 namespace joyvane::simtool {
 
-ScenarioRunner::ScenarioRunner(std::ostream& out,
-                               std::optional<std::filesystem::path> settingsFile)
+ScenarioRunner::ScenarioRunner(std::ostream& out, std::optional<std::filesystem::path> settingsFile)
     : out_(out), settingsFile_(std::move(settingsFile)) {
     platform_.log.onRecord = [this](const sim::LoggedCall& call) {
         out_ << formatCall(call) << '\n';

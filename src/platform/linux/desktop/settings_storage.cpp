@@ -36,9 +36,8 @@ SettingsStorage::SettingsStorage(std::filesystem::path file, ControllerManager& 
     writer_ = std::thread([this] { writeLoop(); });
     removeLeftoverTemporaries(file_);
     bool repair = load(manager);
-    keeper_.emplace(manager, scheduler, [this](std::string document) {
-        enqueue(std::move(document));
-    });
+    keeper_.emplace(manager, scheduler,
+                    [this](std::string document) { enqueue(std::move(document)); });
     if (repair) {
         keeper_->changed();
         keeper_->flush();
@@ -75,7 +74,8 @@ bool SettingsStorage::load(ControllerManager& manager) {
     bad += ".bad";
     std::error_code error;
     std::filesystem::rename(file_, bad, error);
-    tell(file_, joined(decoded.faults) + (error ? "" : "; the original is kept as " + bad.string()));
+    tell(file_,
+         joined(decoded.faults) + (error ? "" : "; the original is kept as " + bad.string()));
     return true;
 }
 
