@@ -21,13 +21,13 @@ while IFS= read -r english; do
     [[ $folder == windows ]] && window=${name%%-*}
     mkdir -p "$work/$window"
     convert "$english" "$hebrew" -background white \
-        -bordercolor white -border 6 +append "$work/$window/$name.png"
+        -bordercolor white -border 6 +append +repage "$work/$window/$name.png"
     rows=$((rows + 1))
 done < <(find "$root" -path "$sheets" -prune -o -name '*-en*.png' -print | sort)
 
 [[ $rows -gt 0 ]] || { echo "contact_sheets: no screenshots under $root" >&2; exit 1; }
 for dir in "$work"/*/; do
     window=$(basename "$dir")
-    convert "$dir"*.png -background white -gravity west -append "$sheets/$window.png"
+    convert "$dir"*.png -background white -gravity west -append +repage "$sheets/$window.png"
 done
 echo "contact_sheets: $rows rows in $(ls "$sheets" | wc -l) sheets under $sheets"

@@ -48,6 +48,7 @@ QLabel* makeStepRow(QVBoxLayout* column, int number) {
     row->addWidget(makeCircle(18, colors::withOpacity(colors::blue(), 0.18), digit));
     auto* text = new QLabel;
     styleLabel(text, textFont(TextStyle::caption), colors::secondary());
+    text->setWordWrap(true);  // a long step takes two lines rather than widening the panel
     row->addWidget(text, 1);
     column->addLayout(row);
     return text;
