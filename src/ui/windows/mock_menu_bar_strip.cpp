@@ -20,7 +20,9 @@ constexpr double kArrowBox = 12;  // the arrow symbol's square
 }  // namespace
 
 MockMenuBarStrip::MockMenuBarStrip(bool hebrew, QWidget* parent)
-    : QWidget(parent), label_(uiText(hebrew, "That's our icon", "זה האייקון שלנו")) {
+    : QWidget(parent),
+      label_(uiText(hebrew, "That's our icon", "זה האייקון שלנו")),
+      covered_([this] { onScreen() ? resume() : pause(); }) {
     setFixedHeight(70);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // The picture is of a top bar; it reads left to right whatever the interface language.
@@ -44,7 +46,7 @@ QRect MockMenuBarStrip::arrowArea() const {
 
 bool MockMenuBarStrip::onScreen() const {
     const QWindow* handle = window()->windowHandle();
-    return isVisible() && handle && handle->isExposed();
+    return isVisible() && handle && handle->isExposed() && !covered_.isObscured();
 }
 
 void MockMenuBarStrip::showEvent(QShowEvent* event) {
@@ -58,6 +60,7 @@ void MockMenuBarStrip::showEvent(QShowEvent* event) {
         watchedWindow_ = handle;
         if (handle) {
             handle->installEventFilter(this);
+            covered_.watch(handle);
         }
     }
     resume();

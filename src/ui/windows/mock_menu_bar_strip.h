@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/windows/bob_motion.h"
+#include "ui/windows/obscured_watch.h"
 
 class QWindow;
 
@@ -14,7 +15,8 @@ namespace joyvane::ui {
 // A small picture of a desktop's top bar with the program's icon highlighted and an arrow under
 // it that bobs 3 points up and down (0.7 s each way) for as long as the strip is on screen.
 // The arrow is redrawn only when it moves by a whole pixel, and only its own small area; it
-// rests while the strip is hidden or its window is not exposed (minimised, unmapped).
+// rests while the strip is hidden or its window is not exposed (minimised, unmapped) or wholly
+// covered by other windows.
 class MockMenuBarStrip : public QWidget {
   public:
     explicit MockMenuBarStrip(bool hebrew, QWidget* parent = nullptr);
@@ -49,6 +51,7 @@ class MockMenuBarStrip : public QWidget {
     bool running_ = false;
     qint64 pausedAt_ = 0;  // how far into the motion it was when it last rested
     QPointer<QWindow> watchedWindow_;
+    ObscuredWatch covered_;
 };
 
 }  // namespace joyvane::ui
