@@ -61,11 +61,10 @@ TEST_F(RenderedColorsTest, TabBarKeepsItsPaddingAndRoundedSelection) {
 TEST_F(RenderedColorsTest, RefreshAndFirmwareLinkAreBlueAndNothingScrolls) {
     mgr.batteryLevel = 0.5f;
     mgr.batteryLastUpdated = sim.scheduler.now();
-    auto tab =
-        std::make_unique<ControllerInfoTab>(mgr, sim.languages, sim.workspace, hid, sim.scheduler);
-    tab->resize(480, 440);
-    tab->show();
+    auto view = shownAdvanced();
+    view->setTab(1);
     settle();
+    auto* tab = static_cast<ControllerInfoTab*>(view->content());
     EXPECT_GT(pixelsNear(tab->refreshButton(), colors::blue(), 50), 8);
     EXPECT_GT(pixelsNear(tab->updateButton(), colors::blue(), 50), 8);
     // The cards fit: no scroll bar, no gutter.
