@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/app_icon.h"
 #include "app/panel_host.h"
 #include "app/qt_languages.h"
 #include "app/single_instance.h"
@@ -51,6 +52,7 @@ int runJoyvane(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("joyvane"));
+    QApplication::setWindowIcon(applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     std::function<void()> reopen;

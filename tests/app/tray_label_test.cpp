@@ -75,7 +75,7 @@ TEST(TrayLabel, ToolTipSaysTheSameFacts) {
     EXPECT_EQ(trayToolTip({true, false, {}, {}}, false),
               "Joyvane\nController connected, control paused");
     EXPECT_EQ(trayToolTip({false, true, {}, {}}, true),
-              QString::fromUtf8("Joyvane\nאין שלט מחובר"));
+              QString::fromUtf8("\u200FJoyvane\nאין שלט מחובר"));
 }
 
 }  // namespace

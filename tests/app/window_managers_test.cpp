@@ -46,13 +46,14 @@ TEST_F(WindowManagersTest, EachWindowHasItsTitleSizeAndLevel) {
     const Expect expected[] = {
         {managers.advanced.window(), "Advanced", {480, 480}, true, true},
         {managers.remap.window(), "Button Mapping", {440, 540}, false, true},
-        {managers.onboarding.window(), "", {480, 580}, true, false},
-        {managers.hint.window(), "", {380, 380}, true, false},
+        {managers.onboarding.window(), "Joyvane", {480, 580}, true, false},
+        {managers.hint.window(), "Joyvane", {380, 380}, true, false},
     };
     for (const auto& e : expected) {
         ASSERT_NE(e.window, nullptr);
         SCOPED_TRACE(e.title);
         EXPECT_EQ(e.window->windowTitle(), e.title);
+        EXPECT_FALSE(e.window->windowIcon().isNull());
         EXPECT_EQ(e.window->size(), e.size);
         EXPECT_EQ(e.window->minimumSize(), e.size);  // not resizable
         EXPECT_EQ(e.window->maximumSize(), e.size);

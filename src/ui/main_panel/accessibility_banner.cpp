@@ -21,7 +21,8 @@ struct StepText {
 
 constexpr StepText kSteps[3] = {
     {"Click \"Grant Access\" below", "לחץ \"הענק גישה\" למטה"},
-    {"Accessibility Settings will open automatically", "הגדרות הנגישות ייפתחו אוטומטית"},
+    {"The desktop's Accessibility Settings will open automatically",
+     "הגדרות הנגישות של שולחן העבודה ייפתחו אוטומטית"},
     {"Enable the toggle next to Joyvane", "הפעל את המתג לצד Joyvane"},
 };
 
@@ -47,6 +48,7 @@ QLabel* makeStepRow(QVBoxLayout* column, int number) {
     row->addWidget(makeCircle(18, colors::withOpacity(colors::blue(), 0.18), digit));
     auto* text = new QLabel;
     styleLabel(text, textFont(TextStyle::caption), colors::secondary());
+    text->setWordWrap(true);  // a long step takes two lines rather than widening the panel
     row->addWidget(text, 1);
     column->addLayout(row);
     return text;
@@ -95,9 +97,7 @@ AccessibilityBanner::AccessibilityBanner(std::function<void()> grantAccess,
     grant_->setMinimumHeight(34);
     grant_->faceLayout()->insertStretch(0, 1);
     grant_->faceLayout()->setContentsMargins(12, 6, 12, 6);
-    grant_->setStyleSheet(QStringLiteral("#grantAccess { background: %1; border: none; "
-                                         "border-radius: 8px; }")
-                              .arg(colors::css(colors::blue())));
+    grant_->setBackground(colors::blue(), 8);
     connect(grant_, &QPushButton::clicked, this, std::move(grantAccess));
     column->addWidget(grant_);
 
@@ -141,10 +141,11 @@ void AccessibilityBanner::refresh(bool requested, bool hebrew) {
     }
     grant_->setFace("checkmark.shield.fill", Qt::white,
                     panelText(hebrew, "Grant Access", "הענק גישה"), Qt::white);
-    setTextIfChanged(waitingText_, panelText(hebrew, "Waiting for approval in Settings…",
-                                             "ממתין לאישור בהגדרות…"));
-    const QString revealText = panelText(hebrew, "App not showing? Reveal in Finder",
-                                         "האפליקציה לא מופיעה? הראה ב-Finder");
+    setTextIfChanged(waitingText_,
+                     panelText(hebrew, "Waiting for approval in the desktop settings…",
+                               "ממתין לאישור בהגדרות שולחן העבודה…"));
+    const QString revealText = panelText(hebrew, "App not showing? Show in File Manager",
+                                         "האפליקציה לא מופיעה? הראה במנהל הקבצים");
     if (reveal_->text() != revealText) {
         reveal_->setText(revealText);
     }

@@ -41,8 +41,8 @@ void BehaviorCard::refresh(bool hebrew) {
     const ControllerManager& mgr = context_.manager;
     setTitle(panelText(hebrew, "Behavior", "התנהגות"));
     launch_->setLabel(panelText(hebrew, "Launch at Login", "הפעל בעלייה"));
-    setToolTipIfChanged(launch_, panelText(hebrew, "Open automatically at Mac startup",
-                                           "פתח את האפליקציה אוטומטית בכל הפעלת Mac"));
+    setToolTipIfChanged(launch_, panelText(hebrew, "Open automatically at computer startup",
+                                           "פתח את האפליקציה אוטומטית בכל הפעלת המחשב"));
     autoEnable_->setLabel(panelText(hebrew, "Auto-Enable on Connect", "הפעל בחיבור שלט"));
     setToolTipIfChanged(autoEnable_,
                         panelText(hebrew, "Activate automatically when a PS controller connects",

@@ -11,6 +11,7 @@
 #include "ui/controls/card_section.h"
 #include "ui/controls/coalesced_call.h"
 #include "ui/controls/style.h"
+#include "ui/controls/thin_scroll_bars.h"
 #include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/behavior_card.h"
 #include "ui/main_panel/panel_header.h"
@@ -55,8 +56,7 @@ ContentView::ContentView(const PanelContext& context, PanelActions actions, QWid
     scroll_ = new QScrollArea;
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    applyThinScrollBars(scroll_);
     auto* body = new QWidget;
     body->setAutoFillBackground(false);
     scroll_->viewport()->setAutoFillBackground(false);

@@ -5,6 +5,7 @@
 
 #include "core/language.h"
 #include "mapping/maps.h"
+#include "ui/controls/reading_direction.h"
 
 namespace joyvane {
 class ControllerManager;
@@ -40,9 +41,9 @@ struct PanelActions {
     QString executablePath;
 };
 
-// The text of the interface language.
+// The text of the interface language, Hebrew marked right to left.
 inline QString panelText(bool hebrew, const char* english, const char* hebrewText) {
-    return QString::fromUtf8(localized(hebrew, english, hebrewText));
+    return interfaceText(hebrew, english, hebrewText);
 }
 
 }  // namespace joyvane::ui

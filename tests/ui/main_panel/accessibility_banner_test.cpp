@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "panel_fixture.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/symbol_button.h"
 #include "ui/main_panel/accessibility_banner.h"
 
@@ -39,7 +40,8 @@ TEST_F(BannerTest, StepsStateTexts) {
               QString::fromUtf8("Allows the controller to click, scroll and drag\nin any app — "
                                 "just like a real mouse"));
     EXPECT_EQ(b->stepText(0)->text(), "Click \"Grant Access\" below");
-    EXPECT_EQ(b->stepText(1)->text(), "Accessibility Settings will open automatically");
+    EXPECT_EQ(b->stepText(1)->text(),
+              "The desktop's Accessibility Settings will open automatically");
     EXPECT_EQ(b->stepText(2)->text(), "Enable the toggle next to Joyvane");
     EXPECT_EQ(b->grantButton()->caption()->text(), "Grant Access");
 }
@@ -52,8 +54,8 @@ TEST_F(BannerTest, GrantAccessAsksWithThePromptAndWaits) {
     EXPECT_TRUE(waitingState());
     EXPECT_EQ(sim.log.all<sim::PromptCall>().size(), 1u);
     EXPECT_EQ(view->banner()->waitingText()->text(),
-              QString::fromUtf8("Waiting for approval in Settings…"));
-    EXPECT_EQ(view->banner()->revealButton()->text(), "App not showing? Reveal in Finder");
+              QString::fromUtf8("Waiting for approval in the desktop settings…"));
+    EXPECT_EQ(view->banner()->revealButton()->text(), "App not showing? Show in File Manager");
 }
 
 TEST_F(BannerTest, RevealShowsTheProgramsOwnFile) {
@@ -80,11 +82,13 @@ TEST_F(BannerTest, GrantedWhileWaitingHidesItAndARevocationBringsBackTheSteps) {
 TEST_F(BannerTest, HebrewTexts) {
     sim.languages.setLanguages({"he"});
     startPanel();
-    EXPECT_EQ(view->banner()->title()->text(), QString::fromUtf8("נדרשת הרשאת נגישות"));
-    EXPECT_EQ(view->banner()->stepText(0)->text(), QString::fromUtf8("לחץ \"הענק גישה\" למטה"));
+    EXPECT_EQ(view->banner()->title()->text(),
+              rightToLeft(QString::fromUtf8("נדרשת הרשאת נגישות")));
+    EXPECT_EQ(view->banner()->stepText(0)->text(),
+              rightToLeft(QString::fromUtf8("לחץ \"הענק גישה\" למטה")));
     view->banner()->grantButton()->click();
     EXPECT_EQ(view->banner()->revealButton()->text(),
-              QString::fromUtf8("האפליקציה לא מופיעה? הראה ב-Finder"));
+              rightToLeft(QString::fromUtf8("האפליקציה לא מופיעה? הראה במנהל הקבצים")));
 }
 
 }  // namespace

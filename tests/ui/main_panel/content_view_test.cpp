@@ -4,6 +4,7 @@
 
 #include "panel_fixture.h"
 #include "ui/controls/battery_badge.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/setting_slider.h"
 #include "ui/controls/stick_view.h"
 #include "ui/controls/style.h"
@@ -248,8 +249,9 @@ TEST_F(ContentViewTest, HebrewTextsAndRightToLeftLayout) {
     startPanel();
     EXPECT_TRUE(view->isHebrewShown());
     EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
-    EXPECT_EQ(view->statusCard()->titleLine()->text(), QString::fromUtf8("ממתין לשלט..."));
-    EXPECT_EQ(view->header()->quitButton()->toolTip(), QString::fromUtf8("סגור"));
+    EXPECT_EQ(view->statusCard()->titleLine()->text(),
+              rightToLeft(QString::fromUtf8("ממתין לשלט...")));
+    EXPECT_EQ(view->header()->quitButton()->toolTip(), rightToLeft(QString::fromUtf8("סגור")));
     // A later language change shows at the next refresh: the choice is made for every text.
     sim.languages.setLanguages({"en-US", "he-IL"});
     view->refresh();

@@ -1,4 +1,5 @@
 #include "ui/windows/combos_tab.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/symbol_button.h"
 #include "ui/windows/action_picker.h"
 #include "ui/windows/advanced_view.h"
@@ -81,14 +82,15 @@ TEST_F(CombosTest, HebrewTabsAndPickerEntries) {
     auto caption = [&](int i) {
         return static_cast<SymbolButton*>(view->tabButton(i))->caption()->text();
     };
-    EXPECT_EQ(caption(0), "מחוות");
-    EXPECT_EQ(caption(1), "שלט");
+    EXPECT_EQ(caption(0), rightToLeft(QString::fromUtf8("מחוות")));
+    EXPECT_EQ(caption(1), rightToLeft(QString::fromUtf8("שלט")));
     ActionPicker* picker = combos(*view)->row(combo(0))->picker();
     EXPECT_EQ(picker->itemText(0).toStdString(),
               std::string(displayName(ButtonAction::none, true)));
     EXPECT_EQ(picker->currentText().toStdString(),
               std::string(displayName(actionFor(mgr.comboMap.get(), combo(0)), true)));
-    EXPECT_EQ(combos(*view)->resetButton()->toolTip(), "אפס ברירות מחדל");
+    EXPECT_EQ(combos(*view)->resetButton()->toolTip(),
+              rightToLeft(QString::fromUtf8("אפס ברירות מחדל")));
 }
 
 }  // namespace

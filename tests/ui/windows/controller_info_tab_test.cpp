@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/style.h"
 #include "ui/windows/battery_widgets.h"
 #include "ui/windows/controller_info_tab.h"
@@ -128,9 +129,9 @@ TEST_F(ControllerInfoTest, FirmwarePresentIsShownInHebrewToo) {
     hid->addDevice(
         1356, HidDevice{{{"VersionNumber", std::int64_t{0}}, {"bcdDevice", std::int64_t{256}}}});
     auto tab = makeTab();
-    EXPECT_EQ(tab->firmwareValue()->text(), "בודק...");
+    EXPECT_EQ(tab->firmwareValue()->text(), rightToLeft(QString::fromUtf8("בודק...")));
     tab->show();
-    waitForFirmware(*tab, "בודק...");
+    waitForFirmware(*tab, rightToLeft(QString::fromUtf8("בודק...")));
     EXPECT_EQ(tab->firmwareValue()->text(), "256");
 }
 

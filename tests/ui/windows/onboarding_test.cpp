@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "platform/sim/sim_services.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/style.h"
 #include "ui/windows/menu_bar_hint_view.h"
 #include "ui/windows/mock_menu_bar_strip.h"
@@ -78,11 +79,13 @@ TEST_F(OnboardingTest, PagesKeepTheirLineBreaksAndHebrewTexts) {
               "The virtual keyboard opens automatically in text fields.\n\nL2+R2 simultaneously → "
               "screenshot.\n\nOpen 'Advanced' in settings to configure more gestures.");
     auto hebrew = make(true);
-    EXPECT_EQ(hebrew->pageTitle(0)->text(), "האפליקציה בשורת התפריטים");
-    EXPECT_EQ(hebrew->nextButton()->text(), "הבא ›");
-    EXPECT_EQ(hebrew->getStartedButton()->text(), "בואו נתחיל!");
-    EXPECT_EQ(hebrew->backButton()->text(), "הקודם");
-    EXPECT_TRUE(hebrew->pageText(0)->text().startsWith("Joyvane חיה"));
+    EXPECT_EQ(hebrew->pageTitle(0)->text(),
+              rightToLeft(QString::fromUtf8("האפליקציה במגש המערכת")));
+    EXPECT_EQ(hebrew->nextButton()->text(), rightToLeft(QString::fromUtf8("הבא ›")));
+    EXPECT_EQ(hebrew->getStartedButton()->text(), rightToLeft(QString::fromUtf8("בואו נתחיל!")));
+    EXPECT_EQ(hebrew->backButton()->text(), rightToLeft(QString::fromUtf8("הקודם")));
+    EXPECT_TRUE(
+        hebrew->pageText(0)->text().startsWith(rightToLeft(QString::fromUtf8("Joyvane חיה"))));
     // The strip is on the first page only.
     EXPECT_TRUE(hebrew->pageWidget(0)->isAncestorOf(hebrew->strip()));
 }
@@ -93,6 +96,8 @@ TEST(MockMenuBarStrip, ArrowBobsForeverWhileShown) {
     strip.resize(360, 70);
     strip.show();
     EXPECT_TRUE(strip.arrowBounce());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
+    QTest::qWait(1);
     EXPECT_TRUE(strip.isBobbing());
     QTest::qWait(700 + 60);  // past the top of the first swing: on its way down again
     double going = strip.arrowOffset();
@@ -107,7 +112,7 @@ TEST(MockMenuBarStrip, ArrowBobsForeverWhileShown) {
 TEST(MenuBarHint, GotItClosesTheWindow) {
     int closes = 0;
     MenuBarHintView hint(true, [&closes] { ++closes; });
-    EXPECT_EQ(hint.gotItButton()->text(), "הבנתי");
+    EXPECT_EQ(hint.gotItButton()->text(), rightToLeft(QString::fromUtf8("הבנתי")));
     hint.gotItButton()->click();
     EXPECT_EQ(closes, 1);
 }

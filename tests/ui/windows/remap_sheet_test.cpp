@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "ui/controls/reading_direction.h"
 #include "ui/windows/action_picker.h"
 #include "ui/windows/remap_sheet.h"
 #include "window_test_support.h"
@@ -132,7 +133,7 @@ TEST_F(RemapSheetTest, PickersListEveryActionInTheInterfaceLanguage) {
                   std::string(displayName(allButtonActions[i], true)));
     }
     EXPECT_EQ(sheet->layoutDirection(), Qt::RightToLeft);
-    EXPECT_EQ(sheet->closeSymbolButton()->toolTip(), "שמור וסגור");
+    EXPECT_EQ(sheet->closeSymbolButton()->toolTip(), rightToLeft(QString::fromUtf8("שמור וסגור")));
 }
 
 }  // namespace

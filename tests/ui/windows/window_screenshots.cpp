@@ -103,7 +103,7 @@ TEST_F(Screenshots, Onboarding) {
 TEST_F(Screenshots, MenuBarHint) {
     forEachLanguage([&](const QString& lang) {
         MenuBarHintView view(lang == "he", {});
-        save(view, {380, 380}, "menu-bar-hint-" + lang);
+        save(view, {380, 380}, "hint-" + lang);
     });
 }
 
