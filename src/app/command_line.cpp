@@ -26,8 +26,7 @@ const char* versionText() {
     return "joyvane " JOYVANE_VERSION;
 }
 
-std::optional<int> answerCommandLine(int argc, char** argv, std::ostream& out,
-                                     std::ostream& err) {
+std::optional<int> answerCommandLine(int argc, char** argv, std::ostream& out, std::ostream& err) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view word = argv[i];
         if (word == "-h" || word == "--help") {

@@ -32,15 +32,16 @@ ControllerDevices::ControllerDevices(ControllerManager& manager, ControllerServi
     : inputDevices_(std::move(connection)),
       touchpadOwner_(inputDevices_, x11::defaultTouchpadRecoveryFile()),
       ownership_(manager, scheduler, touchpadOwner_),
-      access_(controllers, [] { return linux_desktop::probeDeviceAccess(); }, std::move(say),
-              QCoreApplication::applicationFilePath().toStdString()),
+      access_(
+          controllers, [] { return linux_desktop::probeDeviceAccess(); }, std::move(say),
+          QCoreApplication::applicationFilePath().toStdString()),
       banner_(new ui::DeviceAccessBanner([this] { access_.checkAgain(); })) {
     // Before the first decision on the touchpads, which comes on the next turn of the loop.
     touchpadOwner_.recover();
     ui::addToPanel(panel, banner_);
     banner_->setNotice(noticeOf(access_.report.get(), access_.fixCommand(access_.report.get())));
-    reportSubscription_ = access_.report.willChange.connect(
-        [this](const linux_desktop::DeviceAccessReport& report) {
+    reportSubscription_ =
+        access_.report.willChange.connect([this](const linux_desktop::DeviceAccessReport& report) {
             banner_->setNotice(noticeOf(report, access_.fixCommand(report)));
         });
 }

@@ -59,9 +59,9 @@ XFacts askX() {
 GVariant* callSession(GDBusConnection* bus, const char* destination, const char* path,
                       const char* interface, const char* method, GVariant* parameters) {
     GError* error = nullptr;
-    GVariant* reply = g_dbus_connection_call_sync(bus, destination, path, interface, method,
-                                                  parameters, nullptr, G_DBUS_CALL_FLAGS_NONE,
-                                                  1000, nullptr, &error);
+    GVariant* reply =
+        g_dbus_connection_call_sync(bus, destination, path, interface, method, parameters, nullptr,
+                                    G_DBUS_CALL_FLAGS_NONE, 1000, nullptr, &error);
     if (error) {
         g_error_free(error);
     }
@@ -100,9 +100,9 @@ BusFacts askSessionBus() {
         facts.accessibilityBus = true;
         g_variant_unref(reply);
     }
-    if (GVariant* reply = callSession(bus, "org.a11y.Bus", "/org/a11y/bus",
-                                      "org.freedesktop.DBus.Properties", "Get",
-                                      g_variant_new("(ss)", "org.a11y.Status", "IsEnabled"))) {
+    if (GVariant* reply =
+            callSession(bus, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties",
+                        "Get", g_variant_new("(ss)", "org.a11y.Status", "IsEnabled"))) {
         GVariant* boxed = nullptr;
         g_variant_get(reply, "(v)", &boxed);
         if (boxed && g_variant_is_of_type(boxed, G_VARIANT_TYPE_BOOLEAN)) {
@@ -173,9 +173,10 @@ void printControllers(std::ostream& out, const std::vector<SdlDevice>& devices,
             out << "  touchpad device: none\n";
             continue;
         }
-        out << "  hidraw: " << node->node << " over " << linux_desktop::busName(node->bus)
-            << ", " << (node->readWrite ? "writable" : "NOT writable (touchpad and exact battery "
-                                                       "will not work)")
+        out << "  hidraw: " << node->node << " over " << linux_desktop::busName(node->bus) << ", "
+            << (node->readWrite ? "writable"
+                                : "NOT writable (touchpad and exact battery "
+                                  "will not work)")
             << "\n";
         out << "  battery: "
             << (node->powerSupply ? "kernel power supply " + *node->powerSupply
@@ -211,8 +212,8 @@ void printDiagnosis(std::ostream& out) {
         << (bus.accessibilityEnabled ? (*bus.accessibilityEnabled ? "enabled" : "disabled")
                                      : "unknown")
         << "\n";
-    out << "tray host: StatusNotifierWatcher " << yesNo(bus.notifierWatcher)
-        << ", X11 system tray " << yesNo(x.tray) << "\n";
+    out << "tray host: StatusNotifierWatcher " << yesNo(bus.notifierWatcher) << ", X11 system tray "
+        << yesNo(x.tray) << "\n";
     out << "SDL version: " << sdlVersion() << "\n";
     printControllers(out, askSdl(), access);
 }

@@ -42,11 +42,12 @@ void TouchpadOwnership::apply() {
     const bool own = wanted();
     owner_.update(own);
     if (own && !recheck_) {
-        recheck_ = scheduler_.runEvery(kRecheckInterval, [this, alive = std::weak_ptr<bool>(alive_)] {
-            if (alive.lock()) {
-                owner_.update(wanted());
-            }
-        });
+        recheck_ =
+            scheduler_.runEvery(kRecheckInterval, [this, alive = std::weak_ptr<bool>(alive_)] {
+                if (alive.lock()) {
+                    owner_.update(wanted());
+                }
+            });
     } else if (!own && recheck_) {
         recheck_->cancel();
         recheck_.reset();

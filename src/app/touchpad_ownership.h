@@ -23,8 +23,7 @@ namespace joyvane::app {
 // The first decision comes on the next turn of the loop.
 class TouchpadOwnership {
   public:
-    TouchpadOwnership(ControllerManager& manager, Scheduler& scheduler,
-                      x11::TouchpadOwner& owner);
+    TouchpadOwnership(ControllerManager& manager, Scheduler& scheduler, x11::TouchpadOwner& owner);
     ~TouchpadOwnership();
     TouchpadOwnership(const TouchpadOwnership&) = delete;
     TouchpadOwnership& operator=(const TouchpadOwnership&) = delete;

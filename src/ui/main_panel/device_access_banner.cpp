@@ -24,10 +24,10 @@ QPushButton* makeButton(const char* objectName, const QColor& background, const 
     button->setCursor(Qt::PointingHandCursor);
     button->setMinimumHeight(30);
     button->setFont(textFont(TextStyle::subheadline, QFont::DemiBold));
-    button->setStyleSheet(QStringLiteral("#%1 { background: %2; color: %3; border: none; "
-                                         "border-radius: 8px; padding: 4px 12px; }")
-                              .arg(QString::fromLatin1(objectName), colors::css(background),
-                                   colors::css(text)));
+    button->setStyleSheet(
+        QStringLiteral("#%1 { background: %2; color: %3; border: none; "
+                       "border-radius: 8px; padding: 4px 12px; }")
+            .arg(QString::fromLatin1(objectName), colors::css(background), colors::css(text)));
     return button;
 }
 
@@ -87,8 +87,8 @@ DeviceAccessBanner::DeviceAccessBanner(std::function<void()> checkAgain, QWidget
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    copy_ = makeButton("copyCommand", colors::withOpacity(colors::orange(), 0.15),
-                       colors::primary());
+    copy_ =
+        makeButton("copyCommand", colors::withOpacity(colors::orange(), 0.15), colors::primary());
     connect(copy_, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(command_->text()); });
     checkAgain_ = makeButton("checkAgain", colors::orange(), Qt::white);

@@ -37,9 +37,9 @@ class RecordingSwitch : public InputDeviceSwitch {
         return true;
     }
     bool enabled(int id) const {
-        return std::find_if(list.begin(), list.end(), [id](const InputDevice& d) {
-                   return d.id == id;
-               })->enabled;
+        return std::find_if(list.begin(), list.end(),
+                            [id](const InputDevice& d) { return d.id == id; })
+            ->enabled;
     }
     void remove(int id) {
         std::erase_if(list, [id](const InputDevice& d) { return d.id == id; });

@@ -10,7 +10,8 @@ bool isControllerTouchpadName(std::string_view name) {
         return false;
     }
     name.remove_suffix(suffix.size());
-    for (std::string_view maker : {"Sony Interactive Entertainment ", "Sony Computer Entertainment "}) {
+    for (std::string_view maker :
+         {"Sony Interactive Entertainment ", "Sony Computer Entertainment "}) {
         if (name.starts_with(maker)) {
             name.remove_prefix(maker.size());
             break;

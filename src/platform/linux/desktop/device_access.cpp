@@ -8,6 +8,7 @@
 
 #include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/desktop/controller_touchpad.h"
+#include "platform/linux/desktop/hid_id.h"
 #include "platform/linux/desktop/sysfs_text.h"
 
 namespace joyvane::linux_desktop {
@@ -24,34 +25,16 @@ struct HidIdentity {
     std::uint16_t product = 0;
 };
 
-// The HID_ID=BUS:VENDOR:PRODUCT line of a HID device's uevent.
 std::optional<HidIdentity> identityOf(const fs::path& device) {
-    auto uevent = readWholeFile(device / "uevent");
-    if (!uevent) {
+    auto id = readHidId(device);
+    if (!id || id->vendor > 0xffff || id->product > 0xffff) {
         return std::nullopt;
     }
-    auto start = uevent->find("HID_ID=");
-    if (start == std::string::npos) {
-        return std::nullopt;
-    }
-    std::string_view line(*uevent);
-    line = line.substr(start + 7, line.find('\n', start) - start - 7);
-    auto first = line.find(':');
-    auto second = first == std::string_view::npos ? first : line.find(':', first + 1);
-    if (second == std::string_view::npos) {
-        return std::nullopt;
-    }
-    auto bus = parseHex(line.substr(0, first));
-    auto vendor = parseHex(line.substr(first + 1, second - first - 1));
-    auto product = parseHex(line.substr(second + 1));
-    if (!bus || !vendor || !product || *vendor > 0xffff || *product > 0xffff) {
-        return std::nullopt;
-    }
-    HidIdentity id;
-    id.bus = *bus == 0x03 ? HidBus::usb : *bus == 0x05 ? HidBus::bluetooth : HidBus::other;
-    id.vendor = static_cast<std::uint16_t>(*vendor);
-    id.product = static_cast<std::uint16_t>(*product);
-    return id;
+    return HidIdentity{id->bus == kHidBusUsb         ? HidBus::usb
+                       : id->bus == kHidBusBluetooth ? HidBus::bluetooth
+                                                     : HidBus::other,
+                       static_cast<std::uint16_t>(id->vendor),
+                       static_cast<std::uint16_t>(id->product)};
 }
 
 std::vector<fs::path> sortedEntries(const fs::path& folder) {
@@ -185,7 +168,8 @@ std::string accessFixCommand(const DeviceAccessReport& report, std::string_view 
     if (report.rulesInstalled) {
         return reload;
     }
-    return shellWord(program) + " --udev-rules | sudo tee /etc/udev/rules.d/70-joyvane.rules >/dev/null && " + reload;
+    return shellWord(program) +
+           " --udev-rules | sudo tee /etc/udev/rules.d/70-joyvane.rules >/dev/null && " + reload;
 }
 
 }  // namespace joyvane::linux_desktop

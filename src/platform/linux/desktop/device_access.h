@@ -17,7 +17,7 @@ struct ControllerAccess {
     HidBus bus = HidBus::other;
     std::uint16_t vendor = 0;
     std::uint16_t product = 0;
-    std::string node;    // the device node, such as /dev/hidraw3
+    std::string node;  // the device node, such as /dev/hidraw3
     bool readWrite = false;
     std::optional<std::string> touchpad;     // the name of its touchpad input device
     std::optional<std::string> powerSupply;  // the kernel power supply of its battery

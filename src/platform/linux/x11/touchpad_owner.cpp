@@ -127,8 +127,7 @@ fs::path defaultTouchpadRecoveryFile() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && runtime[0] == '/') {
         return fs::path(runtime) / "joyvane" / "touchpads-off";
     }
-    return fs::temp_directory_path() / ("joyvane-" + std::to_string(::getuid())) /
-           "touchpads-off";
+    return fs::temp_directory_path() / ("joyvane-" + std::to_string(::getuid())) / "touchpads-off";
 }
 
 }  // namespace joyvane::x11

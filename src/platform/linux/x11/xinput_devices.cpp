@@ -32,8 +32,8 @@ std::vector<InputDevice> XInputDevices::devices() {
     XIDeviceInfo* info = XIQueryDevice(display, XIAllDevices, &count);
     for (int i = 0; info && i < count; ++i) {
         if (info[i].use == XISlavePointer || info[i].use == XIFloatingSlave) {
-            out.push_back({info[i].deviceid, info[i].name ? info[i].name : "",
-                           info[i].enabled != 0});
+            out.push_back(
+                {info[i].deviceid, info[i].name ? info[i].name : "", info[i].enabled != 0});
         }
     }
     if (info) {
