@@ -32,7 +32,7 @@ dpkg-deb -x "$deb" "$stage"
 desktop-file-validate "$stage/usr/share/applications/io.github.joyvane.Joyvane.desktop"
 appstreamcli validate --no-net --pedantic \
   "$stage/usr/share/metainfo/io.github.joyvane.Joyvane.metainfo.xml"
-lintian --fail-on error --suppress-tags-from-file scripts/lintian-suppress "$deb"
+lintian --fail-on error "$deb"
 
 "${sudo_cmd[@]}" dpkg -i "$deb"
 installed=yes
