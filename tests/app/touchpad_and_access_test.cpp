@@ -43,10 +43,11 @@ class EngineTest : public ::testing::Test {
     PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
     ControllerManager manager{sim.platform(), mouse, keyboard};
 
-    std::shared_ptr<sim::SimController> connectDualSense() {
+    std::shared_ptr<sim::SimController> connectDualSense(
+        PhysicalProfile profile = PhysicalProfile::dualSense) {
         sim::SimControllerSpec spec;
         spec.category = "DualSense Wireless Controller";
-        spec.physical = PhysicalProfile::dualSense;
+        spec.physical = profile;
         auto controller = std::make_shared<sim::SimController>(spec);
         sim.controllers.connect(controller);
         sim.scheduler.runQueued();
@@ -88,6 +89,14 @@ TEST_F(TouchpadOwnershipTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
 
     sim.controllers.disconnect(controller);
     sim.scheduler.runQueued();
+    EXPECT_TRUE(server.controllerTouchpadOn());
+}
+
+TEST_F(TouchpadOwnershipTest, APadWithoutATouchpadTakesNothing) {
+    manager.touchpadEnabled = true;
+    TouchpadOwnership ownership(manager, sim.scheduler, owner);
+    connectDualSense(PhysicalProfile::other);
+    ASSERT_TRUE(manager.isConnected.get());
     EXPECT_TRUE(server.controllerTouchpadOn());
 }
 
