@@ -40,15 +40,21 @@ void TouchpadOwnership::schedule() {
 
 void TouchpadOwnership::apply() {
     const bool own = wanted();
+    // The engine changes many times a second while the sticks move: only a change of the
+    // decision asks the X server anything; the recheck finds touchpads that appear later.
+    if (decided_ == own) {
+        return;
+    }
+    decided_ = own;
     owner_.update(own);
-    if (own && !recheck_) {
+    if (own) {
         recheck_ =
             scheduler_.runEvery(kRecheckInterval, [this, alive = std::weak_ptr<bool>(alive_)] {
                 if (alive.lock()) {
                     owner_.update(wanted());
                 }
             });
-    } else if (!own && recheck_) {
+    } else if (recheck_) {
         recheck_->cancel();
         recheck_.reset();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/scheduler.h"
@@ -40,6 +41,7 @@ class TouchpadOwnership {
     x11::TouchpadOwner& owner_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool pending_ = false;
+    std::optional<bool> decided_;
     std::shared_ptr<ScheduledTask> recheck_;
     std::vector<Subscription> subscriptions_;
 };

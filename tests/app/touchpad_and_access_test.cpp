@@ -23,7 +23,11 @@ class FakeServer : public x11::InputDeviceSwitch {
   public:
     std::vector<x11::InputDevice> list{{9, "SynPS/2 Synaptics TouchPad", true},
                                        {13, "DualSense Wireless Controller Touchpad", true}};
-    std::vector<x11::InputDevice> devices() override { return list; }
+    int queries = 0;
+    std::vector<x11::InputDevice> devices() override {
+        ++queries;
+        return list;
+    }
     bool setEnabled(int id, bool enabled) override {
         for (auto& device : list) {
             if (device.id == id) {
@@ -90,6 +94,18 @@ TEST_F(TouchpadOwnershipTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
     sim.controllers.disconnect(controller);
     sim.scheduler.runQueued();
     EXPECT_TRUE(server.controllerTouchpadOn());
+}
+
+TEST_F(TouchpadOwnershipTest, OtherEngineChangesDoNotAskTheServer) {
+    manager.touchpadEnabled = true;
+    TouchpadOwnership ownership(manager, sim.scheduler, owner);
+    connectDualSense();
+    const int queries = server.queries;
+    for (int i = 0; i < 10; ++i) {
+        manager.sensitivity = 5.0 + i;
+        sim.scheduler.runQueued();
+    }
+    EXPECT_EQ(server.queries, queries);
 }
 
 TEST_F(TouchpadOwnershipTest, APadWithoutATouchpadTakesNothing) {
