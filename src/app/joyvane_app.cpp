@@ -19,6 +19,7 @@
 #include "output/mouse_controller.h"
 #include "platform/linux/atspi/atspi_accessibility.h"
 #include "platform/linux/desktop/file_defaults_store.h"
+#include "platform/linux/desktop/settings_storage.h"
 #include "platform/linux/desktop/sysfs_hid_registry.h"
 #include "platform/linux/desktop/xdg_workspace.h"
 #include "platform/linux/qt/qt_scheduler.h"
@@ -87,6 +88,9 @@ int runJoyvane(int argc, char** argv) {
     MouseController mouse(*x11->poster, *x11->screens);
     PSKeyboardController keyboard(scheduler, *x11->poster, accessibility, panels);
     ControllerManager manager(platform, mouse, keyboard);
+    linux_desktop::SettingsStorage settings(linux_desktop::defaultSettingsFile(), manager,
+                                            scheduler);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&settings] { settings.flush(); });
 
     WindowManagers windows(languages, defaults);
     installWindowContent(windows, {languages, workspace, hid, scheduler, defaults});

@@ -64,8 +64,8 @@ TEST_F(MouseTest, MoveClampsToOneScreenButReportsTheRequestedDeltas) {
 }
 
 // Primary 1440 x 900 and a taller 1920 x 1080 screen to its right, bottoms aligned in the
-// screen service's space. The clamp uses the frames' union as given (x 0..3359, y 0..1079),
-// while the pointer position is flipped about the primary screen's height alone.
+// screen service's space. Flipped like the pointer, about the primary screen's height, the
+// taller screen reaches 180 points above the primary's top edge: x 0..3359, y -180..899.
 class TwoScreensTest : public MouseTest {
   protected:
     void SetUp() override { sim.screens.addScreen({1440, 0, 1920, 1080}); }
@@ -81,14 +81,14 @@ TEST_F(TwoScreensTest, MotionCrossesIntoTheSecondScreenAndStopsAtItsFarEdge) {
     EXPECT_EQ(onlyMouseEvent().position, (Point{3359, 450}));
 }
 
-TEST_F(TwoScreensTest, VerticalLimitsComeFromTheUnflippedUnion) {
+TEST_F(TwoScreensTest, VerticalLimitsComeFromTheFlippedUnion) {
     sim.screens.setPointer({2000, 100});
     mouse.move(0, -500);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 0}));
+    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, -180}));
 
     sim.log.clear();
     mouse.move(0, 5000);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 1079}));
+    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 899}));
 }
 
 TEST_F(TwoScreensTest, APointerHighOnTheTallerScreenIsFlippedAboutThePrimaryHeight) {
@@ -96,7 +96,7 @@ TEST_F(TwoScreensTest, APointerHighOnTheTallerScreenIsFlippedAboutThePrimaryHeig
     sim.screens.setMouseLocation({2000, 1000});
     EXPECT_EQ(mouse.currentCGPosition(), (Point{2000, -100}));
     mouse.move(0, 0);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, 0}));
+    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, -100}));
 }
 
 TEST_F(MouseTest, ARangeNarrowerThanOnePointLetsTheUpperLimitWin) {
