@@ -15,6 +15,8 @@ packages=(
   # test services: X server, window manager, tray host, buses
   xvfb xauth x11-xserver-utils x11-utils xdotool dbus dbus-x11 at-spi2-core
   openbox trayer imagemagick
+  # the Debian package and its checks
+  dpkg-dev fakeroot file desktop-file-utils appstream lintian man-db
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
 )

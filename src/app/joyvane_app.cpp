@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/app_icon.h"
+#include "app/controller_devices.h"
 #include "app/panel_host.h"
 #include "app/qt_languages.h"
 #include "app/single_instance.h"
@@ -105,7 +106,9 @@ int runJoyvane(int argc, char** argv) {
     actions.openAdvanced = [&windows, &manager] { windows.advanced.open(manager); };
     actions.quit = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     actions.executablePath = QCoreApplication::applicationFilePath();
-    PanelHost host(new ui::ContentView(context, actions));
+    auto* panel = new ui::ContentView(context, actions);
+    PanelHost host(panel);
+    ControllerDevices devices(manager, *controllers, scheduler, x11->connection, *panel, say);
 
     TrayItem tray(manager, languages,
                   {[&host](const QRect& anchor) { host.toggleAt(anchor); },
