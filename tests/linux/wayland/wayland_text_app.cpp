@@ -1,6 +1,6 @@
 // A Wayland Qt window with a line edit and a button for the focus tests. Commands on standard
-// input move the focus ("line", "button"); each focus change and activation is reported on
-// standard output with the steady clock in microseconds, so the test can time what follows.
+// input move the focus ("line", "button"); each focus change, activation and text change
+// ("text:" and the UTF-8 in hex) is reported on standard output with the steady clock in microseconds, so the test can time what follows.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
     });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState s) {
         report(s == Qt::ApplicationActive ? "active" : "inactive");
+    });
+    QObject::connect(line, &QLineEdit::textChanged, [](const QString& text) {
+        report(("text:" + text.toUtf8().toHex()).constData());
     });
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
