@@ -11,7 +11,7 @@ packages=(
   libsdl2-dev libx11-dev libxtst-dev libxrandr-dev libxi-dev
   libatspi2.0-dev libudev-dev libdbus-1-dev
   # Wayland sessions: uinput devices, XKB keymaps, Qt's Wayland platform, the clipboard tools
-  libevdev-dev libxkbcommon-dev xkb-data qt6-wayland wl-clipboard
+  libevdev-dev libxkbcommon-dev libwayland-dev xkb-data qt6-wayland wl-clipboard
   # runtime: icon theme and fonts with Hebrew glyphs
   adwaita-icon-theme fonts-dejavu-core xdg-utils
   # test services: X server, window manager, tray host, buses

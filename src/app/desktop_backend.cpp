@@ -28,6 +28,7 @@ std::unique_ptr<DesktopBackend> DesktopBackend::open(Scheduler& scheduler, std::
 }
 
 DesktopBackend::~DesktopBackend() {
+    keymap_.reset();
     typing_.reset();  // puts the clipboard back while the poster is there
     poster_.reset();  // lets go of held buttons and keys before the devices go
 }
@@ -48,12 +49,14 @@ void DesktopBackend::startWithQt(std::string* note) {
     }
     if (access != wayland::UinputAccess::ready) {
         uinputProblem_ = access == wayland::UinputAccess::missing ? ui::UinputProblem::missing
-                                                                 : ui::UinputProblem::notWritable;
+                                                                  : ui::UinputProblem::notWritable;
         *note = wayland::uinputProblem(access);
     }
-    poster_ = std::make_unique<wayland::WaylandEventPoster>(
-        std::move(sink), *screens_, wayland::defaultSessionKeymap(),
-        wayland::XkbKeymap::fromNames("us"));
+    poster_ = std::make_unique<wayland::WaylandEventPoster>(std::move(sink), *screens_,
+                                                            wayland::defaultSessionKeymap(),
+                                                            wayland::XkbKeymap::fromNames("us"));
+    keymap_ = wayland::CompositorKeymap::follow(
+        [poster = poster_.get()](auto keymap) { poster->setKeymap(std::move(keymap)); });
 }
 
 void DesktopBackend::useAccessibility(const AccessibilityService& accessibility) {
@@ -66,9 +69,8 @@ void DesktopBackend::useAccessibility(const AccessibilityService& accessibility)
             auto front = accessibility.frontmostApplication();
             return front && front->identifier && wayland::isTerminalIdentifier(*front->identifier);
         });
-    poster_->setTypeText([typing = typing_.get()](const std::u16string& text) {
-        typing->type(text);
-    });
+    poster_->setTypeText(
+        [typing = typing_.get()](const std::u16string& text) { typing->type(text); });
 }
 
 EventPoster& DesktopBackend::poster() {

@@ -7,6 +7,7 @@
 #include "app/backend_choice.h"
 #include "platform/linux/atspi/atspi_accessibility.h"
 #include "platform/linux/wayland/clipboard_typing.h"
+#include "platform/linux/wayland/compositor_keymap.h"
 #include "platform/linux/wayland/qt_screen_service.h"
 #include "platform/linux/wayland/wayland_event_poster.h"
 #include "platform/linux/x11/x11_backend.h"
@@ -48,6 +49,7 @@ class DesktopBackend {
     std::unique_ptr<wayland::TextClipboard> clipboard_;
     std::unique_ptr<wayland::WaylandEventPoster> poster_;
     std::unique_ptr<wayland::ClipboardTyping> typing_;
+    std::unique_ptr<wayland::CompositorKeymap> keymap_;
     ui::UinputProblem uinputProblem_ = ui::UinputProblem::none;
 };
 

@@ -55,7 +55,8 @@ void UinputBanner::refresh(bool hebrew) {
             panelText(hebrew,
                       "This Wayland session has no /dev/uinput, so the controller cannot move "
                       "the pointer, click or type. Load the uinput module:",
-                      "בהפעלת Wayland זו אין ‎/dev/uinput, ולכן השלט אינו יכול להזיז את הסמן, "
+                      "בהפעלת Wayland זו אין ‎/dev/uinput, ולכן השלט אינו יכול להזיז את "
+                      "הסמן, "
                       "ללחוץ או להקליד. טען את מודול uinput:"));
         setTextIfChanged(command_, QStringLiteral("sudo modprobe uinput"));
     } else {
@@ -65,7 +66,8 @@ void UinputBanner::refresh(bool hebrew) {
                       "Joyvane cannot write to /dev/uinput, so the controller cannot move the "
                       "pointer, click or type. Install the joyvane package or its udev rule, "
                       "then run:",
-                      "ל-Joyvane אין הרשאת כתיבה ל-‎/dev/uinput, ולכן השלט אינו יכול להזיז את "
+                      "ל-Joyvane אין הרשאת כתיבה ל-‎/dev/uinput, ולכן השלט אינו יכול להזיז "
+                      "את "
                       "הסמן, ללחוץ או להקליד. התקן את חבילת joyvane או את כלל ה-udev שלה, "
                       "ואז הרץ:"));
         setTextIfChanged(command_, QStringLiteral("sudo udevadm control --reload-rules && "

@@ -98,9 +98,9 @@ TEST(ClipboardTyping, PastesWhatTheKeymapCannotTypeAndPutsTheClipboardBack) {
                           Case{true, std::nullopt, {KEY_LEFTCTRL, KEY_LEFTSHIFT, KEY_V}}}) {
         Typing t(c.terminal);
         t.clipboard.content = c.before;
-        t.type(u"\u05e9");           // ש
-        t.type(u"\u20ac");           // €
-        t.type(u"\U0001F600");       // beyond the Basic Multilingual Plane
+        t.type(u"\u05e9");      // ש
+        t.type(u"\u20ac");      // €
+        t.type(u"\U0001F600");  // beyond the Basic Multilingual Plane
         t.scheduler.advanceBy(ClipboardTyping::kRestoreAfter / 2);
         EXPECT_EQ(t.clipboard.content, "\xF0\x9F\x98\x80") << "restored while still typing";
         t.scheduler.advanceBy(ClipboardTyping::kRestoreAfter);
@@ -110,9 +110,9 @@ TEST(ClipboardTyping, PastesWhatTheKeymapCannotTypeAndPutsTheClipboardBack) {
             expected.insert(expected.end(), frames.begin(), frames.end());
         }
         EXPECT_EQ(t.sink->frames, expected);
-        EXPECT_EQ((std::vector<std::string>(t.clipboard.writes.begin(),
-                                            t.clipboard.writes.begin() + 3)),
-                  (std::vector<std::string>{"\xD7\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}));
+        EXPECT_EQ(
+            (std::vector<std::string>(t.clipboard.writes.begin(), t.clipboard.writes.begin() + 3)),
+            (std::vector<std::string>{"\xD7\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}));
         EXPECT_EQ(t.clipboard.content, c.before) << "the content before typing comes back once";
     }
 }

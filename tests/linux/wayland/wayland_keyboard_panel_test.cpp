@@ -14,6 +14,7 @@
 #include "keyboard/ps_keyboard_controller.h"
 #include "platform/linux/atspi/atspi_accessibility.h"
 #include "platform/linux/qt/qt_scheduler.h"
+#include "platform/linux/wayland/compositor_keymap.h"
 #include "platform/linux/wayland/qt_screen_service.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
 
@@ -139,8 +140,7 @@ class WaylandKeyboardPanel : public ::testing::Test {
         auto focused = Clock::now();
         app->command("line");
         if (!waitUntil([&] {
-                return keyboard->isVisible && panels.lastPanel() &&
-                       panels.lastPanel()->isVisible();
+                return keyboard->isVisible && panels.lastPanel() && panels.lastPanel()->isVisible();
             })) {
             return std::nullopt;
         }
@@ -201,6 +201,20 @@ TEST_F(WaylandKeyboardPanel, DISABLED_FocusStaysInTheApplication) {
     QTest::qWait(500);
     EXPECT_FALSE(app->reported("inactive")) << "the panel took the focus";
     EXPECT_EQ(app->reports.back(), "focus-line");
+}
+
+TEST(CompositorKeymap, ArrivesFromTheCompositorAndPlacesKeys) {
+    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+        GTEST_SKIP() << "needs a Wayland compositor (scripts/with-wayland.sh)";
+    }
+    std::shared_ptr<const KeymapLookup> keymap;
+    auto follower = CompositorKeymap::follow([&](auto k) { keymap = std::move(k); });
+    ASSERT_TRUE(follower);
+    ASSERT_TRUE(waitUntil([&] { return keymap != nullptr; })) << "no keymap from the compositor";
+    // Weston's default keymap: US.
+    EXPECT_EQ(keymap->locate('a'), (KeyPlacement{30, {}}));
+    EXPECT_EQ(keymap->locate('A'), (KeyPlacement{30, {42}}));
+    EXPECT_FALSE(keymap->locate(0x10005e9));  // Hebrew shin
 }
 
 }  // namespace

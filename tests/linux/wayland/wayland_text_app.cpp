@@ -1,6 +1,7 @@
 // A Wayland Qt window with a line edit and a button for the focus tests. Commands on standard
 // input move the focus ("line", "button"); each focus change, activation and text change
-// ("text:" and the UTF-8 in hex) is reported on standard output with the steady clock in microseconds, so the test can time what follows.
+// ("text:" and the UTF-8 in hex) is reported on standard output with the steady clock in
+// microseconds, so the test can time what follows.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
