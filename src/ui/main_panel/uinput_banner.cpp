@@ -5,26 +5,18 @@
 
 #include "ui/controls/style.h"
 #include "ui/controls/symbol_label.h"
+#include "ui/main_panel/banner_frame.h"
 #include "ui/main_panel/panel_context.h"
 
 namespace joyvane::ui {
 
 UinputBanner::UinputBanner(UinputProblem problem, QWidget* parent)
     : QFrame(parent), problem_(problem) {
-    setObjectName(QStringLiteral("uinputBanner"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QStringLiteral("#uinputBanner { background: %1; border: 1px solid %2; "
-                                 "border-radius: 14px; }")
-                      .arg(colors::css(colors::withOpacity(colors::orange(), 0.08)),
-                           colors::css(colors::withOpacity(colors::orange(), 0.30))));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(16, 16, 16, 16);
-    column->setSpacing(10);
+    auto* column =
+        dressBanner(this, QStringLiteral("uinputBanner"), colors::orange(), 0.08, 0.30, 10);
     column->addWidget(new SymbolLabel("computermouse.fill", 24, colors::orange()), 0,
                       Qt::AlignHCenter);
-    title_ = new QLabel;
-    title_->setAlignment(Qt::AlignCenter);
-    styleLabel(title_, textFont(TextStyle::subheadline, QFont::DemiBold), colors::primary());
+    title_ = makeBannerTitle();
     column->addWidget(title_);
     explanation_ = new QLabel;
     explanation_->setAlignment(Qt::AlignCenter);
@@ -55,7 +47,8 @@ void UinputBanner::refresh(bool hebrew) {
             panelText(hebrew,
                       "This Wayland session has no /dev/uinput, so the controller cannot move "
                       "the pointer, click or type. Load the uinput module:",
-                      "בהפעלת Wayland זו אין ‎/dev/uinput, ולכן השלט אינו יכול להזיז את "
+                      "בהפעלת Wayland זו אין ‎/dev/uinput, ולכן השלט אינו יכול להזיז "
+                      "את "
                       "הסמן, "
                       "ללחוץ או להקליד. טען את מודול uinput:"));
         setTextIfChanged(command_, QStringLiteral("sudo modprobe uinput"));
@@ -66,7 +59,8 @@ void UinputBanner::refresh(bool hebrew) {
                       "Joyvane cannot write to /dev/uinput, so the controller cannot move the "
                       "pointer, click or type. Install the joyvane package or its udev rule, "
                       "then run:",
-                      "ל-Joyvane אין הרשאת כתיבה ל-‎/dev/uinput, ולכן השלט אינו יכול להזיז "
+                      "ל-Joyvane אין הרשאת כתיבה ל-‎/dev/uinput, ולכן השלט אינו יכול "
+                      "להזיז "
                       "את "
                       "הסמן, ללחוץ או להקליד. התקן את חבילת joyvane או את כלל ה-udev שלה, "
                       "ואז הרץ:"));

@@ -16,20 +16,13 @@
 #include "platform/linux/qt/qt_scheduler.h"
 #include "platform/linux/wayland/compositor_keymap.h"
 #include "platform/linux/wayland/qt_screen_service.h"
+#include "platform/sim/sim_platform.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
 
 namespace joyvane::wayland {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class NoEvents final : public EventPoster {
-  public:
-    void warp(Point) override {}
-    bool post(const MouseEvent&) override { return true; }
-    bool post(const ScrollEvent&) override { return true; }
-    bool post(const KeyEvent&) override { return true; }
-};
 
 template <typename Done>
 bool waitUntil(Done done, int limitMs = 5000) {
@@ -117,7 +110,7 @@ class WaylandKeyboardPanel : public ::testing::Test {
         accessibility.emplace(options);
         ASSERT_TRUE(waitUntil([&] { return accessibility->isProcessTrusted(); }))
             << "the accessibility bus is not on";
-        keyboard.emplace(scheduler, poster, *accessibility, panels);
+        keyboard.emplace(scheduler, sim.poster, *accessibility, panels);
         keyboard->controllerConnected = true;
         keyboard->controllerEnabled = true;
         keyboard->featureEnabled = true;
@@ -153,7 +146,7 @@ class WaylandKeyboardPanel : public ::testing::Test {
     QtScreenService screens;
     FixedLanguages languages{{"en-US"}};
     ui::QtKeyboardPanelFactory panels{screens, languages};
-    NoEvents poster;
+    sim::SimPlatform sim;  // its poster records what the keyboard would type
     std::optional<PSKeyboardController> keyboard;
     std::optional<TextApp> app;
 };
