@@ -117,14 +117,5 @@ TEST(ClipboardTyping, PastesWhatTheKeymapCannotTypeAndPutsTheClipboardBack) {
     }
 }
 
-TEST(ClipboardTyping, TerminalsAreKnownByName) {
-    for (const char* name : {"gnome-terminal-server", "konsole", "Alacritty", "foot", "kitty"}) {
-        EXPECT_TRUE(isTerminalIdentifier(name)) << name;
-    }
-    for (const char* name : {"gedit", "firefox", "pid:42"}) {
-        EXPECT_FALSE(isTerminalIdentifier(name)) << name;
-    }
-}
-
 }  // namespace
 }  // namespace joyvane::wayland
