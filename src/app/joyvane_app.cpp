@@ -87,7 +87,7 @@ int runJoyvane(int argc, char** argv) {
     auto hid = std::make_shared<linux_desktop::SysfsHidRegistry>();
     ui::QtKeyboardPanelFactory panels(desktop->screens(), languages);
     const Platform platform{scheduler,     *controllers, desktop->poster(), desktop->screens(),
-                            accessibility, workspace,    languages,    panels};
+                            accessibility, workspace,    languages,         panels};
 
     MouseController mouse(desktop->poster(), desktop->screens());
     PSKeyboardController keyboard(scheduler, desktop->poster(), accessibility, panels);

@@ -12,7 +12,6 @@
 #include "ui/controls/coalesced_call.h"
 #include "ui/controls/style.h"
 #include "ui/main_panel/accessibility_banner.h"
-#include "ui/main_panel/uinput_banner.h"
 #include "ui/main_panel/behavior_card.h"
 #include "ui/main_panel/panel_header.h"
 #include "ui/main_panel/settings_card.h"
@@ -20,6 +19,7 @@
 #include "ui/main_panel/sticks_row.h"
 #include "ui/main_panel/tiles_row.h"
 #include "ui/main_panel/touchpad_card.h"
+#include "ui/main_panel/uinput_banner.h"
 
 namespace joyvane::ui {
 namespace {

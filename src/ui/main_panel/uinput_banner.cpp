@@ -47,7 +47,8 @@ void UinputBanner::refresh(bool hebrew) {
             panelText(hebrew,
                       "This Wayland session has no /dev/uinput, so the controller cannot move "
                       "the pointer, click or type. Load the uinput module:",
-                      "בהפעלת Wayland זו אין ‎/dev/uinput, ולכן השלט אינו יכול להזיז "
+                      "בהפעלת Wayland זו אין /dev/uinput, ולכן השלט אינו יכול "
+                      "להזיז "
                       "את "
                       "הסמן, "
                       "ללחוץ או להקליד. טען את מודול uinput:"));
@@ -59,7 +60,8 @@ void UinputBanner::refresh(bool hebrew) {
                       "Joyvane cannot write to /dev/uinput, so the controller cannot move the "
                       "pointer, click or type. Install the joyvane package or its udev rule, "
                       "then run:",
-                      "ל-Joyvane אין הרשאת כתיבה ל-‎/dev/uinput, ולכן השלט אינו יכול "
+                      "ל-Joyvane אין הרשאת כתיבה ל-/dev/uinput, ולכן השלט אינו "
+                      "יכול "
                       "להזיז "
                       "את "
                       "הסמן, ללחוץ או להקליד. התקן את חבילת joyvane או את כלל ה-udev שלה, "
