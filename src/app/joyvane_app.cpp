@@ -8,6 +8,7 @@
 
 #include "app/app_icon.h"
 #include "app/controller_devices.h"
+#include "app/desktop_backend.h"
 #include "app/panel_host.h"
 #include "app/qt_languages.h"
 #include "app/single_instance.h"
@@ -25,7 +26,6 @@
 #include "platform/linux/desktop/xdg_workspace.h"
 #include "platform/linux/qt/qt_scheduler.h"
 #include "platform/linux/sdl/sdl_controller_service.h"
-#include "platform/linux/x11/x11_backend.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
 #include "ui/main_panel/content_view.h"
 
@@ -39,14 +39,14 @@ void say(const std::string& sentence) {
 }  // namespace
 
 int runJoyvane(int argc, char** argv) {
-    // The event poster and screens speak X11; the windows must live on the same display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    }
     QtScheduler scheduler;
     std::string error;
-    std::optional<x11::X11Backend> x11 = x11::openX11Backend(scheduler, &error);
-    if (!x11) {
+    std::string note;
+    auto desktop = DesktopBackend::open(scheduler, &error, &note);
+    if (!note.empty()) {
+        say(note);
+    }
+    if (!desktop) {
         say(error);
         return 1;
     }
@@ -77,18 +77,24 @@ int runJoyvane(int argc, char** argv) {
         say(error);
         return 1;
     }
+    note.clear();
+    desktop->startWithQt(&note);
+    if (!note.empty()) {
+        say(note);
+    }
     QtLanguages languages;
     QApplication::setLayoutDirection(isHebrew(languages) ? Qt::RightToLeft : Qt::LeftToRight);
-    atspi::AtspiAccessibility accessibility;
+    atspi::AtspiAccessibility accessibility(desktop->accessibilityOptions());
+    desktop->useAccessibility(accessibility);
     linux_desktop::XdgWorkspace workspace;
     linux_desktop::FileDefaultsStore defaults;
     auto hid = std::make_shared<linux_desktop::SysfsHidRegistry>();
-    ui::QtKeyboardPanelFactory panels(*x11->screens, languages);
-    const Platform platform{scheduler,     *controllers, *x11->poster, *x11->screens,
-                            accessibility, workspace,    languages,    panels};
+    ui::QtKeyboardPanelFactory panels(desktop->screens(), languages);
+    const Platform platform{scheduler,     *controllers, desktop->poster(), desktop->screens(),
+                            accessibility, workspace,    languages,         panels};
 
-    MouseController mouse(*x11->poster, *x11->screens);
-    PSKeyboardController keyboard(scheduler, *x11->poster, accessibility, panels);
+    MouseController mouse(desktop->poster(), desktop->screens());
+    PSKeyboardController keyboard(scheduler, desktop->poster(), accessibility, panels);
     ControllerManager manager(platform, mouse, keyboard);
     linux_desktop::SettingsStorage settings(linux_desktop::defaultSettingsFile(), manager,
                                             scheduler);
@@ -106,9 +112,11 @@ int runJoyvane(int argc, char** argv) {
     actions.openAdvanced = [&windows, &manager] { windows.advanced.open(manager); };
     actions.quit = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     actions.executablePath = QCoreApplication::applicationFilePath();
+    actions.uinputProblem = desktop->uinputProblem();
     auto* panel = new ui::ContentView(context, actions);
     PanelHost host(panel);
-    ControllerDevices devices(manager, *controllers, scheduler, x11->connection, *panel, say);
+    ControllerDevices devices(manager, *controllers, scheduler, desktop->x11Connection(), *panel,
+                              say);
 
     TrayItem tray(manager, languages,
                   {[&host](const QRect& anchor) { host.toggleAt(anchor); },

@@ -9,6 +9,7 @@
 #include "ui/controls/style.h"
 #include "ui/controls/symbol_button.h"
 #include "ui/controls/symbol_label.h"
+#include "ui/main_panel/banner_frame.h"
 #include "ui/main_panel/panel_context.h"
 
 namespace joyvane::ui {
@@ -59,22 +60,13 @@ QLabel* makeStepRow(QVBoxLayout* column, int number) {
 AccessibilityBanner::AccessibilityBanner(std::function<void()> grantAccess,
                                          std::function<void()> reveal, QWidget* parent)
     : QFrame(parent) {
-    setObjectName(QStringLiteral("accessibilityBanner"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QStringLiteral("#accessibilityBanner { background: %1; border: 1px solid %2; "
-                                 "border-radius: 14px; }")
-                      .arg(colors::css(colors::withOpacity(colors::blue(), 0.07)),
-                           colors::css(colors::withOpacity(colors::blue(), 0.20))));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(16, 16, 16, 16);
-    column->setSpacing(14);
+    auto* column =
+        dressBanner(this, QStringLiteral("accessibilityBanner"), colors::blue(), 0.07, 0.20, 14);
 
     column->addWidget(makeCircle(52, colors::withOpacity(colors::blue(), 0.12),
                                  new SymbolLabel("hand.raised.fill", 24, colors::blue())),
                       0, Qt::AlignHCenter);
-    title_ = new QLabel;
-    title_->setAlignment(Qt::AlignCenter);
-    styleLabel(title_, textFont(TextStyle::subheadline, QFont::DemiBold), colors::primary());
+    title_ = makeBannerTitle();
     column->addWidget(title_);
     explanation_ = new QLabel;
     explanation_->setAlignment(Qt::AlignCenter);

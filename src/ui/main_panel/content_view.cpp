@@ -20,6 +20,7 @@
 #include "ui/main_panel/sticks_row.h"
 #include "ui/main_panel/tiles_row.h"
 #include "ui/main_panel/touchpad_card.h"
+#include "ui/main_panel/uinput_banner.h"
 
 namespace joyvane::ui {
 namespace {
@@ -63,6 +64,10 @@ ContentView::ContentView(const PanelContext& context, PanelActions actions, QWid
     auto* sections = new QVBoxLayout(body);
     sections->setContentsMargins(16, 16, 16, 16);
     sections->setSpacing(14);
+    if (actions_.uinputProblem != UinputProblem::none) {
+        uinputBanner_ = new UinputBanner(actions_.uinputProblem);
+        sections->addWidget(uinputBanner_);
+    }
     banner_ = new AccessibilityBanner([this] { grantAccess(); }, [this] { revealApplication(); });
     status_ = new StatusCard(context_);
     sticks_ = new SticksRow(context_);
@@ -109,6 +114,9 @@ void ContentView::refresh() {
     const bool connected = mgr.isConnected;
 
     header_->refresh(hebrew_);
+    if (uinputBanner_) {
+        uinputBanner_->refresh(hebrew_);
+    }
     banner_->setVisible(!mgr.accessibility.get());
     banner_->refresh(accessibilityRequested_, hebrew_);
     status_->refresh(hebrew_);

@@ -39,9 +39,11 @@ struct AtspiAccessibility::Backend {
             status.start(thread.context());
             // The listener starts first, so that the first active window can be looked up.
             listen();
-            bool x11 = window.start(
-                thread.context(), [this](auto active) { activeWindowChanged(std::move(active)); },
-                [this] { cache.setWindowSystemAvailable(false); });
+            bool x11 = options.followActiveX11Window &&
+                       window.start(
+                           thread.context(),
+                           [this](auto active) { activeWindowChanged(std::move(active)); },
+                           [this] { cache.setWindowSystemAvailable(false); });
             cache.setWindowSystemAvailable(x11);
         });
     }

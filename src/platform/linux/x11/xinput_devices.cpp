@@ -24,7 +24,7 @@ XInputDevices::XInputDevices(std::shared_ptr<X11Connection> connection)
 
 std::vector<InputDevice> XInputDevices::devices() {
     std::vector<InputDevice> out;
-    Display* display = connection_->display();
+    Display* display = connection_ ? connection_->display() : nullptr;
     if (!available_ || !display) {
         return out;
     }
@@ -43,7 +43,7 @@ std::vector<InputDevice> XInputDevices::devices() {
 }
 
 bool XInputDevices::setEnabled(int id, bool enabled) {
-    Display* display = connection_->display();
+    Display* display = connection_ ? connection_->display() : nullptr;
     if (!available_ || !display) {
         return false;
     }
