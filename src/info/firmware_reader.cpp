@@ -42,9 +42,10 @@ std::optional<std::string> readFirmwareVersion(const HidRegistry& registry) {
     return std::nullopt;
 }
 
-void fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry, Scheduler& scheduler,
-                          std::weak_ptr<void> receiver, FirmwareResult done) {
-    std::thread([registry = std::move(registry), &scheduler, receiver = std::move(receiver),
+std::jthread fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry,
+                                  Scheduler& scheduler, std::weak_ptr<void> receiver,
+                                  FirmwareResult done) {
+    return std::jthread([registry = std::move(registry), &scheduler, receiver = std::move(receiver),
                  done = std::move(done)]() mutable {
         auto version = readFirmwareVersion(*registry);
         scheduler.post(
@@ -53,7 +54,7 @@ void fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry, Scheduler
                     done(version);
                 }
             });
-    }).detach();
+    });
 }
 
 }  // namespace joyvane

@@ -92,7 +92,10 @@ public:
     explicit SimWorkspace(CallLog& log) : log_(log) {}
     void openURL(const std::string& url) override { log_.record(OpenURLCall{url}); }
     void revealFile(const std::string& path) override { log_.record(RevealCall{path}); }
-    void setLaunchAtLogin(bool enabled) override { log_.record(LaunchAtLoginCall{enabled}); }
+    bool setLaunchAtLogin(bool enabled) override {
+        log_.record(LaunchAtLoginCall{enabled});
+        return true;
+    }
     bool isLaunchAtLoginRegistered() const override { return false; }
 
 private:

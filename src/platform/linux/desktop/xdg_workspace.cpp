@@ -1,11 +1,13 @@
 #include "platform/linux/desktop/xdg_workspace.h"
 
+#include <cstdio>
 #include <system_error>
 #include <thread>
 
 #include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/desktop/detached_process.h"
 #include "platform/linux/desktop/file_manager.h"
+#include "platform/linux/desktop/program_path.h"
 #include "platform/linux/desktop/xdg_paths.h"
 
 namespace joyvane::linux_desktop {
@@ -14,10 +16,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path ownExecutable() {
-    std::error_code error;
-    fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path("joyvane") : self;
+// Whether a desktop entry's main group says "Hidden=true": the user switched the entry off
+// (an entry the desktop's own settings edited, say).
+bool isHidden(const std::string& entry) {
+    bool mainGroup = false;
+    std::size_t start = 0;
+    while (start < entry.size()) {
+        std::size_t end = entry.find('\n', start);
+        std::string_view line(entry.data() + start,
+                              (end == std::string::npos ? entry.size() : end) - start);
+        start = end == std::string::npos ? entry.size() : end + 1;
+        if (line.starts_with('[')) {
+            mainGroup = line == "[Desktop Entry]";
+        } else if (mainGroup && line == "Hidden=true") {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -71,7 +86,7 @@ XdgWorkspace::XdgWorkspace() : XdgWorkspace(Options{}) {}
 
 XdgWorkspace::XdgWorkspace(Options options) : options_(std::move(options)) {
     if (options_.executable.empty()) {
-        options_.executable = ownExecutable();
+        options_.executable = programPath();
     }
 }
 
@@ -98,18 +113,21 @@ fs::path XdgWorkspace::autostartEntryPath() const {
     return config / "autostart" / "joyvane.desktop";
 }
 
-void XdgWorkspace::setLaunchAtLogin(bool enabled) {
-    if (enabled) {
-        writeFileAtomically(autostartEntryPath(), autostartEntry(options_.executable));
-    } else {
-        std::error_code error;
-        fs::remove(autostartEntryPath(), error);
+bool XdgWorkspace::setLaunchAtLogin(bool enabled) {
+    const fs::path entry = autostartEntryPath();
+    std::error_code error;
+    bool done = enabled ? writeFileAtomically(entry, autostartEntry(options_.executable))
+                        : (fs::remove(entry, error), !error);
+    if (!done) {
+        std::fprintf(stderr, "joyvane: cannot %s the autostart entry %s.\n",
+                     enabled ? "write" : "remove", entry.c_str());
     }
+    return done;
 }
 
 bool XdgWorkspace::isLaunchAtLoginRegistered() const {
-    std::error_code error;
-    return fs::exists(autostartEntryPath(), error);
+    auto entry = readWholeFile(autostartEntryPath());
+    return entry && !isHidden(*entry);
 }
 
 }  // namespace joyvane::linux_desktop

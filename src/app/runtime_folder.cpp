@@ -1,0 +1,35 @@
+#include "app/runtime_folder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+
+namespace joyvane::app {
+
+bool isPrivateFolder(const QString& path) {
+    struct stat info {};
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 &&
+           S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 0777) == 0700;
+}
+
+std::optional<QString> privateRuntimeFolder(QString* why) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.startsWith(QLatin1Char('/')) && isPrivateFolder(runtime)) {
+        return runtime;
+    }
+    const QString own =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("joyvane-%1").arg(::getuid()));
+    // An existing folder is fine only if it passes the same checks as a new one.
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    if (isPrivateFolder(own)) {
+        return own;
+    }
+    if (why != nullptr) {
+        *why = QStringLiteral("Neither XDG_RUNTIME_DIR nor %1 is a folder of this user alone").arg(own);
+    }
+    return std::nullopt;
+}
+
+}  // namespace joyvane::app
