@@ -7,6 +7,7 @@
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 
 namespace joyvane::app {
 
@@ -43,7 +44,7 @@ class SingleInstance : public QObject {
 
   private:
     bool listen();
-    void serve(class QLocalSocket* client);
+    void serve(QLocalSocket* client);
     enum class Answer { reopened, nobody, silent };
     Answer tellRunningInstance();
 

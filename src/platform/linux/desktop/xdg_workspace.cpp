@@ -35,6 +35,14 @@ bool isHidden(const std::string& entry) {
     return false;
 }
 
+// Removes the entry; an entry that is not there (nor its folder) counts as removed.
+bool removeEntry(const fs::path& entry) {
+    std::error_code error;
+    fs::remove(entry, error);
+    return !error || error == std::errc::no_such_file_or_directory ||
+           error == std::errc::not_a_directory;
+}
+
 }  // namespace
 
 std::string execArgument(const std::string& argument) {
@@ -115,9 +123,8 @@ fs::path XdgWorkspace::autostartEntryPath() const {
 
 bool XdgWorkspace::setLaunchAtLogin(bool enabled) {
     const fs::path entry = autostartEntryPath();
-    std::error_code error;
     bool done = enabled ? writeFileAtomically(entry, autostartEntry(options_.executable))
-                        : (fs::remove(entry, error), !error);
+                        : removeEntry(entry);
     if (!done) {
         std::fprintf(stderr, "joyvane: cannot %s the autostart entry %s.\n",
                      enabled ? "write" : "remove", entry.c_str());

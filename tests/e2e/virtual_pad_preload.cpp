@@ -1,0 +1,60 @@
+// Preloaded into the real program (LD_PRELOAD) to give it a game controller: when the program
+// starts SDL's game-controller subsystem, a virtual DualSense is attached, and a thread plays
+// the lines of the FIFO named by $JOYVANE_TEST_PAD into it: "down N" and "up N" press and
+// release button N (SDL's button order: 0 is A, Cross).
+#include <SDL.h>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+namespace {
+
+SDL_Joystick* pad = nullptr;
+
+void attachPad() {
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = 6;
+    desc.nbuttons = 21;
+    desc.vendor_id = 0x054C;
+    desc.product_id = 0x0CE6;
+    desc.button_mask = (1u << 21) - 1;
+    desc.axis_mask = 0x3f;
+    desc.name = "Virtual Pad";
+    int index = SDL_JoystickAttachVirtualEx(&desc);
+    pad = index < 0 ? nullptr : SDL_JoystickOpen(index);
+}
+
+void play(std::string fifo) {
+    FILE* commands = std::fopen(fifo.c_str(), "r");
+    if (commands == nullptr) {
+        return;
+    }
+    char word[16];
+    int button = 0;
+    while (std::fscanf(commands, "%15s %d", word, &button) == 2) {
+        SDL_JoystickSetVirtualButton(pad, button, std::string(word) == "down" ? 1 : 0);
+    }
+    std::fclose(commands);
+}
+
+}  // namespace
+
+extern "C" int SDL_InitSubSystem(Uint32 flags) {
+    using Init = int (*)(Uint32);
+    static auto real = reinterpret_cast<Init>(dlsym(RTLD_NEXT, "SDL_InitSubSystem"));
+    int result = real(flags);
+    const char* fifo = std::getenv("JOYVANE_TEST_PAD");
+    if (result == 0 && pad == nullptr && (flags & SDL_INIT_GAMECONTROLLER) != 0 && fifo) {
+        attachPad();
+        std::thread(play, std::string(fifo)).detach();
+    }
+    return result;
+}
