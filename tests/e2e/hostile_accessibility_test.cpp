@@ -1,5 +1,6 @@
-// The real program while the active window belongs to an application that claims ten million
-// accessible children: it keeps its memory and quits at once.
+// The real program, with a controller, while the active window belongs to an application that
+// claims ten million accessible children: it keeps its memory, still opens the keyboard for
+// another application's text field, and quits at once.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 
 #include "child_process.h"
 #include "private_desktop.h"
+#include "text_app.h"
 #include "x_probe.h"
 
 namespace joyvane::e2e {
@@ -33,7 +35,16 @@ long residentKb(pid_t pid) {
     return 0;
 }
 
-TEST(HostileAccessibleApplication, TheProgramKeepsItsMemoryAndQuitsAtOnce) {
+bool keyboardShown(const PrivateDesktop& desktop, pid_t pid) {
+    for (const XWindowInfo& window : viewableWindowsOf(desktop.display(), pid)) {
+        if (window.name == "Joyvane Keyboard") {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(HostileAccessibleApplication, TheProgramKeepsItsMemoryServesOthersAndQuitsAtOnce) {
     PrivateDesktop desktop;
     JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
     ChildProcess hostile({JOYVANE_E2E_HOSTILE_APP}, desktop.environment(),
@@ -43,8 +54,12 @@ TEST(HostileAccessibleApplication, TheProgramKeepsItsMemoryAndQuitsAtOnce) {
         seconds(20)))
         << hostile.output();
 
-    ChildProcess program({JOYVANE_PROGRAM}, desktop.environment(),
-                         desktop.folder() / "joyvane.log");
+    // A controller (attached by the preloaded library) keeps the focus monitor running.
+    Environment env = desktop.environment();
+    env["LD_PRELOAD"] = JOYVANE_PAD_PRELOAD;
+    env["JOYVANE_TEST_PAD"] = (desktop.folder() / "unused-pad").string();
+    env["ASAN_OPTIONS"] = "verify_asan_link_order=0";
+    ChildProcess program({JOYVANE_PROGRAM}, env, desktop.folder() / "joyvane.log");
     ASSERT_TRUE(pollUntil(
         [&] {
             for (const XWindowInfo& icon : trayIcons(desktop.display())) {
@@ -63,7 +78,16 @@ TEST(HostileAccessibleApplication, TheProgramKeepsItsMemoryAndQuitsAtOnce) {
     long after = residentKb(program.pid());
     RecordProperty("resident_kb_before", static_cast<int>(before));
     RecordProperty("resident_kb_after", static_cast<int>(after));
-    EXPECT_LT(after - before, 20 * 1024) << "grew from " << before << " kB to " << after << " kB";
+    EXPECT_LT(after - before, 4 * 1024) << "grew from " << before << " kB to " << after << " kB";
+
+    // Another application's text field still opens the keyboard.
+    TextApp other(desktop);
+    std::string why;
+    auto ready = other.readyState(&why);
+    ASSERT_TRUE(ready) << why;
+    ASSERT_TRUE(clickAt(desktop.display(), ready->field.centreX(), ready->field.centreY()));
+    EXPECT_TRUE(pollUntil([&] { return keyboardShown(desktop, program.pid()); }, seconds(10)))
+        << "the keyboard did not open for the other application's field";
 
     auto asked = std::chrono::steady_clock::now();
     ::kill(program.pid(), SIGTERM);
