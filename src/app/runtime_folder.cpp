@@ -27,7 +27,8 @@ std::optional<QString> privateRuntimeFolder(QString* why) {
         return own;
     }
     if (why != nullptr) {
-        *why = QStringLiteral("Neither XDG_RUNTIME_DIR nor %1 is a folder of this user alone").arg(own);
+        *why = QStringLiteral("Neither XDG_RUNTIME_DIR nor %1 is a folder of this user alone")
+                   .arg(own);
     }
     return std::nullopt;
 }

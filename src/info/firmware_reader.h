@@ -30,7 +30,8 @@ using FirmwareResult = std::function<void(const std::optional<std::string>&)>;
 // queue, unless `receiver` has gone by then. Returns at once with the thread, which the caller
 // keeps: destroying it waits for the read (a few small files), so the result is never posted
 // to a scheduler that has gone. Keep it no longer than the scheduler.
-[[nodiscard]] std::jthread fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry, Scheduler& scheduler,
-                          std::weak_ptr<void> receiver, FirmwareResult done);
+[[nodiscard]] std::jthread fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry,
+                                                Scheduler& scheduler, std::weak_ptr<void> receiver,
+                                                FirmwareResult done);
 
 }  // namespace joyvane

@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "probe_process.h"
+
 #include "app/runtime_folder.h"
 
 namespace joyvane::app {
@@ -46,10 +48,10 @@ TEST(PrivateRuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
     const QString own = tmp + QStringLiteral("/joyvane-%1").arg(::getuid());
 
     struct Case {
-        QString runtime;       // XDG_RUNTIME_DIR; null: unset
-        mode_t ownBefore;      // the mode of our own folder before the start; 0: absent
-        bool ownIsLink;        // our own folder is a link planted by someone
-        QString expected;      // empty: no private folder
+        QString runtime;   // XDG_RUNTIME_DIR; null: unset
+        mode_t ownBefore;  // the mode of our own folder before the start; 0: absent
+        bool ownIsLink;    // our own folder is a link planted by someone
+        QString expected;  // empty: no private folder
     };
     const Case cases[] = {
         {good, 0, false, good},
@@ -72,8 +74,8 @@ TEST(PrivateRuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
         if (c.ownIsLink) {
             QFile::link(good, own);
         }
-        EnvironmentOverride runtime("XDG_RUNTIME_DIR",
-                                    c.runtime.isNull() ? QByteArray() : QFile::encodeName(c.runtime));
+        EnvironmentOverride runtime(
+            "XDG_RUNTIME_DIR", c.runtime.isNull() ? QByteArray() : QFile::encodeName(c.runtime));
         QString why;
         EXPECT_EQ(privateRuntimeFolder(&why).value_or(QString()), c.expected);
         EXPECT_EQ(why.isEmpty(), !c.expected.isEmpty()) << why.toStdString();
@@ -92,19 +94,10 @@ class SingleInstanceLimits : public ::testing::Test {
         primary.waitForFinished(5000);
     }
     void launch(QProcess& process) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(JOYVANE_PROBE), {});
-        ASSERT_TRUE(process.waitForStarted(5000));
+        ASSERT_TRUE(joyvane::app::testing::startProbe(process, runtime.path()));
     }
     static QByteArray readLine(QProcess& process) {
-        while (!process.canReadLine()) {
-            if (!process.waitForReadyRead(5000)) {
-                return {};
-            }
-        }
-        return process.readLine().trimmed();
+        return joyvane::app::testing::probeLine(process);
     }
     // A second launch still reaches the running one.
     void expectReopenWorks() {

@@ -50,8 +50,7 @@ TEST(HostileAccessibleApplication, TheProgramKeepsItsMemoryServesOthersAndQuitsA
     ChildProcess hostile({JOYVANE_E2E_HOSTILE_APP}, desktop.environment(),
                          desktop.folder() / "hostile.log");
     ASSERT_TRUE(pollUntil(
-        [&] { return !viewableWindowsOf(desktop.display(), hostile.pid()).empty(); },
-        seconds(20)))
+        [&] { return !viewableWindowsOf(desktop.display(), hostile.pid()).empty(); }, seconds(20)))
         << hostile.output();
 
     // A controller (attached by the preloaded library) keeps the focus monitor running.

@@ -114,8 +114,8 @@ class PlantedInstance : public ::testing::Test {
             },
             seconds(20));
         EXPECT_TRUE(docked && program->running())
-            << "it left: " << describeStatus(program->waitForExit(seconds(1)).value_or(-1))
-            << "\n" << program->output();
+            << "it left: " << describeStatus(program->waitForExit(seconds(1)).value_or(-1)) << "\n"
+            << program->output();
         return program;
     }
 };
@@ -149,8 +149,8 @@ TEST_F(PlantedInstance, WithoutARuntimeFolderTheSharedTemporaryFolderIsNotUsed) 
     ::chmod(shared.c_str(), 01777);
     // The other user takes every private folder name the program might choose in there.
     const std::string user = ::getpwuid(::getuid())->pw_name;
-    PlantedListener planted(shared, {shared / ("runtime-" + user),
-                                     shared / ("joyvane-" + std::to_string(::getuid()))});
+    PlantedListener planted(
+        shared, {shared / ("runtime-" + user), shared / ("joyvane-" + std::to_string(::getuid()))});
     ASSERT_TRUE(planted.ok());
     Environment env = desktop.environment();
     env.erase("XDG_RUNTIME_DIR");

@@ -12,25 +12,12 @@
 #include <string>
 #include <thread>
 
+#include "../linux/sdl/sdl_test_support.h"
+
+namespace joyvane::e2e {
 namespace {
 
 SDL_Joystick* pad = nullptr;
-
-void attachPad() {
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = 6;
-    desc.nbuttons = 21;
-    desc.vendor_id = 0x054C;
-    desc.product_id = 0x0CE6;
-    desc.button_mask = (1u << 21) - 1;
-    desc.axis_mask = 0x3f;
-    desc.name = "Virtual Pad";
-    int index = SDL_JoystickAttachVirtualEx(&desc);
-    pad = index < 0 ? nullptr : SDL_JoystickOpen(index);
-}
 
 void play(std::string fifo) {
     FILE* commands = std::fopen(fifo.c_str(), "r");
@@ -46,6 +33,9 @@ void play(std::string fifo) {
 }
 
 }  // namespace
+}  // namespace joyvane::e2e
+
+using joyvane::e2e::pad;
 
 extern "C" int SDL_InitSubSystem(Uint32 flags) {
     using Init = int (*)(Uint32);
@@ -53,8 +43,8 @@ extern "C" int SDL_InitSubSystem(Uint32 flags) {
     int result = real(flags);
     const char* fifo = std::getenv("JOYVANE_TEST_PAD");
     if (result == 0 && pad == nullptr && (flags & SDL_INIT_GAMECONTROLLER) != 0 && fifo) {
-        attachPad();
-        std::thread(play, std::string(fifo)).detach();
+        pad = joyvane::linux_input::testing::attachVirtualPad(0x054C, 0x0CE6).joystick;
+        std::thread(joyvane::e2e::play, std::string(fifo)).detach();
     }
     return result;
 }

@@ -233,8 +233,8 @@ TEST_F(AtspiFocus, AnApplicationThatLeavesIsForgotten) {
     focusTheLine();
     const int pid = helper->pid();
     helper.reset();
-    EXPECT_TRUE(waitFor([&] { return !backend.focusedElement(pid).has_value(); },
-                        std::chrono::seconds(5)))
+    EXPECT_TRUE(
+        waitFor([&] { return !backend.focusedElement(pid).has_value(); }, std::chrono::seconds(5)))
         << "still remembered as " << roleIn(backend, pid);
 }
 

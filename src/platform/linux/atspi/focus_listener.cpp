@@ -140,14 +140,14 @@ bool hasState(AtspiAccessible* element, AtspiStateType state) {
 
 // The first children of an element, as many as the budget allows.
 std::vector<Ref<AtspiAccessible>> childrenOf(AtspiAccessible* element,
-                                            FocusListener::Budget& budget) {
+                                             FocusListener::Budget& budget) {
     std::vector<Ref<AtspiAccessible>> children;
     if (!budget.spend()) {
         return children;
     }
     ErrorSlot slot;
-    int count = std::min(atspi_accessible_get_child_count(element, &slot.error),
-                         kChildrenPerElement);
+    int count =
+        std::min(atspi_accessible_get_child_count(element, &slot.error), kChildrenPerElement);
     for (int i = 0; !slot.failed() && i < count && budget.spend(); ++i) {
         if (auto* child = atspi_accessible_get_child_at_index(element, i, &slot.error)) {
             children.emplace_back(child);
@@ -258,8 +258,9 @@ void FocusListener::left(const std::string& busName) {
     }
     int processId = it->second.processId;
     applications_.erase(it);
-    bool stillThere = std::any_of(applications_.begin(), applications_.end(),
-                                  [&](const auto& entry) { return entry.second.processId == processId; });
+    bool stillThere =
+        std::any_of(applications_.begin(), applications_.end(),
+                    [&](const auto& entry) { return entry.second.processId == processId; });
     if (processId > 0 && !stillThere) {
         cache_.forget(processId);
     }
