@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "platform/linux/desktop/file_defaults_store.h"
 #include "platform/linux/desktop/program_path.h"
 #include "platform/linux/desktop/xdg_workspace.h"
 #include "temp_folder.h"
@@ -25,6 +26,17 @@ TEST(AutostartFailures, AnEntryThatCannotBeWrittenIsReportedAndReadsAsOff) {
     EXPECT_FALSE(workspace.setLaunchAtLogin(true));
     EXPECT_FALSE(workspace.isLaunchAtLoginRegistered());
     EXPECT_TRUE(workspace.setLaunchAtLogin(false)) << "nothing to remove is not a failure";
+}
+
+TEST(AutostartFailures, AFlagThatCannotBeStoredIsReported) {
+    TempFolder config;
+    config.write("joyvane", "a file where the folder should be");
+    FileDefaultsStore store(config.path() / "joyvane" / "defaults");
+    ::testing::internal::CaptureStderr();
+    store.setBool("hasSeenOnboarding", true);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("cannot store hasSeenOnboarding"),
+              std::string::npos);
+    EXPECT_FALSE(store.boolForKey("hasSeenOnboarding"));
 }
 
 TEST(AutostartFailures, AnEntryTheUserHidReadsAsOff) {
