@@ -94,9 +94,12 @@ public:
     void revealFile(const std::string& path) override { log_.record(RevealCall{path}); }
     bool setLaunchAtLogin(bool enabled) override {
         log_.record(LaunchAtLoginCall{enabled});
-        return true;
+        return launchAtLoginWorks;
     }
     bool isLaunchAtLoginRegistered() const override { return false; }
+
+    // False: the registration fails, as an autostart entry that cannot be written would.
+    bool launchAtLoginWorks = true;
 
 private:
     CallLog& log_;
