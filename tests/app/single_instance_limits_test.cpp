@@ -82,7 +82,7 @@ TEST(PrivateRuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
     }
 }
 
-// The running program against clients that misbehave, and a lock that nobody holds.
+// The running program against clients that misbehave.
 class SingleInstanceLimits : public ::testing::Test {
   protected:
     QTemporaryDir runtime;
@@ -129,20 +129,6 @@ TEST_F(SingleInstanceLimits, AClientSendingTooMuchOrNothingIsDropped) {
         EXPECT_LT(elapsed.elapsed(), 3000);
     }
     expectReopenWorks();
-}
-
-TEST_F(SingleInstanceLimits, AnEmptyOrUnreadableLockIsTakenOver) {
-    for (bool readable : {true, false}) {
-        QFile lock(runtime.filePath("joyvane.lock"));
-        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        lock.close();
-        lock.setPermissions(readable ? QFile::ReadOwner | QFile::WriteOwner : QFile::Permissions());
-        launch(primary);
-        EXPECT_EQ(readLine(primary), "primary") << primary.readAllStandardError().toStdString();
-        expectReopenWorks();
-        primary.kill();
-        primary.waitForFinished(5000);
-    }
 }
 
 }  // namespace
