@@ -1,5 +1,6 @@
 #include "app/runtime_folder.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,8 +22,16 @@ std::optional<QString> privateRuntimeFolder(QString* why) {
     }
     const QString own =
         QDir(QDir::tempPath()).filePath(QStringLiteral("joyvane-%1").arg(::getuid()));
-    // An existing folder is fine only if it passes the same checks as a new one.
-    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    // An existing folder is fine only if it passes the same checks as a new one. A folder we
+    // just made gets its mode whatever the umask (never through a link put in its place).
+    const QByteArray path = QFile::encodeName(own);
+    if (::mkdir(path.constData(), 0700) == 0) {
+        int folder = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fchmod(folder, 0700);
+            ::close(folder);
+        }
+    }
     if (isPrivateFolder(own)) {
         return own;
     }
