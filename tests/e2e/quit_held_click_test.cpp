@@ -98,22 +98,22 @@ TEST_F(HeldClick, EachQuitSignalLetsGoOfTheClickAndEndsByThatSignal) {
 
 TEST_F(HeldClick, ALostConnectionOfTheWindowsLetsGoOfTheClick) {
     ASSERT_NO_FATAL_FAILURE(startHoldingAClick());
-    // Kill the connection Qt draws the windows on (the tray icon's), as xkill would; the
-    // program's own input connection stays, and must be used to let go.
-    std::optional<XWindowInfo> icon;
+    // Kill the connection Qt draws the windows on (any window of the program's), as xkill
+    // would; the program's own input connection stays, and must be used to let go.
+    std::optional<XWindowInfo> window;
     ASSERT_TRUE(pollUntil(
         [&] {
-            for (const XWindowInfo& window : trayIcons(desktop.display())) {
-                if (window.pid == program->pid()) {
-                    icon = window;
+            for (const XWindowInfo& each : allWindows(desktop.display())) {
+                if (each.pid == program->pid()) {
+                    window = each;
                 }
             }
-            return icon.has_value();
+            return window.has_value();
         },
         seconds(20)));
     Display* dpy = XOpenDisplay(desktop.display().c_str());
     ASSERT_NE(dpy, nullptr);
-    XKillClient(dpy, icon->id);
+    XKillClient(dpy, window->id);
     XSync(dpy, False);
     XCloseDisplay(dpy);
     expectClickLetGoAfterExit("exit 1");
