@@ -57,7 +57,9 @@ TEST(HostileAccessibleApplication, TheProgramKeepsItsMemoryServesOthersAndQuitsA
     Environment env = desktop.environment();
     env["LD_PRELOAD"] = JOYVANE_PAD_PRELOAD;
     env["JOYVANE_TEST_PAD"] = (desktop.folder() / "unused-pad").string();
-    env["ASAN_OPTIONS"] = "verify_asan_link_order=0";
+    // Under AddressSanitizer, freed memory would stay resident in its quarantine.
+    env["ASAN_OPTIONS"] =
+        "verify_asan_link_order=0:quarantine_size_mb=0:thread_local_quarantine_size_kb=0";
     ChildProcess program({JOYVANE_PROGRAM}, env, desktop.folder() / "joyvane.log");
     ASSERT_TRUE(pollUntil(
         [&] {
