@@ -11,6 +11,8 @@
 #include "app/desktop_backend.h"
 #include "app/panel_host.h"
 #include "app/qt_languages.h"
+#include "app/quit_signals.h"
+#include "app/release_on_exit.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/tray_item.h"
@@ -68,9 +70,19 @@ int runJoyvane(int argc, char** argv) {
         case SingleInstance::Role::failed:
             say(instance.error().toStdString());
             return 1;
+        case SingleInstance::Role::alone:
+            say(instance.error().toStdString());
+            break;
         case SingleInstance::Role::primary:
             break;
     }
+    // Every way out lets go of held buttons and keys first (see ReleaseOnExit).
+    ReleaseOnExit release([&x11] { x11->poster->releaseAll(); });
+    QuitSignals quitSignals([] { QCoreApplication::quit(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&release] {
+        QuitSignals::shutdownBegun();
+        release.run();
+    });
 
     auto controllers = linux_input::SdlControllerService::create(scheduler, {}, &error);
     if (!controllers) {

@@ -279,8 +279,9 @@ void ControllerInfoTab::startRefresh() {
 }
 
 void ControllerInfoTab::fetchFirmware() {
-    // The answer is dropped when the tab has gone by then.
-    fetchFirmwareVersion(
+    // The answer is dropped when the tab has gone by then; a read still under way when the tab
+    // goes is waited for.
+    firmwareRead_ = fetchFirmwareVersion(
         hid_, scheduler_, alive_, [this](const std::optional<std::string>& version) {
             // The language is the one of the moment the answer arrives.
             firmwareVersion_ =

@@ -227,5 +227,16 @@ TEST(AtspiDiscovery, AFrozenActiveApplicationDoesNotHoldUpTheListener) {
     frozen.thaw();
 }
 
+// An application that leaves the bus is forgotten: a later process given the same id must not
+// inherit its focused text field.
+TEST_F(AtspiFocus, AnApplicationThatLeavesIsForgotten) {
+    focusTheLine();
+    const int pid = helper->pid();
+    helper.reset();
+    EXPECT_TRUE(
+        waitFor([&] { return !backend.focusedElement(pid).has_value(); }, std::chrono::seconds(5)))
+        << "still remembered as " << roleIn(backend, pid);
+}
+
 }  // namespace
 }  // namespace joyvane::atspi

@@ -24,6 +24,8 @@ namespace {
 constexpr guint kRetryIntervalMs = 2000;
 // How long creation waits for the bus's first answer about the accessibility state.
 constexpr auto kFirstAnswerWait = std::chrono::milliseconds(300);
+// How long the way out waits for the event thread to finish what it is doing.
+constexpr auto kStopWait = std::chrono::milliseconds(500);
 
 }  // namespace
 
@@ -133,7 +135,15 @@ AtspiAccessibility::AtspiAccessibility(Options options) {
     }
 }
 
-AtspiAccessibility::~AtspiAccessibility() = default;
+AtspiAccessibility::~AtspiAccessibility() {
+    backend_->listener.cancel();
+    if (!backend_->thread.stopWithin(kStopWait)) {
+        // The thread is stuck in a call to an application or a bus that does not answer.
+        // Quitting must not wait for it: leave it, and everything it uses, to the end of the
+        // process.
+        static_cast<void>(backend_.release());
+    }
+}
 
 bool AtspiAccessibility::isProcessTrusted() const {
     return backend_->options.canPostEvents() && backend_->listening &&

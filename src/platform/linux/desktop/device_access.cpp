@@ -10,6 +10,7 @@
 #include "platform/linux/desktop/controller_touchpad.h"
 #include "platform/linux/desktop/hid_id.h"
 #include "platform/linux/desktop/sysfs_text.h"
+#include "platform/linux/folder_entries.h"
 
 namespace joyvane::linux_desktop {
 
@@ -37,18 +38,8 @@ std::optional<HidIdentity> identityOf(const fs::path& device) {
                        static_cast<std::uint16_t>(id->product)};
 }
 
-std::vector<fs::path> sortedEntries(const fs::path& folder) {
-    std::error_code error;
-    std::vector<fs::path> entries;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        entries.push_back(entry.path());
-    }
-    std::sort(entries.begin(), entries.end());
-    return entries;
-}
-
 std::optional<std::string> touchpadOf(const fs::path& device) {
-    for (const auto& input : sortedEntries(device / "input")) {
+    for (const auto& input : linux_common::folderEntries(device / "input")) {
         if (auto name = readWholeFile(input / "name")) {
             std::string trimmedName(trimmed(*name));
             if (isControllerTouchpadName(trimmedName)) {
@@ -60,7 +51,7 @@ std::optional<std::string> touchpadOf(const fs::path& device) {
 }
 
 std::optional<std::string> powerSupplyOf(const fs::path& device) {
-    auto supplies = sortedEntries(device / "power_supply");
+    auto supplies = linux_common::folderEntries(device / "power_supply");
     if (supplies.empty()) {
         return std::nullopt;
     }
@@ -120,7 +111,7 @@ std::vector<const ControllerAccess*> DeviceAccessReport::blocked() const {
 
 DeviceAccessReport probeDeviceAccess(const fs::path& root) {
     DeviceAccessReport report;
-    for (const auto& hidraw : sortedEntries(root / "sys/class/hidraw")) {
+    for (const auto& hidraw : linux_common::folderEntries(root / "sys/class/hidraw")) {
         const fs::path device = hidraw / "device";
         auto id = identityOf(device);
         if (!id) {

@@ -8,6 +8,7 @@
 #include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/desktop/hid_id.h"
 #include "platform/linux/desktop/sysfs_text.h"
+#include "platform/linux/folder_entries.h"
 
 namespace joyvane::linux_desktop {
 
@@ -22,13 +23,7 @@ std::optional<std::uint32_t> hexFile(const fs::path& file) {
 
 // The version of the first input device the HID device created.
 std::optional<std::uint32_t> inputVersionOf(const fs::path& device) {
-    std::error_code error;
-    std::vector<fs::path> inputs;
-    for (const auto& entry : fs::directory_iterator(device / "input", error)) {
-        inputs.push_back(entry.path());
-    }
-    std::sort(inputs.begin(), inputs.end());
-    for (const auto& input : inputs) {
+    for (const auto& input : linux_common::folderEntries(device / "input")) {
         if (auto version = hexFile(input / "id" / "version")) {
             return version;
         }
@@ -88,14 +83,8 @@ HidDevice describe(const fs::path& device, const HidId& id, const fs::path& root
 SysfsHidRegistry::SysfsHidRegistry(fs::path sysfsRoot) : root_(std::move(sysfsRoot)) {}
 
 std::vector<HidDevice> SysfsHidRegistry::devicesOfVendor(std::uint16_t vendorId) const {
-    std::error_code error;
-    std::vector<fs::path> devices;
-    for (const auto& entry : fs::directory_iterator(root_ / "bus" / "hid" / "devices", error)) {
-        devices.push_back(entry.path());
-    }
-    std::sort(devices.begin(), devices.end());
     std::vector<HidDevice> out;
-    for (const auto& device : devices) {
+    for (const auto& device : linux_common::folderEntries(root_ / "bus" / "hid" / "devices")) {
         auto id = readHidId(device);
         if (id && id->vendor == vendorId) {
             out.push_back(describe(device, *id, root_));

@@ -50,6 +50,10 @@ X11Keyboard::X11Keyboard(std::shared_ptr<X11Connection> connection, Scheduler& s
 
 X11Keyboard::~X11Keyboard() {
     releaseAll();
+    restoreAll();
+}
+
+void X11Keyboard::restoreAll() {
     restoreIdleBindings(true);
     if (restoreTimer_) {
         restoreTimer_->cancel();
