@@ -80,6 +80,14 @@ EventPoster& DesktopBackend::poster() {
     return *poster_;
 }
 
+void DesktopBackend::releaseAll() {
+    if (x11_) {
+        x11_->poster->releaseAll();
+    } else if (poster_) {
+        poster_->releaseAll();
+    }
+}
+
 ScreenService& DesktopBackend::screens() {
     if (x11_) {
         return *x11_->screens;

@@ -32,6 +32,8 @@ class DesktopBackend {
 
     SessionBackend backend() const { return choice_.backend; }
     EventPoster& poster();
+    // Lets go of every held button and key; safe at any point of start-up.
+    void releaseAll();
     ScreenService& screens();
     // How the accessibility service reads trust and focus on this session.
     atspi::AtspiAccessibility::Options accessibilityOptions() const;

@@ -77,7 +77,7 @@ int runJoyvane(int argc, char** argv) {
             break;
     }
     // Every way out lets go of held buttons and keys first (see ReleaseOnExit).
-    ReleaseOnExit release([&x11] { x11->poster->releaseAll(); });
+    ReleaseOnExit release([&desktop] { desktop->releaseAll(); });
     QuitSignals quitSignals([] { QCoreApplication::quit(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&release] {
         QuitSignals::shutdownBegun();

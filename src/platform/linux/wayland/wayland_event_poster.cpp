@@ -65,4 +65,10 @@ bool WaylandEventPoster::post(const KeyEvent& event) {
     return ok;
 }
 
+void WaylandEventPoster::releaseAll() {
+    if (translator_) {
+        translator_->releaseAll();
+    }
+}
+
 }  // namespace joyvane::wayland

@@ -32,6 +32,7 @@ class WaylandEventPoster final : public EventPoster {
     bool post(const MouseEvent& event) override;
     bool post(const ScrollEvent& event) override;
     bool post(const KeyEvent& event) override;
+    void releaseAll() override;
 
   private:
     // Follows the screens: the pointer's axes are made again when their bounding box changed.
