@@ -10,11 +10,17 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libsdl2-dev libx11-dev libxtst-dev libxrandr-dev libxi-dev
   libatspi2.0-dev libudev-dev libdbus-1-dev
+  # Wayland sessions: uinput devices, XKB keymaps, Qt's Wayland platform, the clipboard tools
+  libevdev-dev libxkbcommon-dev libwayland-dev xkb-data qt6-wayland wl-clipboard
   # runtime: icon theme and fonts with Hebrew glyphs
   adwaita-icon-theme fonts-dejavu-core xdg-utils
   # test services: X server, window manager, tray host, buses
   xvfb xauth x11-xserver-utils x11-utils xdotool dbus dbus-x11 at-spi2-core
   openbox trayer imagemagick
+  # the Debian package and its checks
+  dpkg-dev fakeroot file desktop-file-utils appstream lintian man-db
+  # a Wayland compositor for the Wayland desktop tests
+  weston
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
   # the mutation check and its mutant list test

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: unit, scenario, property, desktop integration and
-# end-to-end tests, all under AddressSanitizer + UBSan, then the scenario fuzzer for 60 s.
+# end-to-end tests, all under AddressSanitizer + UBSan, then checks the Debian package and
+# fuzzes the scenario reader for 60 s.
 #   scripts/test.sh                        sanitized build in build-asan/ (what CI runs)
 #   JOYVANE_SANITIZE=OFF scripts/test.sh   a plain build in build/
 #   JOYVANE_FUZZ_SECONDS=0 scripts/test.sh without the fuzzer
@@ -20,8 +21,15 @@ cmake --build "$dir" -j "$jobs"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp}
-# Desktop tests get their own private X server, buses, window manager and tray host.
-scripts/with-desktop.sh -- ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
+# Desktop tests get their own private X server, buses, window manager and tray host; the
+# Wayland ones a private Weston on top of the same.
+scripts/with-desktop.sh -- ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300 \
+  -E '^wayland_desktop[.]'
+scripts/with-wayland.sh -- ctest --test-dir "$dir" --output-on-failure --timeout 300 \
+  -R '^wayland_desktop[.]'
+
+# The Debian package from a plain Release build: validated, installed, run and removed.
+bash scripts/package-check.sh
 
 # The scenario reader and the engine behind it under libFuzzer, for a bounded time.
 if [ "${JOYVANE_FUZZ_SECONDS:-60}" -gt 0 ]; then

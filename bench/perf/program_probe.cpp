@@ -1,12 +1,13 @@
 // Start-up time, idle processor use and resident memory of the desktop program, on a private
 // headless desktop (Xvfb, window manager, tray host, accessibility bus) with no controller.
 //
-//   program_probe PROGRAM [--runs N] [--idle SECONDS]
+//   program_probe PROGRAM [--runs N] [--idle SECONDS] [--onboarding SECONDS]
 // Starts PROGRAM N times, each time timing from the start to its icon being embedded in the
-// tray; then keeps the last run, closes its windows (onboarding), and reads its processor time
-// and resident memory over SECONDS.
+// tray; then keeps the last run, reads its processor time over the onboarding SECONDS (default
+// 10) while its first-launch onboarding window is open, closes its windows, and reads its
+// processor time and resident memory over the idle SECONDS.
 // Prints key=value lines: startup_first_ms, startup_median_ms, startup_max_ms,
-// idle_cpu_percent, resident_mb.
+// onboarding_cpu_percent (when onboarding was open), idle_cpu_percent, resident_mb.
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,11 +43,14 @@ int main(int argc, char** argv) {
     std::string program = argv[1];
     int runs = 5;
     double idleSeconds = 60;
+    double onboardingSeconds = 10;
     for (int i = 2; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--runs") == 0) {
             runs = std::max(1, std::atoi(argv[i + 1]));
         } else if (std::strcmp(argv[i], "--idle") == 0) {
             idleSeconds = std::atof(argv[i + 1]);
+        } else if (std::strcmp(argv[i], "--onboarding") == 0) {
+            onboardingSeconds = std::atof(argv[i + 1]);
         }
     }
     testing::PrivateDesktop desktop;
@@ -85,28 +89,47 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     if (idleSeconds > 0) {
-        // Past the start-up work; then the user closes onboarding, leaving only the icon.
+        // Past the start-up work, with onboarding open; then the user closes it, leaving only
+        // the icon.
         pid_t pid = running->pid();
         std::this_thread::sleep_for(std::chrono::seconds(2));
         auto icons = testing::trayIcons(desktop.display());
+        std::vector<unsigned long> open;
         for (const auto& window : testing::viewableWindowsOf(desktop.display(), pid)) {
             bool isIcon = std::any_of(icons.begin(), icons.end(),
                                       [&](const auto& icon) { return icon.id == window.id; });
             if (!isIcon && window.box.width > 1) {
-                testing::closeWindow(desktop.display(), window.id);
+                open.push_back(window.id);
             }
         }
+        // The percentage of one core the program used over `seconds`, or -1 if it ended.
+        auto cpuPercentOver = [&](double seconds) {
+            long long before = perf::cpuNanoseconds(pid);
+            auto start = Clock::now();
+            std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+            double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+            long long used = perf::cpuNanoseconds(pid) - before;
+            return before < 0 || !running->running()
+                       ? -1.0
+                       : 100.0 * static_cast<double>(used) / 1e9 / elapsed;
+        };
+        if (!open.empty() && onboardingSeconds > 0) {
+            double percent = cpuPercentOver(onboardingSeconds);
+            if (percent < 0) {
+                return fail("the program ended with onboarding open: " + running->output());
+            }
+            std::printf("onboarding_cpu_percent=%.3f\n", percent);
+            std::fflush(stdout);
+        }
+        for (unsigned long id : open) {
+            testing::closeWindow(desktop.display(), id);
+        }
         std::this_thread::sleep_for(std::chrono::seconds(2));
-        long long before = perf::cpuNanoseconds(pid);
-        auto start = Clock::now();
-        std::this_thread::sleep_for(std::chrono::duration<double>(idleSeconds));
-        double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-        long long used = perf::cpuNanoseconds(pid) - before;
-        if (before < 0 || !running->running()) {
+        double percent = cpuPercentOver(idleSeconds);
+        if (percent < 0) {
             return fail("the program ended while idle: " + running->output());
         }
-        std::printf("idle_cpu_percent=%.3f\nresident_mb=%.1f\n",
-                    100.0 * static_cast<double>(used) / 1e9 / elapsed,
+        std::printf("idle_cpu_percent=%.3f\nresident_mb=%.1f\n", percent,
                     perf::residentMegabytes(pid));
     }
     return 0;

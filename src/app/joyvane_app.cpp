@@ -6,8 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "app/app_icon.h"
+#include "app/controller_devices.h"
+#include "app/desktop_backend.h"
 #include "app/panel_host.h"
 #include "app/qt_languages.h"
+#include "app/quit_signals.h"
+#include "app/release_on_exit.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/tray_item.h"
@@ -18,11 +23,11 @@
 #include "output/mouse_controller.h"
 #include "platform/linux/atspi/atspi_accessibility.h"
 #include "platform/linux/desktop/file_defaults_store.h"
+#include "platform/linux/desktop/settings_storage.h"
 #include "platform/linux/desktop/sysfs_hid_registry.h"
 #include "platform/linux/desktop/xdg_workspace.h"
 #include "platform/linux/qt/qt_scheduler.h"
 #include "platform/linux/sdl/sdl_controller_service.h"
-#include "platform/linux/x11/x11_backend.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
 #include "ui/main_panel/content_view.h"
 
@@ -36,20 +41,21 @@ void say(const std::string& sentence) {
 }  // namespace
 
 int runJoyvane(int argc, char** argv) {
-    // The event poster and screens speak X11; the windows must live on the same display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    }
     QtScheduler scheduler;
     std::string error;
-    std::optional<x11::X11Backend> x11 = x11::openX11Backend(scheduler, &error);
-    if (!x11) {
+    std::string note;
+    auto desktop = DesktopBackend::open(scheduler, &error, &note);
+    if (!note.empty()) {
+        say(note);
+    }
+    if (!desktop) {
         say(error);
         return 1;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("joyvane"));
+    QApplication::setWindowIcon(applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     std::function<void()> reopen;
@@ -64,28 +70,47 @@ int runJoyvane(int argc, char** argv) {
         case SingleInstance::Role::failed:
             say(instance.error().toStdString());
             return 1;
+        case SingleInstance::Role::alone:
+            say(instance.error().toStdString());
+            break;
         case SingleInstance::Role::primary:
             break;
     }
+    // Every way out lets go of held buttons and keys first (see ReleaseOnExit).
+    ReleaseOnExit release([&desktop] { desktop->releaseAll(); });
+    QuitSignals quitSignals([] { QCoreApplication::quit(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&release] {
+        QuitSignals::shutdownBegun();
+        release.run();
+    });
 
     auto controllers = linux_input::SdlControllerService::create(scheduler, {}, &error);
     if (!controllers) {
         say(error);
         return 1;
     }
+    note.clear();
+    desktop->startWithQt(&note);
+    if (!note.empty()) {
+        say(note);
+    }
     QtLanguages languages;
     QApplication::setLayoutDirection(isHebrew(languages) ? Qt::RightToLeft : Qt::LeftToRight);
-    atspi::AtspiAccessibility accessibility;
+    atspi::AtspiAccessibility accessibility(desktop->accessibilityOptions());
+    desktop->useAccessibility(accessibility);
     linux_desktop::XdgWorkspace workspace;
     linux_desktop::FileDefaultsStore defaults;
     auto hid = std::make_shared<linux_desktop::SysfsHidRegistry>();
-    ui::QtKeyboardPanelFactory panels(*x11->screens, languages);
-    const Platform platform{scheduler,     *controllers, *x11->poster, *x11->screens,
-                            accessibility, workspace,    languages,    panels};
+    ui::QtKeyboardPanelFactory panels(desktop->screens(), languages);
+    const Platform platform{scheduler,     *controllers, desktop->poster(), desktop->screens(),
+                            accessibility, workspace,    languages,         panels};
 
-    MouseController mouse(*x11->poster, *x11->screens);
-    PSKeyboardController keyboard(scheduler, *x11->poster, accessibility, panels);
+    MouseController mouse(desktop->poster(), desktop->screens());
+    PSKeyboardController keyboard(scheduler, desktop->poster(), accessibility, panels);
     ControllerManager manager(platform, mouse, keyboard);
+    linux_desktop::SettingsStorage settings(linux_desktop::defaultSettingsFile(), manager,
+                                            scheduler);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&settings] { settings.flush(); });
 
     WindowManagers windows(languages, defaults);
     installWindowContent(windows, {languages, workspace, hid, scheduler, defaults});
@@ -99,7 +124,11 @@ int runJoyvane(int argc, char** argv) {
     actions.openAdvanced = [&windows, &manager] { windows.advanced.open(manager); };
     actions.quit = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     actions.executablePath = QCoreApplication::applicationFilePath();
-    PanelHost host(new ui::ContentView(context, actions));
+    actions.uinputProblem = desktop->uinputProblem();
+    auto* panel = new ui::ContentView(context, actions);
+    PanelHost host(panel);
+    ControllerDevices devices(manager, *controllers, scheduler, desktop->x11Connection(), *panel,
+                              say);
 
     TrayItem tray(manager, languages,
                   {[&host](const QRect& anchor) { host.toggleAt(anchor); },

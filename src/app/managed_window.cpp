@@ -1,5 +1,7 @@
 #include "app/managed_window.h"
 
+#include "app/app_icon.h"
+
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -22,6 +24,7 @@ ManagedWindow::ManagedWindow(const WindowSpec& spec, QWidget* content,
     setWindowFlags(flags);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(spec.title);
+    setWindowIcon(applicationIcon());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);

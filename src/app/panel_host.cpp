@@ -2,10 +2,12 @@
 
 #include <QGuiApplication>
 #include <QHideEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/app_icon.h"
 #include "app/managed_window.h"
 
 namespace joyvane::app {
@@ -16,8 +18,35 @@ constexpr qint64 kReopenGuardMs = 300;
 constexpr int kGap = 4;
 
 Qt::WindowFlags dropDownFlags() {
-    return Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
+    // A compositor gives the drop-down the shadow of its other menus.
+    return Qt::Popup | Qt::FramelessWindowHint;
 }
+
+// A hairline around the drop-down, drawn over the panel's edge, so the panel stands out from a
+// desktop of any colour even where no compositor draws a shadow.
+class DropDownBorder : public QWidget {
+  public:
+    explicit DropDownBorder(QWidget* host) : QWidget(host) {
+        setObjectName(QStringLiteral("dropDownBorder"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        host->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            setGeometry(static_cast<QWidget*>(watched)->rect());
+            raise();
+        }
+        return false;
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QColor(0, 0, 0, 90));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 }  // namespace
 
 QRect dropDownGeometry(const QRect& anchor, const QRect& screen, const QSize& panel) {
@@ -36,10 +65,12 @@ QRect dropDownGeometry(const QRect& anchor, const QRect& screen, const QSize& pa
 PanelHost::PanelHost(QWidget* panel) : QWidget(nullptr, dropDownFlags()), panel_(panel) {
     setObjectName(QStringLiteral("panelHost"));
     setWindowTitle(QStringLiteral("Joyvane"));
+    setWindowIcon(applicationIcon());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panel);
     setFixedSize(panel->size());
+    new DropDownBorder(this);
 }
 
 void PanelHost::toggleAt(const QRect& anchor) {

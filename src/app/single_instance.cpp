@@ -1,29 +1,41 @@
 #include "app/single_instance.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+
+#include "app/runtime_folder.h"
 
 namespace joyvane::app {
 namespace {
 const QByteArray kReopen = "reopen\n";
 const QByteArray kDone = "ok\n";
 
-QString runtimeFolder() {
-    // Qt checks $XDG_RUNTIME_DIR (owned by the user, mode 0700) and falls back to a private
-    // folder of its own when it is unset or unsafe.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return folder.isEmpty() ? QDir::tempPath() : folder;
+// Whether the process at the other end of a connected local socket runs as this user.
+bool peerIsThisUser(const QLocalSocket& socket) {
+    struct ucred credentials {};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED,
+                        &credentials, &size) == 0 &&
+           credentials.uid == ::getuid();
 }
 }  // namespace
 
 SingleInstance::SingleInstance(QString name, QString folder) {
     if (folder.isEmpty()) {
-        folder = runtimeFolder();
+        QString why;
+        folder = privateRuntimeFolder(&why).value_or(QString());
+        if (folder.isEmpty()) {
+            error_ = why + QStringLiteral("; running without the check for another Joyvane.");
+            return;
+        }
     }
     socketPath_ = QDir(folder).filePath(name + QStringLiteral(".socket"));
     lockPath_ = QDir(folder).filePath(name + QStringLiteral(".lock"));
@@ -32,17 +44,18 @@ SingleInstance::SingleInstance(QString name, QString folder) {
 SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Role SingleInstance::start(std::function<void()> onReopen) {
-    onReopen_ = std::move(onReopen);
-    const QString folder = QFileInfo(lockPath_).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        error_ = QStringLiteral("Cannot create the folder %1.").arg(folder);
-        return Role::failed;
+    if (lockPath_.isEmpty()) {
+        return Role::alone;
     }
+    onReopen_ = std::move(onReopen);
     lock_ = std::make_unique<QLockFile>(lockPath_);
     // A lock whose process is gone is stale and removed by tryLock; a live one is never stale.
     lock_->setStaleLockTime(0);
-    QDeadlineTimer deadline(kTimeoutMs);
-    while (!deadline.hasExpired()) {
+    // Nothing listening at all is a crashed run, once the other launch has had a moment to
+    // go from its lock to its socket; a listener that does not answer gets the full timeout.
+    QDeadlineTimer silentDeadline(kTimeoutMs);
+    QDeadlineTimer nobodyDeadline(kNobodyGraceMs);
+    for (;;) {
         if (lock_->tryLock(0)) {
             return listen() ? Role::primary : Role::failed;
         }
@@ -50,14 +63,24 @@ SingleInstance::Role SingleInstance::start(std::function<void()> onReopen) {
             error_ = QStringLiteral("Cannot use the lock file %1.").arg(lockPath_);
             return Role::failed;
         }
-        if (tellRunningInstance()) {
+        const Answer answer = tellRunningInstance();
+        if (answer == Answer::reopened) {
             return Role::secondary;
         }
-        // The running program may still be starting up, or just exiting.
+        if (silentDeadline.hasExpired() ||
+            (answer == Answer::nobody && nobodyDeadline.hasExpired())) {
+            // Whatever holds the lock is not a running Joyvane of this user: take it over.
+            if (!lock_->removeStaleLockFile() || !lock_->tryLock(0)) {
+                error_ = QStringLiteral("Cannot take over the lock file %1.").arg(lockPath_);
+                return Role::failed;
+            }
+            return listen() ? Role::primary : Role::failed;
+        }
+        if (answer == Answer::silent) {
+            nobodyDeadline.setRemainingTime(kNobodyGraceMs);
+        }
         QThread::msleep(50);
     }
-    error_ = QStringLiteral("Another Joyvane is running but does not answer.");
-    return Role::failed;
 }
 
 bool SingleInstance::listen() {
@@ -72,41 +95,59 @@ bool SingleInstance::listen() {
     }
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = server_->nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (!client->canReadLine()) {
-                    return;
-                }
-                if (client->readLine() == kReopen) {
-                    client->write(kDone);
-                    client->flush();
-                    if (onReopen_) {
-                        onReopen_();
-                    }
-                }
-                client->disconnectFromServer();
-            });
+            serve(client);
         }
     });
     return true;
 }
 
-bool SingleInstance::tellRunningInstance() {
+void SingleInstance::serve(QLocalSocket* client) {
+    connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    auto drop = [client] {
+        client->abort();
+        client->deleteLater();
+    };
+    if (!peerIsThisUser(*client)) {
+        drop();
+        return;
+    }
+    client->setReadBufferSize(kMaxMessage);
+    QTimer::singleShot(kClientTimeoutMs, client, drop);
+    connect(client, &QLocalSocket::readyRead, this, [this, client, drop] {
+        if (!client->canReadLine()) {
+            if (client->bytesAvailable() >= kMaxMessage) {
+                drop();
+            }
+            return;
+        }
+        if (client->readLine(kMaxMessage) == kReopen) {
+            client->write(kDone);
+            client->flush();
+            if (onReopen_) {
+                onReopen_();
+            }
+        }
+        client->disconnectFromServer();
+    });
+}
+
+SingleInstance::Answer SingleInstance::tellRunningInstance() {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
-    if (!socket.waitForConnected(500)) {
-        return false;
+    if (!socket.waitForConnected(500) || !peerIsThisUser(socket)) {
+        return Answer::nobody;
     }
     socket.write(kReopen);
     if (!socket.waitForBytesWritten(1000)) {
-        return false;
+        return Answer::silent;
     }
+    socket.setReadBufferSize(kMaxMessage);
     while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(1000)) {
-            return false;
+        if (socket.bytesAvailable() >= kMaxMessage || !socket.waitForReadyRead(1000)) {
+            return Answer::silent;
         }
     }
-    return socket.readLine() == kDone;
+    return socket.readLine(kMaxMessage) == kDone ? Answer::reopened : Answer::silent;
 }
 
 }  // namespace joyvane::app

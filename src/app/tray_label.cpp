@@ -4,6 +4,7 @@
 
 #include "core/language.h"
 #include "ui/controls/battery_format.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/symbols.h"
 
 namespace joyvane::app {
@@ -95,7 +96,9 @@ QString trayToolTip(const TrayState& state, bool hebrew) {
     auto t = [hebrew](const char* en, const char* he) {
         return QString::fromUtf8(localized(hebrew, en, he));
     };
-    QStringList lines{QStringLiteral("Joyvane")};
+    // Hebrew reads right to left from its first line, which is the Latin product name.
+    QStringList lines{hebrew ? ui::rightToLeft(QStringLiteral("Joyvane"))
+                             : QStringLiteral("Joyvane")};
     if (!state.connected) {
         lines << t("No controller connected", "אין שלט מחובר");
         return lines.join(QLatin1Char('\n'));

@@ -9,6 +9,10 @@
 namespace joyvane::app {
 namespace {
 
+// Onboarding and the hint carry the product's name, as the window list shows it, rather than an
+// empty title that the desktop would fill with the executable's name.
+const QString kProductTitle = QStringLiteral("Joyvane");
+
 QString text(bool hebrew, const char* english, const char* hebrewText) {
     return QString::fromUtf8(localized(hebrew, english, hebrewText));
 }
@@ -105,7 +109,7 @@ void OnboardingWindowManager::show() {
     if (bringForward()) {
         return;
     }
-    present({QString(), QSize(480, 580), false, true}, factory_(hebrew(), closer()));
+    present({kProductTitle, QSize(480, 580), false, true}, factory_(hebrew(), closer()));
 }
 
 void OnboardingWindowManager::windowWillClose() {
@@ -124,7 +128,7 @@ void MenuBarHintWindowManager::show() {
     if (bringForward()) {
         return;
     }
-    present({QString(), QSize(380, 380), false, true}, factory_(hebrew(), closer()));
+    present({kProductTitle, QSize(380, 380), false, true}, factory_(hebrew(), closer()));
 }
 
 }  // namespace joyvane::app

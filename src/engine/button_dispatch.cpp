@@ -48,7 +48,8 @@ void ControllerManager::handleButton(ButtonID id, bool pressed) {
             handleKeyboardButton(id);
         } else {
             // The keyboard ignores releases, but a click held since before it appeared must
-            // not stay down.
+            // not stay down, and a button let go no longer counts towards combos.
+            heldButtons_.erase(id);
             releaseRememberedClick(id);
             releaseIfHeld(actionFor(buttonMap.get(), id));
         }

@@ -115,8 +115,10 @@ void ControllerManager::resetSettings() {
 }
 
 void ControllerManager::setLaunchAtLogin(bool enabled) {
-    platform_.workspace.setLaunchAtLogin(enabled);
-    launchAtLogin = enabled;
+    // A registration that failed leaves the switch as it was (assigned all the same, so the
+    // switch that was just flipped shows the truth again).
+    bool done = platform_.workspace.setLaunchAtLogin(enabled);
+    launchAtLogin = done ? enabled : launchAtLogin.get();
 }
 
 std::string ControllerManager::noControllerName() const {

@@ -42,10 +42,10 @@ std::optional<std::string> readFirmwareVersion(const HidRegistry& registry) {
     return std::nullopt;
 }
 
-void fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry, Scheduler& scheduler,
-                          std::weak_ptr<void> receiver, FirmwareResult done) {
-    std::thread([registry = std::move(registry), &scheduler, receiver = std::move(receiver),
-                 done = std::move(done)]() mutable {
+std::jthread fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry, Scheduler& scheduler,
+                                  std::weak_ptr<void> receiver, FirmwareResult done) {
+    return std::jthread([registry = std::move(registry), &scheduler, receiver = std::move(receiver),
+                         done = std::move(done)]() mutable {
         auto version = readFirmwareVersion(*registry);
         scheduler.post(
             [receiver = std::move(receiver), done = std::move(done), version = std::move(version)] {
@@ -53,7 +53,7 @@ void fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry, Scheduler
                     done(version);
                 }
             });
-    }).detach();
+    });
 }
 
 }  // namespace joyvane

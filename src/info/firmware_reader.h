@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "core/scheduler.h"
 #include "platform/hid_registry.h"
@@ -26,9 +27,11 @@ std::string propertyText(const HidProperty& property);
 using FirmwareResult = std::function<void(const std::optional<std::string>&)>;
 
 // Reads the firmware version on a background thread and hands the result to `done` on the main
-// queue, unless `receiver` has gone by then. Returns at once. The registry is kept alive by the
-// read; the scheduler must outlive it (the main loop does).
-void fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry, Scheduler& scheduler,
-                          std::weak_ptr<void> receiver, FirmwareResult done);
+// queue, unless `receiver` has gone by then. Returns at once with the thread, which the caller
+// keeps: destroying it waits for the read (a few small files), so the result is never posted
+// to a scheduler that has gone. Keep it no longer than the scheduler.
+[[nodiscard]] std::jthread fetchFirmwareVersion(std::shared_ptr<const HidRegistry> registry,
+                                                Scheduler& scheduler, std::weak_ptr<void> receiver,
+                                                FirmwareResult done);
 
 }  // namespace joyvane

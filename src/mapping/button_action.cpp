@@ -20,9 +20,12 @@ namespace {
 
 struct ButtonActionInfo {
     std::string_view caseName;
-    std::string_view rawValue;  // the Hebrew label
+    std::string_view rawValue;  // the encoded form
     std::string_view englishLabel;
     std::string_view icon;
+    // The Hebrew label shown, when it differs from the raw value: shortcuts are labelled with
+    // the chords this desktop receives (Ctrl+C, Alt+Tab, Ctrl+Alt+←, Super, Print).
+    std::string_view hebrewLabel = {};
 };
 
 // Indexed by the enumeration's value, in the order of allButtonActions.
@@ -37,17 +40,20 @@ constexpr std::array<ButtonActionInfo, kButtonActionCount> kInfo = {{
     {"space", "Space", "Space", "space"},
     {"tab", "Tab", "Tab", "arrow.right.to.line"},
     {"delete", "Delete", "Delete", "delete.backward"},
-    {"cmdCopy", "העתק ⌘C", "Copy ⌘C", "doc.on.doc"},
-    {"cmdPaste", "הדבק ⌘V", "Paste ⌘V", "clipboard"},
-    {"cmdUndo", "בטל ⌘Z", "Undo ⌘Z", "arrow.uturn.backward"},
-    {"cmdCut", "גזור ⌘X", "Cut ⌘X", "scissors"},
-    {"cmdSelectAll", "בחר הכל ⌘A", "Select All ⌘A", "checkmark.rectangle"},
-    {"cmdTab", "עבור אפליקציה ⌘⇥", "Switch App ⌘⇥", "rectangle.2.swap"},
-    {"spaceLeft", "מרחב קודם ⌃←", "Prev Space ⌃←", "arrow.left.to.line.compact"},
-    {"spaceRight", "מרחב הבא ⌃→", "Next Space ⌃→", "arrow.right.to.line.compact"},
-    {"missionCtrl", "Mission Control", "Mission Control", "rectangle.3.group"},
+    {"cmdCopy", "העתק ⌘C", "Copy Ctrl+C", "doc.on.doc", "העתק Ctrl+C"},
+    {"cmdPaste", "הדבק ⌘V", "Paste Ctrl+V", "clipboard", "הדבק Ctrl+V"},
+    {"cmdUndo", "בטל ⌘Z", "Undo Ctrl+Z", "arrow.uturn.backward", "בטל Ctrl+Z"},
+    {"cmdCut", "גזור ⌘X", "Cut Ctrl+X", "scissors", "גזור Ctrl+X"},
+    {"cmdSelectAll", "בחר הכל ⌘A", "Select All Ctrl+A", "checkmark.rectangle", "בחר הכל Ctrl+A"},
+    {"cmdTab", "עבור אפליקציה ⌘⇥", "Switch App Alt+Tab", "rectangle.2.swap",
+     "עבור אפליקציה Alt+Tab"},
+    {"spaceLeft", "מרחב קודם ⌃←", "Prev Workspace Ctrl+Alt+←", "arrow.left.to.line.compact",
+     "מרחב עבודה קודם Ctrl+Alt+←"},
+    {"spaceRight", "מרחב הבא ⌃→", "Next Workspace Ctrl+Alt+→", "arrow.right.to.line.compact",
+     "מרחב עבודה הבא Ctrl+Alt+→"},
+    {"missionCtrl", "Mission Control", "Overview Super", "rectangle.3.group", "סקירה כללית Super"},
     {"showKeyboard", "מקלדת PS", "PS Keyboard", "keyboard"},
-    {"screenshot", "צילום מסך ⌘⇧3", "Screenshot ⌘⇧3", "camera.fill"},
+    {"screenshot", "צילום מסך ⌘⇧3", "Screenshot Print", "camera.fill", "צילום מסך Print"},
 }};
 
 const ButtonActionInfo& info(ButtonAction action) {
@@ -70,7 +76,11 @@ std::string_view caseName(ButtonAction action) {
 }
 
 std::string_view displayName(ButtonAction action, bool hebrew) {
-    return hebrew ? rawValue(action) : englishLabel(action);
+    if (!hebrew) {
+        return englishLabel(action);
+    }
+    const ButtonActionInfo& entry = info(action);
+    return entry.hebrewLabel.empty() ? entry.rawValue : entry.hebrewLabel;
 }
 
 std::optional<ButtonAction> buttonActionFromRawValue(std::string_view raw) {

@@ -34,9 +34,11 @@ enum class ButtonAction {
 inline constexpr std::size_t kButtonActionCount = 21;
 extern const std::array<ButtonAction, kButtonActionCount> allButtonActions;
 
-std::string_view rawValue(ButtonAction action);  // Hebrew label
+// The Hebrew label of the encoded form; shortcuts in it carry the other desktop's key symbols.
+std::string_view rawValue(ButtonAction action);
 std::string_view englishLabel(ButtonAction action);
-// The label of the interface language: the raw value in Hebrew, the English label otherwise.
+// The label of the interface language. Shortcuts are labelled with the chords this desktop
+// receives (Ctrl+C, Alt+Tab, Ctrl+Alt+→, Super, Print); other Hebrew labels are the raw value.
 std::string_view displayName(ButtonAction action, bool hebrew);
 std::string_view icon(ButtonAction action);
 std::string_view caseName(ButtonAction action);  // "none", ..., "delete", ..., "screenshot"

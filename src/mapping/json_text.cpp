@@ -2,6 +2,7 @@
 
 #include "keyboard/utf8.h"
 
+#include <charconv>
 #include <cstdint>
 
 namespace joyvane {
@@ -57,7 +58,138 @@ class Reader {
         return std::nullopt;  // unterminated
     }
 
+    // Any value at the cursor, after whitespace; `depth` counts the enclosing containers.
+    std::optional<JsonValue> readValue(int depth) {
+        static constexpr int kMaxDepth = 32;
+        skipWhitespace();
+        std::size_t start = pos_;
+        JsonValue value;
+        bool ok = false;
+        if (atEnd() || depth > kMaxDepth) {
+            return std::nullopt;
+        } else if (text_[pos_] == '"') {
+            value.kind = JsonValue::Kind::string;
+            std::optional<std::string> s = readString();
+            ok = s.has_value();
+            value.string = s.value_or(std::string());
+        } else if (text_[pos_] == '[') {
+            value.kind = JsonValue::Kind::array;
+            ok = readArray(value.items, depth);
+        } else if (text_[pos_] == '{') {
+            value.kind = JsonValue::Kind::object;
+            ok = readObject(value.members, depth);
+        } else if (readWord("true") || readWord("false")) {
+            value.kind = JsonValue::Kind::boolean;
+            value.boolean = text_[start] == 't';
+            ok = true;
+        } else if (readWord("null")) {
+            ok = true;
+        } else {
+            value.kind = JsonValue::Kind::number;
+            ok = readNumber(value.number);
+        }
+        if (!ok) {
+            return std::nullopt;
+        }
+        value.text = text_.substr(start, pos_ - start);
+        return value;
+    }
+
   private:
+    bool readWord(std::string_view word) {
+        if (text_.substr(pos_, word.size()) != word) {
+            return false;
+        }
+        pos_ += word.size();
+        return true;
+    }
+
+    bool readDigits() {
+        std::size_t from = pos_;
+        while (!atEnd() && text_[pos_] >= '0' && text_[pos_] <= '9') {
+            ++pos_;
+        }
+        return pos_ > from;
+    }
+
+    // The JSON number grammar: no leading '+', no leading zeros, no bare '.'.
+    bool readNumber(double& out) {
+        std::size_t start = pos_;
+        consume('-');
+        if (consume('0')) {
+            if (!atEnd() && text_[pos_] >= '0' && text_[pos_] <= '9') {
+                return false;
+            }
+        } else if (!readDigits()) {
+            return false;
+        }
+        if (consume('.') && !readDigits()) {
+            return false;
+        }
+        if (consume('e') || consume('E')) {
+            if (!consume('+')) {
+                consume('-');
+            }
+            if (!readDigits()) {
+                return false;
+            }
+        }
+        const char* first = text_.data() + start;
+        const char* last = text_.data() + pos_;
+        auto [end, error] = std::from_chars(first, last, out);
+        return error == std::errc() && end == last;
+    }
+
+    bool readArray(std::vector<JsonValue>& items, int depth) {
+        consume('[');
+        skipWhitespace();
+        if (consume(']')) {
+            return true;
+        }
+        while (true) {
+            std::optional<JsonValue> item = readValue(depth + 1);
+            if (!item) {
+                return false;
+            }
+            items.push_back(std::move(*item));
+            skipWhitespace();
+            if (consume(']')) {
+                return true;
+            }
+            if (!consume(',')) {
+                return false;
+            }
+        }
+    }
+
+    bool readObject(std::vector<std::pair<std::string, JsonValue>>& members, int depth) {
+        consume('{');
+        skipWhitespace();
+        if (consume('}')) {
+            return true;
+        }
+        while (true) {
+            skipWhitespace();
+            std::optional<std::string> key = readString();
+            skipWhitespace();
+            if (!key || !consume(':')) {
+                return false;
+            }
+            std::optional<JsonValue> value = readValue(depth + 1);
+            if (!value) {
+                return false;
+            }
+            members.emplace_back(std::move(*key), std::move(*value));
+            skipWhitespace();
+            if (consume('}')) {
+                return true;
+            }
+            if (!consume(',')) {
+                return false;
+            }
+        }
+    }
+
     bool readEscape(std::string& out) {
         if (atEnd()) {
             return false;
@@ -210,6 +342,16 @@ std::optional<JsonStringMembers> parseJsonStringObject(std::string_view document
         return std::nullopt;
     }
     return members;
+}
+
+std::optional<JsonValue> parseJson(std::string_view document) {
+    Reader reader(document);
+    std::optional<JsonValue> value = reader.readValue(0);
+    reader.skipWhitespace();
+    if (!value || !reader.atEnd()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace joyvane

@@ -8,8 +8,8 @@
 
 namespace joyvane {
 
-// The small part of JSON text that the encoded mapping values need: one string, or one object
-// whose values are all strings. Input is untrusted: anything malformed yields nothing.
+// The small part of JSON text that the encoded mapping values and the settings file need.
+// Input is untrusted: anything malformed yields nothing.
 
 // `text` as a JSON string literal, quotes included; control characters, quote and backslash
 // are escaped, other UTF-8 passes through.
@@ -23,5 +23,21 @@ std::optional<std::string> parseJsonString(std::string_view document);
 // the order written. Duplicate keys are kept, for the caller to reject.
 using JsonStringMembers = std::vector<std::pair<std::string, std::string>>;
 std::optional<JsonStringMembers> parseJsonStringObject(std::string_view document);
+
+// One parsed JSON value. `text` is the value's own source text, a view into the parsed
+// document, so that nested encoded values can be handed to their own decoders.
+struct JsonValue {
+    enum class Kind { null, boolean, number, string, array, object };
+    Kind kind = Kind::null;
+    bool boolean = false;
+    double number = 0;
+    std::string string;
+    std::vector<JsonValue> items;
+    std::vector<std::pair<std::string, JsonValue>> members;  // in the order written
+    std::string_view text;
+};
+
+// A document that is exactly one JSON value, nested at most 32 deep.
+std::optional<JsonValue> parseJson(std::string_view document);
 
 }  // namespace joyvane

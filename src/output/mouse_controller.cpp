@@ -39,14 +39,14 @@ double clampLowerThenUpper(double value, double lowest, double highest) {
 MouseController::MouseController(EventPoster& poster, ScreenService& screens)
     : poster_(poster), screens_(screens) {}
 
+double MouseController::primaryHeight(const std::vector<Screen>& all) const {
+    std::optional<Screen> primary = all.empty() ? screens_.mainScreen() : all.front();
+    return primary ? primary->frame.height : 0;
+}
+
 Point MouseController::currentCGPosition() const {
     Point location = screens_.mouseLocation();
-    std::vector<Screen> all = screens_.screens();
-    std::optional<Screen> primary = all.empty() ? screens_.mainScreen() : all.front();
-    if (!primary) {
-        return {location.x, 0 - location.y};
-    }
-    return {location.x, primary->frame.height - location.y};
+    return {location.x, primaryHeight(screens_.screens()) - location.y};
 }
 
 void MouseController::move(double dx, double dy) {
@@ -59,9 +59,14 @@ void MouseController::move(double dx, double dy) {
     }
     Point p = currentCGPosition();
     std::vector<Screen> all = screens_.screens();
+    // The frames are y-up from the primary screen's bottom edge; the pointer is y-down from its
+    // top edge. Each frame is flipped the way the pointer is, so a screen above the primary one
+    // lies at negative y.
+    double flipHeight = primaryHeight(all);
     Rect bounds;
     for (const Screen& screen : all) {
-        bounds = unionRect(bounds, screen.frame);
+        const Rect& f = screen.frame;
+        bounds = unionRect(bounds, Rect{f.x, flipHeight - f.y - f.height, f.width, f.height});
     }
     double x = p.x + dx;
     double y = p.y + dy;

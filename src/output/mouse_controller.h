@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/event_poster.h"
 #include "platform/screen_service.h"
@@ -36,6 +37,9 @@ class MouseController {
     EventPoster& poster() { return poster_; }
 
   private:
+    // The primary screen's height, which turns y-up frames into y-down positions; 0 without one.
+    double primaryHeight(const std::vector<Screen>& all) const;
+
     EventPoster& poster_;
     ScreenService& screens_;
 };

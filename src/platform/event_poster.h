@@ -96,6 +96,9 @@ public:
     virtual bool post(const MouseEvent& event) = 0;
     virtual bool post(const ScrollEvent& event) = 0;
     virtual bool post(const KeyEvent& event) = 0;
+    // Lets go of every button and key still held and undoes any temporary change to the
+    // keymap; the program calls it on its way out. Safe to call more than once.
+    virtual void releaseAll() {}
 };
 
 }  // namespace joyvane

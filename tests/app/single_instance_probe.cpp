@@ -1,4 +1,4 @@
-// Runs the single-instance check like the program does: prints "primary" and then one
+// Runs the single-instance check like the program does: prints "primary" (or "alone") and then one
 // "reopen" line per later launch, or exits 0 after telling the running instance.
 #include <QCoreApplication>
 #include <cstdio>
@@ -18,10 +18,14 @@ int main(int argc, char** argv) {
         case joyvane::app::SingleInstance::Role::failed:
             std::fprintf(stderr, "%s\n", qPrintable(instance.error()));
             return 1;
+        case joyvane::app::SingleInstance::Role::alone:
+            std::printf("alone\n");
+            std::fflush(stdout);
+            break;
         case joyvane::app::SingleInstance::Role::primary:
+            std::printf("primary\n");
+            std::fflush(stdout);
             break;
     }
-    std::printf("primary\n");
-    std::fflush(stdout);
     return QCoreApplication::exec();
 }

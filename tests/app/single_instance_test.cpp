@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "probe_process.h"
+
 namespace {
 
 // Two real processes share a private runtime folder, as two launches of the program would.
@@ -19,20 +21,10 @@ class SingleInstanceTest : public ::testing::Test {
     }
 
     void launch(QProcess& process) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(JOYVANE_PROBE), {});
-        ASSERT_TRUE(process.waitForStarted(5000));
+        ASSERT_TRUE(joyvane::app::testing::startProbe(process, runtime.path()));
     }
-
     static QByteArray readLine(QProcess& process) {
-        while (!process.canReadLine()) {
-            if (!process.waitForReadyRead(5000)) {
-                return {};
-            }
-        }
-        return process.readLine().trimmed();
+        return joyvane::app::testing::probeLine(process);
     }
 
     static void stop(QProcess& process) {

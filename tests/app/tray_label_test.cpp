@@ -68,5 +68,11 @@ TEST(TrayLabel, DrawnDimmedWhileDisconnected) {
     EXPECT_NEAR(maxAlpha(dim), 102, 3);  // 40 %
 }
 
+// A Hebrew tooltip starts with a right-to-left mark, so the Latin name does not flip the line.
+TEST(TrayLabel, HebrewToolTipReadsRightToLeft) {
+    EXPECT_EQ(trayToolTip({false, true, {}, {}}, true),
+              QString::fromUtf8("\u200FJoyvane\nאין שלט מחובר"));
+}
+
 }  // namespace
 }  // namespace joyvane::app

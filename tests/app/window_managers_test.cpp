@@ -31,6 +31,21 @@ class WindowManagersTest : public ::testing::Test {
     }
 };
 
+// Every window carries the program's icon, and the untitled ones its name, for the task bar.
+TEST_F(WindowManagersTest, EveryWindowIsNamedAndHasTheIcon) {
+    managers.advanced.open(engine);
+    managers.remap.open({}, {}, {});
+    managers.onboarding.show();
+    managers.hint.show();
+    for (ManagedWindow* window : {managers.advanced.window(), managers.remap.window(),
+                                  managers.onboarding.window(), managers.hint.window()}) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(window->windowTitle().isEmpty());
+        EXPECT_FALSE(window->windowIcon().isNull());
+    }
+    EXPECT_EQ(managers.hint.window()->windowTitle(), "Joyvane");
+}
+
 TEST_F(WindowManagersTest, ASecondRequestOnlyBringsTheWindowForward) {
     int built = 0;
     ButtonMap firstMap;

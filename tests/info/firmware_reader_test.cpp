@@ -81,7 +81,7 @@ TEST(FetchFirmware, HandsTheResultToTheMainQueue) {
     std::optional<std::optional<std::string>> delivered;
     std::thread::id deliveredOn;
 
-    fetchFirmwareVersion(registry, scheduler, receiver, [&](const auto& version) {
+    auto read = fetchFirmwareVersion(registry, scheduler, receiver, [&](const auto& version) {
         delivered = version;
         deliveredOn = std::this_thread::get_id();
     });
@@ -98,7 +98,8 @@ TEST(FetchFirmware, DropsTheResultOnceTheReceiverIsGone) {
     auto registry = std::make_shared<sim::SimHidRegistry>();
     auto receiver = std::make_shared<int>(0);
     bool delivered = false;
-    fetchFirmwareVersion(registry, scheduler, receiver, [&](const auto&) { delivered = true; });
+    auto read =
+        fetchFirmwareVersion(registry, scheduler, receiver, [&](const auto&) { delivered = true; });
     receiver.reset();
     runUntil(scheduler, [&] { return scheduler.queuedJobCount() > 0; });
     scheduler.runQueued();

@@ -44,14 +44,26 @@ TEST(ButtonActionVocabulary, EveryCaseRoundTripsInOrder) {
 }
 
 TEST(ButtonActionVocabulary, DisplayNameFollowsTheInterfaceLanguage) {
-    EXPECT_EQ(displayName(ButtonAction::cmdCopy, true), "העתק ⌘C");
-    EXPECT_EQ(displayName(ButtonAction::cmdCopy, false), "Copy ⌘C");
+    EXPECT_EQ(displayName(ButtonAction::cmdCopy, true), "העתק Ctrl+C");
+    EXPECT_EQ(displayName(ButtonAction::cmdCopy, false), "Copy Ctrl+C");
+    EXPECT_EQ(displayName(ButtonAction::toggleEnable, true), "הפעל / כבה");
     EXPECT_EQ(displayName(ButtonAction::toggleEnable, false), "Enable / Disable");
-    EXPECT_EQ(displayName(ButtonAction::spaceLeft, false), "Prev Space ⌃←");
-    EXPECT_EQ(displayName(ButtonAction::cmdTab, false), "Switch App ⌘⇥");
-    for (ButtonAction same :
-         {ButtonAction::escape, ButtonAction::enter, ButtonAction::space, ButtonAction::tab,
-          ButtonAction::deleteKey, ButtonAction::missionCtrl}) {
+    EXPECT_EQ(displayName(ButtonAction::spaceLeft, true), "מרחב עבודה קודם Ctrl+Alt+←");
+    EXPECT_EQ(displayName(ButtonAction::spaceRight, false), "Next Workspace Ctrl+Alt+→");
+    EXPECT_EQ(displayName(ButtonAction::cmdTab, false), "Switch App Alt+Tab");
+    EXPECT_EQ(displayName(ButtonAction::missionCtrl, false), "Overview Super");
+    EXPECT_EQ(displayName(ButtonAction::screenshot, true), "צילום מסך Print");
+    // No label shows the other desktop's key symbols.
+    for (ButtonAction action : allButtonActions) {
+        for (bool hebrew : {true, false}) {
+            for (const char* symbol : {"⌘", "⌃", "⇧", "⇥"}) {
+                EXPECT_EQ(displayName(action, hebrew).find(symbol), std::string_view::npos)
+                    << caseName(action);
+            }
+        }
+    }
+    for (ButtonAction same : {ButtonAction::escape, ButtonAction::enter, ButtonAction::space,
+                              ButtonAction::tab, ButtonAction::deleteKey}) {
         EXPECT_EQ(displayName(same, true), displayName(same, false)) << caseName(same);
     }
 }

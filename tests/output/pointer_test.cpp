@@ -43,8 +43,8 @@ TEST_F(MouseTest, MoveWarpsAndPostsAMovedEventWithTheRequestedDeltas) {
 
 // Moves from a pointer position; the event carries the clamped position and the requested
 // deltas, truncated towards zero. With a taller 1920 x 1080 screen to the right of the primary,
-// bottoms aligned in the screen service's space, the clamp uses the frames' union as given
-// (x 0..3359, y 0..1079).
+// bottoms aligned in the screen service's space, the clamp uses the union flipped like the
+// pointer, about the primary's height (x 0..3359, y -180..899).
 TEST_F(MouseTest, MovesAreClampedToTheUnionOfTheScreensAndKeepTheRequestedDeltas) {
     struct Case {
         bool secondScreen;
@@ -61,8 +61,8 @@ TEST_F(MouseTest, MovesAreClampedToTheUnionOfTheScreensAndKeepTheRequestedDeltas
         {false, {720, 450}, -1.9, 2.9, {718.1, 452.9}},
         {true, {1435, 450}, 10, 0, {1445, 450}},
         {true, {1435, 450}, 5000, 0, {3359, 450}},
-        {true, {2000, 100}, 0, -500, {2000, 0}},
-        {true, {2000, 100}, 0, 5000, {2000, 1079}},
+        {true, {2000, 100}, 0, -500, {2000, -180}},
+        {true, {2000, 100}, 0, 5000, {2000, 899}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -83,6 +83,9 @@ TEST_F(MouseTest, MovesAreClampedToTheUnionOfTheScreensAndKeepTheRequestedDeltas
     // 1000 points up in the service's space is 100 points above the primary's top edge.
     sim.screens.setMouseLocation({2000, 1000});
     EXPECT_EQ(mouse.currentCGPosition(), (Point{2000, -100}));
+    sim.log.clear();
+    mouse.move(0, 0);
+    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, -100}));
 }
 
 TEST_F(MouseTest, ARangeNarrowerThanOnePointLetsTheUpperLimitWin) {

@@ -3,11 +3,19 @@
 #   -DSIM=path -DSCENARIO=file.scn -DEXPECTED_ERROR=file.err  must exit 2, stdout empty, stderr equal
 #   -DSTDIN=ON                                                feed the scenario on standard input
 #   -DACTUAL=path                                             where to keep the output for a diff
+#   -DSETTINGS=path -DSETTINGS_BEFORE=file -DSETTINGS_AFTER=file
+#        run with --settings path, path starting as a copy of SETTINGS_BEFORE and ending equal to
+#        SETTINGS_AFTER
+set(options)
+if(DEFINED SETTINGS)
+  configure_file(${SETTINGS_BEFORE} ${SETTINGS} COPYONLY)
+  set(options --settings ${SETTINGS})
+endif()
 if(STDIN)
   execute_process(COMMAND ${SIM} INPUT_FILE ${SCENARIO}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 else()
-  execute_process(COMMAND ${SIM} ${SCENARIO}
+  execute_process(COMMAND ${SIM} ${options} ${SCENARIO}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 endif()
 
@@ -38,4 +46,11 @@ if(NOT out STREQUAL want)
     execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL})
   endif()
   message(FATAL_ERROR "output differs from ${EXPECTED}")
+endif()
+if(DEFINED SETTINGS)
+  file(READ ${SETTINGS} written)
+  file(READ ${SETTINGS_AFTER} want_written)
+  if(NOT written STREQUAL want_written)
+    message(FATAL_ERROR "${SETTINGS} differs from ${SETTINGS_AFTER}:\n${written}")
+  endif()
 endif()

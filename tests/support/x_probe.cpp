@@ -117,7 +117,7 @@ std::optional<Box> pointerPosition(const std::string& name) {
     return Box{x, y, 0, 0};
 }
 
-static std::vector<XWindowInfo> allWindows(const std::string& name) {
+std::vector<XWindowInfo> allWindows(const std::string& name) {
     std::vector<XWindowInfo> windows;
     auto display = open(name);
     if (!display) {

@@ -3,10 +3,12 @@
 namespace joyvane::simtool {
 
 std::string_view helpText() {
-    return R"(Usage: joyvane-sim [FILE]
+    return R"(Usage: joyvane-sim [--settings SETTINGS] [FILE]
 Runs the Joyvane engine and on-screen keyboard on virtual time against an in-memory desktop,
 fed by a scenario FILE (standard input when none is given), and prints every call they make
-to the desktop. Exit status: 0 when the scenario ran; 2 when a line cannot be read, with
+to the desktop. With --settings, the engine reads its settings from SETTINGS at start and
+writes them there after each change and at the end of the run, as the program does with
+~/.config/joyvane/settings.json; without it nothing is read or written. Exit status: 0 when the scenario ran; 2 when a line cannot be read, with
 "joyvane-sim: line N: what is wrong" on standard error and nothing on standard output.
 
 Scenario format

@@ -3,19 +3,23 @@
 #include "engine/controller_manager.h"
 #include "keyboard/ps_keyboard_controller.h"
 #include "output/mouse_controller.h"
+#include "platform/linux/desktop/settings_storage.h"
 #include "simtool/call_printer.h"
 #include "simtool/field_printer.h"
 
 namespace joyvane::simtool {
 
-ScenarioRunner::ScenarioRunner(std::ostream& out) : out_(out) {
+ScenarioRunner::ScenarioRunner(std::ostream& out, std::optional<std::filesystem::path> settingsFile)
+    : out_(out), settingsFile_(std::move(settingsFile)) {
     platform_.log.onRecord = [this](const sim::LoggedCall& call) {
         out_ << formatCall(call) << '\n';
     };
 }
 
 ScenarioRunner::~ScenarioRunner() {
-    // Tear down the engine first: it refers to the keyboard, the mouse and the platform.
+    // Write what is pending, then tear down the engine: it refers to the keyboard, the mouse
+    // and the platform.
+    settings_.reset();
     engine_.reset();
     keyboard_.reset();
     mouse_.reset();
@@ -84,6 +88,10 @@ void ScenarioRunner::apply(const StartCommand&) {
     keyboard_ = std::make_unique<PSKeyboardController>(platform_.scheduler, platform_.poster,
                                                        platform_.accessibility, platform_.panels);
     engine_ = std::make_unique<ControllerManager>(platform_.platform(), *mouse_, *keyboard_);
+    if (settingsFile_) {
+        settings_ = std::make_unique<linux_desktop::SettingsStorage>(*settingsFile_, *engine_,
+                                                                     platform_.scheduler);
+    }
 }
 
 void ScenarioRunner::apply(const ConnectCommand& c) {

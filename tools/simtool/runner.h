@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,6 +15,9 @@ namespace joyvane {
 class ControllerManager;
 class MouseController;
 class PSKeyboardController;
+namespace linux_desktop {
+class SettingsStorage;
+}
 }  // namespace joyvane
 
 namespace joyvane::simtool {
@@ -22,7 +26,10 @@ namespace joyvane::simtool {
 // platform, writing one line per platform call (and per print) to `out` as it happens.
 class ScenarioRunner {
   public:
-    explicit ScenarioRunner(std::ostream& out);
+    // With `settingsFile`, the engine reads its settings from that file at start and writes
+    // them there after changes and at the end of the run, as the program does.
+    explicit ScenarioRunner(std::ostream& out,
+                            std::optional<std::filesystem::path> settingsFile = std::nullopt);
     ~ScenarioRunner();
     ScenarioRunner(const ScenarioRunner&) = delete;
     ScenarioRunner& operator=(const ScenarioRunner&) = delete;
@@ -64,6 +71,8 @@ class ScenarioRunner {
     std::unique_ptr<MouseController> mouse_;
     std::unique_ptr<PSKeyboardController> keyboard_;
     std::unique_ptr<ControllerManager> engine_;
+    std::optional<std::filesystem::path> settingsFile_;
+    std::unique_ptr<linux_desktop::SettingsStorage> settings_;
 };
 
 }  // namespace joyvane::simtool

@@ -92,8 +92,14 @@ public:
     explicit SimWorkspace(CallLog& log) : log_(log) {}
     void openURL(const std::string& url) override { log_.record(OpenURLCall{url}); }
     void revealFile(const std::string& path) override { log_.record(RevealCall{path}); }
-    void setLaunchAtLogin(bool enabled) override { log_.record(LaunchAtLoginCall{enabled}); }
+    bool setLaunchAtLogin(bool enabled) override {
+        log_.record(LaunchAtLoginCall{enabled});
+        return launchAtLoginWorks;
+    }
     bool isLaunchAtLoginRegistered() const override { return false; }
+
+    // False: the registration fails, as an autostart entry that cannot be written would.
+    bool launchAtLoginWorks = true;
 
 private:
     CallLog& log_;

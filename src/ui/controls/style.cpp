@@ -92,6 +92,12 @@ void styleLabel(QLabel* label, const QFont& font, const QColor& color) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
+    // A style sheet on any enclosing widget (a styled button, a card) re-polishes the label and
+    // drops a palette colour; a colour in the label's own style sheet survives that.
+    const QString sheet = QStringLiteral("color: %1;").arg(colors::css(color));
+    if (label->styleSheet() != sheet) {
+        label->setStyleSheet(sheet);
+    }
 }
 
 void setTextIfChanged(QLabel* label, const QString& text) {

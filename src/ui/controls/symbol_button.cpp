@@ -1,6 +1,8 @@
 #include "ui/controls/symbol_button.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
 
 #include "ui/controls/style.h"
 #include "ui/controls/symbol_label.h"
@@ -38,6 +40,30 @@ void SymbolButton::setFace(const std::string& symbol, const QColor& symbolColor,
         styleLabel(caption_, caption_->font(), textColor);
     }
     setMinimumSize(face_->sizeHint());
+}
+
+void SymbolButton::setBackground(const QColor& fill, int radius) {
+    if (fill == background_ && radius == radius_) {
+        return;
+    }
+    background_ = fill;
+    radius_ = radius;
+    update();
+}
+
+void SymbolButton::paintEvent(QPaintEvent* event) {
+    if (!background_.isValid()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    if (background_.alpha() == 0) {
+        return;
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(rect()), radius_, radius_);
+    p.fillPath(shape, isDown() ? background_.darker(115) : background_);
 }
 
 }  // namespace joyvane::ui

@@ -185,6 +185,16 @@ void drawSymbol(QPainter& p, const QRectF& b, const DrawnSymbol& s, const QColor
             p.strokePath(path, strokePen(color, b, 0.08));
             break;
         }
+        case DrawnShape::appGrid: {
+            p.setPen(Qt::NoPen);
+            p.setBrush(color);
+            for (double y : {0.2, 0.5, 0.8}) {
+                for (double x : {0.2, 0.5, 0.8}) {
+                    p.drawEllipse(at(b, x, y), b.width() * 0.1, b.width() * 0.1);
+                }
+            }
+            break;
+        }
         case DrawnShape::sliders: {
             QPen pen = strokePen(color, b, 0.07);
             p.setPen(pen);

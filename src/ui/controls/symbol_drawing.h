@@ -25,6 +25,7 @@ enum class DrawnShape {
     psCircle,
     psSquare,
     psTriangle,
+    appGrid,  // three rows of three dots: a generic application launcher
 };
 
 struct DrawnSymbol {

@@ -90,7 +90,8 @@ constexpr std::array kSymbols = {
                 glyph("\u270B")},
     SymbolEntry{"checkmark.shield.fill", "security-high-symbolic", Deco::none, glyph("\u2713")},
     SymbolEntry{"menubar.rectangle", "focus-top-bar-symbolic", Deco::none, glyph("\u25A4")},
-    SymbolEntry{"apple.logo", "start-here-symbolic", Deco::none, glyph("\u25CF")},
+    // Drawn, never themed: a theme's launcher icon is often a distribution's logo.
+    SymbolEntry{"square.grid.3x3.fill", "", Deco::none, shape(D::appGrid)},
     SymbolEntry{"wifi", "network-wireless-signal-excellent-symbolic", Deco::none, glyph("\u25E0")},
     SymbolEntry{"arrow.up", "go-up-symbolic", Deco::none, glyph("\u2191")},
     SymbolEntry{"chevron.right", "go-next-symbolic", Deco::none, glyph("\u203A")},

@@ -12,6 +12,12 @@ inline constexpr int kKeyRadius = 8;
 inline constexpr int kStackSpacing = 6;
 inline constexpr int kOuterPadding = 10;
 inline constexpr int kCornerRadius = 16;
+// The clear margin around the sheet that its floating-window shadow fades out in; with it the
+// sheet is exactly as wide as the key grid and its padding inside the 586-point panel.
+inline constexpr int kShadowMargin = 15;
+inline constexpr int kShadowOpacityPercent = 50;
+// The key grid's width; the control row is as wide, aligned with it.
+inline constexpr int kGridWidth = kCharCols * kKeyWidth + (kCharCols - 1) * kGap;
 inline constexpr int kControlSpacing = 5;
 inline constexpr int kControlPadding = 12;
 inline constexpr double kKeyCursorScale = 1.08;

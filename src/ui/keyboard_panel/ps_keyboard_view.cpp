@@ -7,6 +7,8 @@
 
 #include "keyboard/keyboard_layout.h"
 #include "keyboard/ps_keyboard_controller.h"
+#include "ui/controls/floating_shadow.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/windows/appearance.h"
 
 namespace joyvane::ui {
@@ -29,19 +31,22 @@ bool isSpecialLabel(const QString& label) {
 PSKeyboardView::PSKeyboardView(PSKeyboardController& keyboard, const LanguageSource& languages,
                                QWidget* parent)
     : QWidget(parent), kb_(keyboard), languages_(languages) {
-    // The rows follow the interface's reading direction; column 0 comes first.
-    setLayoutDirection(isHebrew(languages_) ? Qt::RightToLeft : Qt::LeftToRight);
+    // A keyboard, not a sentence: the keys run left to right, column 0 leftmost, in every
+    // interface language. Only the header follows the reading direction.
+    setLayoutDirection(Qt::LeftToRight);
     setAttribute(Qt::WA_TranslucentBackground);
 
     auto* stack = new QVBoxLayout(this);
     stack->setSpacing(km::kStackSpacing);
-    stack->setContentsMargins(km::kOuterPadding, km::kOuterPadding, km::kOuterPadding,
-                              km::kOuterPadding);
-    stack->addWidget(buildHeader());
+    const int margin = km::kOuterPadding + km::kShadowMargin;
+    stack->setContentsMargins(margin, margin, margin, margin);
+    QWidget* header = buildHeader();
+    header->setLayoutDirection(isHebrew(languages_) ? Qt::RightToLeft : Qt::LeftToRight);
+    stack->addWidget(header);
     for (int row = 0; row < km::kCharRows; ++row) {
         stack->addWidget(buildCharacterRow(row), 0, Qt::AlignHCenter);
     }
-    stack->addWidget(buildControlRow());
+    stack->addWidget(buildControlRow(), 0, Qt::AlignHCenter);
 
     watcher_ = std::make_unique<ChangeWatcher>(this, [this] { refresh(); });
     watcher_->watch(kb_);
@@ -85,6 +90,7 @@ QWidget* PSKeyboardView::buildCharacterRow(int row) {
 
 QWidget* PSKeyboardView::buildControlRow() {
     auto* line = new QWidget(this);
+    line->setFixedWidth(km::kGridWidth);
     auto* layout = new QHBoxLayout(line);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(km::kGap);
@@ -123,8 +129,7 @@ void PSKeyboardView::refreshHeader(bool hebrew) {
         {{qs(rawValue(kb_.layout)), {}, ap::monospacedFont(11, QFont::DemiBold)},
          {{}, "chevron.right", systemFont(8)}});
     layoutButton_->setColors(colors::withOpacity(blue, 0.18), blue);
-    layoutButton_->setToolTip(hebrew ? QStringLiteral("החלף שפה (R1)")
-                                     : QStringLiteral("Switch layout (R1)"));
+    layoutButton_->setToolTip(interfaceText(hebrew, "Switch layout (R1)", "החלף שפה (R1)"));
 
     bool upper = kb_.isUppercase;
     shiftButton_->setParts({{upper ? QStringLiteral("ABC") : QStringLiteral("abc"),
@@ -139,17 +144,30 @@ void PSKeyboardView::refreshHeader(bool hebrew) {
     shiftButton_->setVisible(kb_.layout == KeyboardLayout::latin);
 
     closeButton_->setColors(colors::withOpacity(colors::primary(), 0.1), colors::secondary());
-    closeButton_->setToolTip(hebrew ? QStringLiteral("סגור מקלדת (○)")
-                                    : QStringLiteral("Close Keyboard (○)"));
+    closeButton_->setToolTip(interfaceText(hebrew, "Close Keyboard (○)", "סגור מקלדת (○)"));
+}
+
+QRectF PSKeyboardView::sheetRect() const {
+    return QRectF(rect()).adjusted(km::kShadowMargin + 0.5, km::kShadowMargin + 0.5,
+                                   -km::kShadowMargin - 0.5, -km::kShadowMargin - 0.5);
+}
+
+void PSKeyboardView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    shadow_ = QPixmap();
 }
 
 void PSKeyboardView::paintEvent(QPaintEvent*) {
-    // A translucent rounded sheet with a faint white rim.
+    // A translucent rounded sheet with a faint white rim, floating on its shadow.
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (shadow_.size() != size()) {
+        shadow_ = floatingShadow(size(), sheetRect(), km::kCornerRadius, km::kShadowMargin,
+                                 km::kShadowOpacityPercent / 100.0);
+    }
+    p.drawPixmap(0, 0, shadow_);
     QPainterPath sheet;
-    sheet.addRoundedRect(r, km::kCornerRadius, km::kCornerRadius);
+    sheet.addRoundedRect(sheetRect(), km::kCornerRadius, km::kCornerRadius);
     p.fillPath(sheet, colors::withOpacity(palette().color(QPalette::Window), 0.92));
     p.setPen(QPen(colors::withOpacity(Qt::white, 0.15), 1));
     p.drawPath(sheet);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -33,8 +34,12 @@ class PSKeyboardView : public QWidget {
     KeyCell* keyCell(int row, int col) const { return cells_.at(row).at(col); }
     KeyCell* controlKey(int col) const { return controls_.at(col); }
 
+    // The drawn sheet, inside the clear margin its shadow fades out in.
+    QRectF sheetRect() const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QWidget* buildHeader();
@@ -51,6 +56,7 @@ class PSKeyboardView : public QWidget {
         cells_{};
     std::array<KeyCell*, 3> controls_{};
     std::unique_ptr<ChangeWatcher> watcher_;
+    QPixmap shadow_;  // drawn once per size
 };
 
 }  // namespace joyvane::ui

@@ -9,6 +9,7 @@
 #include "ui/controls/style.h"
 #include "ui/controls/symbol_button.h"
 #include "ui/controls/symbol_label.h"
+#include "ui/main_panel/banner_frame.h"
 #include "ui/main_panel/panel_context.h"
 
 namespace joyvane::ui {
@@ -21,7 +22,8 @@ struct StepText {
 
 constexpr StepText kSteps[3] = {
     {"Click \"Grant Access\" below", "לחץ \"הענק גישה\" למטה"},
-    {"Accessibility Settings will open automatically", "הגדרות הנגישות ייפתחו אוטומטית"},
+    {"The desktop's Accessibility Settings will open automatically",
+     "הגדרות הנגישות של שולחן העבודה ייפתחו אוטומטית"},
     {"Enable the toggle next to Joyvane", "הפעל את המתג לצד Joyvane"},
 };
 
@@ -47,6 +49,7 @@ QLabel* makeStepRow(QVBoxLayout* column, int number) {
     row->addWidget(makeCircle(18, colors::withOpacity(colors::blue(), 0.18), digit));
     auto* text = new QLabel;
     styleLabel(text, textFont(TextStyle::caption), colors::secondary());
+    text->setWordWrap(true);  // a long step takes two lines rather than widening the panel
     row->addWidget(text, 1);
     column->addLayout(row);
     return text;
@@ -57,22 +60,13 @@ QLabel* makeStepRow(QVBoxLayout* column, int number) {
 AccessibilityBanner::AccessibilityBanner(std::function<void()> grantAccess,
                                          std::function<void()> reveal, QWidget* parent)
     : QFrame(parent) {
-    setObjectName(QStringLiteral("accessibilityBanner"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QStringLiteral("#accessibilityBanner { background: %1; border: 1px solid %2; "
-                                 "border-radius: 14px; }")
-                      .arg(colors::css(colors::withOpacity(colors::blue(), 0.07)),
-                           colors::css(colors::withOpacity(colors::blue(), 0.20))));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(16, 16, 16, 16);
-    column->setSpacing(14);
+    auto* column =
+        dressBanner(this, QStringLiteral("accessibilityBanner"), colors::blue(), 0.07, 0.20, 14);
 
     column->addWidget(makeCircle(52, colors::withOpacity(colors::blue(), 0.12),
                                  new SymbolLabel("hand.raised.fill", 24, colors::blue())),
                       0, Qt::AlignHCenter);
-    title_ = new QLabel;
-    title_->setAlignment(Qt::AlignCenter);
-    styleLabel(title_, textFont(TextStyle::subheadline, QFont::DemiBold), colors::primary());
+    title_ = makeBannerTitle();
     column->addWidget(title_);
     explanation_ = new QLabel;
     explanation_->setAlignment(Qt::AlignCenter);
@@ -95,9 +89,7 @@ AccessibilityBanner::AccessibilityBanner(std::function<void()> grantAccess,
     grant_->setMinimumHeight(34);
     grant_->faceLayout()->insertStretch(0, 1);
     grant_->faceLayout()->setContentsMargins(12, 6, 12, 6);
-    grant_->setStyleSheet(QStringLiteral("#grantAccess { background: %1; border: none; "
-                                         "border-radius: 8px; }")
-                              .arg(colors::css(colors::blue())));
+    grant_->setBackground(colors::blue(), 8);
     connect(grant_, &QPushButton::clicked, this, std::move(grantAccess));
     column->addWidget(grant_);
 
@@ -141,10 +133,11 @@ void AccessibilityBanner::refresh(bool requested, bool hebrew) {
     }
     grant_->setFace("checkmark.shield.fill", Qt::white,
                     panelText(hebrew, "Grant Access", "הענק גישה"), Qt::white);
-    setTextIfChanged(waitingText_, panelText(hebrew, "Waiting for approval in Settings…",
-                                             "ממתין לאישור בהגדרות…"));
-    const QString revealText = panelText(hebrew, "App not showing? Reveal in Finder",
-                                         "האפליקציה לא מופיעה? הראה ב-Finder");
+    setTextIfChanged(waitingText_,
+                     panelText(hebrew, "Waiting for approval in the desktop settings…",
+                               "ממתין לאישור בהגדרות שולחן העבודה…"));
+    const QString revealText = panelText(hebrew, "App not showing? Show in File Manager",
+                                         "האפליקציה לא מופיעה? הראה במנהל הקבצים");
     if (reveal_->text() != revealText) {
         reveal_->setText(revealText);
     }

@@ -1,6 +1,7 @@
 #include "ui/main_panel/behavior_card.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "engine/controller_manager.h"
@@ -17,7 +18,15 @@ BehaviorCard::BehaviorCard(const PanelContext& context, QWidget* parent)
     ControllerManager& mgr = context.manager;
     launch_ = new ToggleRow(QString(), "power.circle",
                             {[&mgr] { return mgr.launchAtLogin.get(); },
-                             [&mgr](bool on) { mgr.setLaunchAtLogin(on); }});
+                             [this, &mgr](bool on) {
+                                 mgr.setLaunchAtLogin(on);
+                                 launchFailure_->setVisible(on && !mgr.launchAtLogin.get());
+                             }});
+    launchFailure_ = new QLabel;
+    launchFailure_->setObjectName(QStringLiteral("launchFailure"));
+    launchFailure_->setWordWrap(true);
+    styleLabel(launchFailure_, textFont(TextStyle::caption), colors::red());
+    launchFailure_->hide();
     autoEnable_ =
         new ToggleRow(QString(), "cable.connector", bindPublished<bool>(mgr.autoEnableOnConnect));
     keyboard_ = new ToggleRow(QString(), "keyboard",
@@ -29,6 +38,7 @@ BehaviorCard::BehaviorCard(const PanelContext& context, QWidget* parent)
     connect(keyboardButton_, &SymbolButton::clicked, this, [this] { context_.keyboard.toggle(); });
 
     content()->addWidget(launch_);
+    content()->addWidget(launchFailure_);
     addDivider();
     content()->addWidget(autoEnable_);
     addDivider();
@@ -41,8 +51,10 @@ void BehaviorCard::refresh(bool hebrew) {
     const ControllerManager& mgr = context_.manager;
     setTitle(panelText(hebrew, "Behavior", "התנהגות"));
     launch_->setLabel(panelText(hebrew, "Launch at Login", "הפעל בעלייה"));
-    setToolTipIfChanged(launch_, panelText(hebrew, "Open automatically at Mac startup",
-                                           "פתח את האפליקציה אוטומטית בכל הפעלת Mac"));
+    setToolTipIfChanged(launch_, panelText(hebrew, "Open automatically at computer startup",
+                                           "פתח את האפליקציה אוטומטית בכל הפעלת המחשב"));
+    setTextIfChanged(launchFailure_, panelText(hebrew, "Could not set up Launch at Login",
+                                               "לא ניתן להגדיר הפעלה בעלייה"));
     autoEnable_->setLabel(panelText(hebrew, "Auto-Enable on Connect", "הפעל בחיבור שלט"));
     setToolTipIfChanged(autoEnable_,
                         panelText(hebrew, "Activate automatically when a PS controller connects",

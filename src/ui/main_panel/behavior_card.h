@@ -4,6 +4,7 @@
 #include "ui/main_panel/panel_context.h"
 
 class QFrame;
+class QLabel;
 
 namespace joyvane::ui {
 
@@ -22,10 +23,13 @@ class BehaviorCard : public CardSection {
     ToggleRow* autoEnable() const { return autoEnable_; }
     ToggleRow* keyboardFeature() const { return keyboard_; }
     SymbolButton* keyboardButton() const { return keyboardButton_; }
+    // Shown after the launch-at-login switch could not be turned on.
+    QLabel* launchFailure() const { return launchFailure_; }
 
   private:
     const PanelContext& context_;
     ToggleRow* launch_;
+    QLabel* launchFailure_;
     ToggleRow* autoEnable_;
     ToggleRow* keyboard_;
     QFrame* keyboardDivider_;

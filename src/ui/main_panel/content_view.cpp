@@ -11,6 +11,7 @@
 #include "ui/controls/card_section.h"
 #include "ui/controls/coalesced_call.h"
 #include "ui/controls/style.h"
+#include "ui/controls/thin_scroll_bars.h"
 #include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/behavior_card.h"
 #include "ui/main_panel/panel_header.h"
@@ -19,6 +20,7 @@
 #include "ui/main_panel/sticks_row.h"
 #include "ui/main_panel/tiles_row.h"
 #include "ui/main_panel/touchpad_card.h"
+#include "ui/main_panel/uinput_banner.h"
 
 namespace joyvane::ui {
 namespace {
@@ -55,14 +57,17 @@ ContentView::ContentView(const PanelContext& context, PanelActions actions, QWid
     scroll_ = new QScrollArea;
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    applyThinScrollBars(scroll_);
     auto* body = new QWidget;
     body->setAutoFillBackground(false);
     scroll_->viewport()->setAutoFillBackground(false);
     auto* sections = new QVBoxLayout(body);
     sections->setContentsMargins(16, 16, 16, 16);
     sections->setSpacing(14);
+    if (actions_.uinputProblem != UinputProblem::none) {
+        uinputBanner_ = new UinputBanner(actions_.uinputProblem);
+        sections->addWidget(uinputBanner_);
+    }
     banner_ = new AccessibilityBanner([this] { grantAccess(); }, [this] { revealApplication(); });
     status_ = new StatusCard(context_);
     sticks_ = new SticksRow(context_);
@@ -109,6 +114,9 @@ void ContentView::refresh() {
     const bool connected = mgr.isConnected;
 
     header_->refresh(hebrew_);
+    if (uinputBanner_) {
+        uinputBanner_->refresh(hebrew_);
+    }
     banner_->setVisible(!mgr.accessibility.get());
     banner_->refresh(accessibilityRequested_, hebrew_);
     status_->refresh(hebrew_);

@@ -18,6 +18,7 @@ class StatusCard;
 class SticksRow;
 class TilesRow;
 class TouchpadCard;
+class UinputBanner;
 
 // The main settings panel, 390 × 620: a fixed header above one scrolling column of the banner,
 // status, sticks, settings, behaviour, touchpad and the doors to the other windows.
@@ -42,6 +43,7 @@ class ContentView : public QWidget {
     // The parts, for the program around it and for tests.
     PanelHeader* header() const { return header_; }
     AccessibilityBanner* banner() const { return banner_; }
+    UinputBanner* uinputBanner() const { return uinputBanner_; }  // null when not needed
     StatusCard* statusCard() const { return status_; }
     SticksRow* sticks() const { return sticks_; }
     SettingsCard* settingsCard() const { return settings_; }
@@ -65,6 +67,7 @@ class ContentView : public QWidget {
     PanelHeader* header_;
     QScrollArea* scroll_;
     AccessibilityBanner* banner_;
+    UinputBanner* uinputBanner_ = nullptr;
     StatusCard* status_;
     SticksRow* sticks_;
     SettingsCard* settings_;

@@ -5,6 +5,8 @@
 
 #include "core/language.h"
 #include "mapping/maps.h"
+#include "ui/controls/reading_direction.h"
+#include "ui/main_panel/uinput_problem.h"
 
 namespace joyvane {
 class ControllerManager;
@@ -38,11 +40,13 @@ struct PanelActions {
     std::function<void()> quit;
     // This program's own file, revealed when the user cannot find it in the settings.
     QString executablePath;
+    // On a Wayland session without a usable /dev/uinput: the banner that says so.
+    UinputProblem uinputProblem = UinputProblem::none;
 };
 
-// The text of the interface language.
+// The text of the interface language, Hebrew marked right to left.
 inline QString panelText(bool hebrew, const char* english, const char* hebrewText) {
-    return QString::fromUtf8(localized(hebrew, english, hebrewText));
+    return interfaceText(hebrew, english, hebrewText);
 }
 
 }  // namespace joyvane::ui

@@ -1,5 +1,7 @@
 #include "ui/windows/action_picker.h"
 
+#include <algorithm>
+
 #include "ui/controls/style.h"
 #include "ui/controls/symbols.h"
 #include "ui/windows/window_text.h"
@@ -7,13 +9,16 @@
 namespace joyvane::ui {
 
 ActionPicker::ActionPicker(bool hebrew, int width, QWidget* parent) : QComboBox(parent) {
-    setFixedWidth(width);
     setFont(textFont(TextStyle::body));
     setIconSize(QSize(14, 14));
     for (ButtonAction action : allButtonActions) {
         addItem(symbolIcon(icon(action), 14, colors::primary()), qstr(displayName(action, hebrew)),
                 static_cast<int>(action));
     }
+    // `width`, or wider where an entry needs it: a shortcut's chord ("Ctrl+Alt+→") must show
+    // whole.
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    setFixedWidth(std::max(width, sizeHint().width()));
 }
 
 void ActionPicker::setAction(ButtonAction action) {

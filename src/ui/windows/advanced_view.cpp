@@ -46,9 +46,9 @@ AdvancedView::AdvancedView(AdvancedContext context, QWidget* parent)
         auto* button =
             new SymbolButton(QBoxLayout::LeftToRight, textFont(TextStyle::caption).pixelSize(),
                              textFont(TextStyle::caption, QFont::Medium), bar);
-        // The face is centred in a button as wide as it may grow.
+        // The face is centred in a button as wide as it may grow, 7 points above and below.
         button->faceLayout()->insertStretch(0, 1);
-        button->setMinimumHeight(button->faceLayout()->sizeHint().height() + 14);
+        button->faceLayout()->setContentsMargins(0, 7, 0, 7);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         QObject::connect(button, &QPushButton::clicked, this,
                          [this, i] { setTab(static_cast<int>(i)); });
@@ -89,11 +89,9 @@ void AdvancedView::styleTabs() {
         QColor color = selected ? colors::blue() : colors::secondary();
         tabs_[i]->setFace(kTabs[i].symbol, color,
                           uiText(hebrew_, kTabs[i].english, kTabs[i].hebrew), color);
-        tabs_[i]->setStyleSheet(
-            selected ? QStringLiteral(
-                           "QPushButton { background: %1; border: none; border-radius: 8px; }")
-                           .arg(colors::css(colors::withOpacity(colors::blue(), 0.15)))
-                     : QStringLiteral("QPushButton { background: transparent; border: none; }"));
+        tabs_[i]->setBackground(
+            selected ? colors::withOpacity(colors::blue(), 0.15) : QColor(Qt::transparent), 8);
+        tabs_[i]->setFixedHeight(tabs_[i]->faceLayout()->sizeHint().height());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QEasingCurve>
 #include <QFont>
+#include <QPointF>
 
 #include "ui/controls/style.h"
 

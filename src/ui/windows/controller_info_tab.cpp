@@ -14,6 +14,7 @@
 #include "ui/controls/card_section.h"
 #include "ui/controls/style.h"
 #include "ui/controls/symbol_label.h"
+#include "ui/controls/thin_scroll_bars.h"
 #include "ui/windows/battery_widgets.h"
 #include "ui/windows/window_controls.h"
 #include "ui/windows/window_text.h"
@@ -76,8 +77,7 @@ ControllerInfoTab::ControllerInfoTab(ControllerManager& manager, const LanguageS
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    applyThinScrollBars(scroll);
     auto* page = new QWidget(scroll);
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(16, 16, 16, 16);
@@ -237,7 +237,8 @@ void ControllerInfoTab::refresh() {
         if (percent_->palette().color(QPalette::WindowText) != color) {
             styleLabel(percent_, percent_->font(), color);
         }
-        setTextIfChanged(state_, QString::fromStdString(batteryStateLabel(mgr_.batteryState, he)));
+        QString state = QString::fromStdString(batteryStateLabel(mgr_.batteryState, he));
+        setTextIfChanged(state_, he ? rightToLeft(state) : state);
         levelBar_->setLevel(pct, color);
         sparkline_->setVisible(mgr_.batteryHistory->size() >= 2);
         sparkline_->setHistory(mgr_.batteryHistory);
@@ -245,9 +246,8 @@ void ControllerInfoTab::refresh() {
         updatedRow_->setVisible(updated.has_value());
         if (updated) {
             std::string age = timeAgo(*updated, scheduler_.now(), he);
-            setTextIfChanged(updated_,
-                             (he ? QStringLiteral("עודכן ") : QStringLiteral("Updated ")) +
-                                 QString::fromStdString(age));
+            setTextIfChanged(updated_, he ? rightToLeft(QStringLiteral("עודכן ") + qstr(age))
+                                          : QStringLiteral("Updated ") + qstr(age));
         }
     } else {
         setTextIfChanged(noData_,
@@ -279,8 +279,9 @@ void ControllerInfoTab::startRefresh() {
 }
 
 void ControllerInfoTab::fetchFirmware() {
-    // The answer is dropped when the tab has gone by then.
-    fetchFirmwareVersion(
+    // The answer is dropped when the tab has gone by then; a read still under way when the tab
+    // goes is waited for.
+    firmwareRead_ = fetchFirmwareVersion(
         hid_, scheduler_, alive_, [this](const std::optional<std::string>& version) {
             // The language is the one of the moment the answer arrives.
             firmwareVersion_ =

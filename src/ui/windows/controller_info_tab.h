@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <thread>
 
 #include "core/language.h"
 #include "core/scheduler.h"
@@ -103,6 +104,7 @@ class ControllerInfoTab : public QWidget {
 
     // Delayed work and the firmware read hold this weakly.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    std::jthread firmwareRead_;
     ChangeWatcher watcher_;
 };
 

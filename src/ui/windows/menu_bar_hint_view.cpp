@@ -25,9 +25,9 @@ MenuBarHintView::MenuBarHintView(bool isHebrew, std::function<void()> closeWindo
     title->setAlignment(Qt::AlignCenter);
     column->addWidget(title);
     auto* text = new QLabel(uiText(isHebrew,
-                                   "This app lives in your menu bar.\nClick the icon in the "
+                                   "This app lives in your system tray.\nClick the icon in the "
                                    "top-right corner.",
-                                   "האפליקציה חיה בשורת התפריטים.\nלחץ על האייקון בפינה הימנית "
+                                   "האפליקציה חיה במגש המערכת.\nלחץ על האייקון בפינה הימנית "
                                    "העליונה."),
                             this);
     styleLabel(text, textFont(TextStyle::callout), colors::secondary());

@@ -34,16 +34,17 @@ struct PageSpec {
 };
 
 const std::array<PageSpec, 4> kPages = {{
-    {"1", "menubar.rectangle", colors::blue, "App Lives in the Menu Bar",
-     "האפליקציה בשורת התפריטים",
-     "Joyvane lives in the menu bar — not in the Dock.\nLook for the icon in the top-right corner "
+    {"1", "menubar.rectangle", colors::blue, "App Lives in the System Tray",
+     "האפליקציה במגש המערכת",
+     "Joyvane lives in the system tray — not in the taskbar.\nLook for the icon in the top-right "
+     "corner "
      "of your screen.",
-     "Joyvane חיה בשורת התפריטים — לא ב-Dock.\nחפש את האייקון בפינה הימנית העליונה."},
+     "Joyvane חיה במגש המערכת — לא בשורת המשימות.\nחפש את האייקון בפינה הימנית העליונה."},
     {"2", "hand.raised.fill", colors::green, "Grant Accessibility Access", "הענק הרשאת נגישות",
      "To control the mouse, the app needs Accessibility permission.\nClick 'Grant Access' in the "
-     "main window and enable it in System Settings.",
+     "main window and enable it in the desktop settings.",
      "כדי שהשלט יוכל לשלוט בעכבר, האפליקציה צריכה הרשאת נגישות.\nלחץ 'הענק גישה' בחלון הראשי "
-     "ואפשר את הגישה בהגדרות המערכת."},
+     "ואפשר את הגישה בהגדרות שולחן העבודה."},
     {"3", "gamecontroller.fill", colors::purple, "Connect a PS Controller", "חבר שלט PS",
      "Connect a PS4 or PS5 controller via Bluetooth or USB.\nOnce connected, press Options to "
      "activate.\nLeft stick = mouse · Right stick = scroll.",
@@ -170,7 +171,7 @@ QWidget* OnboardingView::buildHeader() {
     column->addWidget(makeLabel(QStringLiteral("Joyvane"), textFont(TextStyle::title2, QFont::Bold),
                                 Qt::white, band));
     column->addWidget(makeLabel(
-        uiText(hebrew_, "Control your Mac with your PS controller", "שלוט במק עם השלט שלך"),
+        uiText(hebrew_, "Control your computer with your PS controller", "שלוט במחשב עם השלט שלך"),
         textFont(TextStyle::caption), colors::withOpacity(Qt::white, 0.85), band));
     return band;
 }

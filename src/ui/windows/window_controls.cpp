@@ -5,6 +5,7 @@
 #include "ui/controls/card_section.h"
 #include "ui/controls/style.h"
 #include "ui/controls/symbol_button.h"
+#include "ui/controls/thin_scroll_bars.h"
 
 #include <QLabel>
 
@@ -51,13 +52,17 @@ SymbolButton* makeSymbolOnlyButton(const std::string& symbol, int size, const QC
     button->setFace(symbol, color, QString(), color);
     button->caption()->hide();
     button->setToolTip(toolTip);
+    // Every symbol-only button is the same square with its symbol centred, so buttons at either
+    // end of a header sit the same distance from their edges.
+    button->faceLayout()->insertStretch(0, 1);
+    button->setFixedSize(kSymbolOnlyButtonSize, kSymbolOnlyButtonSize);
     return button;
 }
 
 InsetList::InsetList(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    applyThinScrollBars(this);
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("insetListPage"));
     auto* outer = new QVBoxLayout(page);

@@ -25,7 +25,8 @@ class FaceButton : public QPushButton {
 QPushButton* makePlainTextButton(const QString& text, const QColor& color, const QFont& font,
                                  QWidget* parent = nullptr);
 
-// A plain button that shows only a symbol, with a tooltip.
+// A plain button that shows only a symbol, centred in a square of this size, with a tooltip.
+inline constexpr int kSymbolOnlyButtonSize = 24;
 SymbolButton* makeSymbolOnlyButton(const std::string& symbol, int size, const QColor& color,
                                    const QString& toolTip, QWidget* parent = nullptr);
 

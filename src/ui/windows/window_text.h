@@ -3,13 +3,13 @@
 #include <QString>
 #include <string_view>
 
-#include "core/language.h"
+#include "ui/controls/reading_direction.h"
 
 namespace joyvane::ui {
 
-// The text of the interface language.
+// The text of the interface language, Hebrew marked right to left.
 inline QString uiText(bool hebrew, const char* english, const char* hebrewText) {
-    return QString::fromUtf8(localized(hebrew, english, hebrewText));
+    return interfaceText(hebrew, english, hebrewText);
 }
 
 inline QString qstr(std::string_view text) {

@@ -129,15 +129,21 @@ int activeWindowPid() {
     return pid;
 }
 
-TEST(AtspiDiscovery, FindsTheFieldFocusedBeforeTheServiceStarted) {
+// Then, once the application leaves the bus, it is forgotten: a later process given the same id
+// must not inherit its focused text field.
+TEST(AtspiDiscovery, FindsTheFieldFocusedBeforeTheServiceStartedAndForgetsItsApplication) {
     JOYVANE_REQUIRE_DESKTOP(true);
     auto helper = startHelper();
-    ASSERT_TRUE(waitFor([&] { return activeWindowPid() == helper->pid(); }, seconds(10)));
+    const int pid = helper->pid();
+    ASSERT_TRUE(waitFor([&] { return activeWindowPid() == pid; }, seconds(10)));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it settle its focus
 
     AtspiAccessibility backend;
-    EXPECT_TRUE(waitFor([&] { return roleIn(backend, helper->pid()) == "AXTextField"; }))
-        << "found " << roleIn(backend, helper->pid());
+    ASSERT_TRUE(waitFor([&] { return roleIn(backend, pid) == "AXTextField"; }))
+        << "found " << roleIn(backend, pid);
+    helper.reset();
+    EXPECT_TRUE(waitFor([&] { return !backend.focusedElement(pid).has_value(); }))
+        << "still remembered as " << roleIn(backend, pid);
 }
 
 // Every call to a frozen application is bounded: looking up the focus of a frozen window that is

@@ -205,11 +205,11 @@ TEST_F(X11BackendTest, TwoMonitorsSideBySideClampTheMouseController) {
     EXPECT_EQ(pointerOn(wide), (Point{2719, 500}));
     mouse.move(-10000, 0);  // across both, to the left edge of the left one
     EXPECT_EQ(pointerOn(wide), (Point{0, 500}));
-    // Vertically the limits are those of the frames as reported, unflipped: y from -124 to
-    // 899 in event coordinates, where the server stops the pointer at its top edge.
+    // Vertically the frames are flipped like the pointer: the taller right monitor reaches
+    // down to y 1023.
     opened->poster->warp({2000, 500});
     mouse.move(0, 5000);
-    EXPECT_EQ(pointerOn(wide), (Point{2000, 899}));
+    EXPECT_EQ(pointerOn(wide), (Point{2000, 1023}));
     mouse.move(0, -5000);
     EXPECT_EQ(pointerOn(wide), (Point{2000, 0}));
 }

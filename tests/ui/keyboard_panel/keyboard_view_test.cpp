@@ -5,6 +5,7 @@
 
 #include "keyboard/ps_keyboard_controller.h"
 #include "platform/sim/sim_platform.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/style.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
 #include "ui/keyboard_panel/ps_keyboard_view.h"
@@ -110,6 +111,21 @@ TEST_F(KeyboardViewTest, HeaderButtonsChangeTheKeyboard) {
     view->closeButton()->click();
     EXPECT_FALSE(kb.isVisible.get());
     EXPECT_TRUE(kb.userDismissed);
+}
+
+TEST_F(KeyboardViewTest, HebrewHelpTextsReadRightToLeft) {
+    sim.languages.setLanguages({"he-IL"});
+    auto hebrew = makeView();
+    EXPECT_EQ(hebrew->closeButton()->toolTip(), rightToLeft(QString::fromUtf8("סגור מקלדת (○)")));
+}
+
+TEST_F(KeyboardViewTest, SpaceKeyTakesTheRestOfTheRow) {
+    auto view = makeView();
+    view->show();
+    EXPECT_EQ(view->keyCell(1, 0)->size(), QSize(50, 40));
+    int row = view->controlKey(0)->width() + view->controlKey(1)->width() +
+              view->controlKey(2)->width() + 2 * 4;
+    EXPECT_EQ(row, 10 * 50 + 9 * 4);  // as wide as the key grid
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "panel_fixture.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/symbol_button.h"
 #include "ui/main_panel/accessibility_banner.h"
 
@@ -29,6 +30,13 @@ class BannerTest : public PanelTest {
     }
 };
 
+TEST_F(BannerTest, StepsStateNamesTheLinuxSettings) {
+    startPanel();
+    EXPECT_TRUE(stepsState());
+    EXPECT_EQ(view->banner()->stepText(1)->text(),
+              "The desktop's Accessibility Settings will open automatically");
+}
+
 TEST_F(BannerTest, GrantAccessAsksWithThePromptAndWaits) {
     startPanel();
     sim.log.clear();
@@ -37,8 +45,8 @@ TEST_F(BannerTest, GrantAccessAsksWithThePromptAndWaits) {
     EXPECT_TRUE(waitingState());
     EXPECT_EQ(sim.log.all<sim::PromptCall>().size(), 1u);
     EXPECT_EQ(view->banner()->waitingText()->text(),
-              QString::fromUtf8("Waiting for approval in Settings…"));
-    EXPECT_EQ(view->banner()->revealButton()->text(), "App not showing? Reveal in Finder");
+              QString::fromUtf8("Waiting for approval in the desktop settings…"));
+    EXPECT_EQ(view->banner()->revealButton()->text(), "App not showing? Show in File Manager");
 }
 
 TEST_F(BannerTest, RevealShowsTheProgramsOwnFile) {
@@ -60,6 +68,14 @@ TEST_F(BannerTest, GrantedWhileWaitingHidesItAndARevocationBringsBackTheSteps) {
     setTrusted(false);
     EXPECT_FALSE(view->banner()->isHidden());
     EXPECT_TRUE(stepsState());
+}
+
+TEST_F(BannerTest, HebrewTextsReadRightToLeft) {
+    sim.languages.setLanguages({"he"});
+    startPanel();
+    view->banner()->grantButton()->click();
+    EXPECT_EQ(view->banner()->revealButton()->text(),
+              rightToLeft(QString::fromUtf8("האפליקציה לא מופיעה? הראה במנהל הקבצים")));
 }
 
 }  // namespace

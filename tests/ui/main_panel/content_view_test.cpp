@@ -4,6 +4,7 @@
 
 #include "panel_fixture.h"
 #include "ui/controls/battery_badge.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/setting_slider.h"
 #include "ui/controls/stick_view.h"
 #include "ui/controls/style.h"
@@ -137,6 +138,21 @@ TEST_F(ContentViewTest, QuitLetsGoOfHeldClicksFirst) {
     EXPECT_EQ(events[0].type, MouseEventType::leftMouseUp);
     EXPECT_EQ(events[1].type, MouseEventType::rightMouseUp);
     EXPECT_EQ(quits, 1);
+}
+
+TEST_F(ContentViewTest, HebrewTextsAndRightToLeftLayout) {
+    sim.languages.setLanguages({"he-IL", "en-US"});
+    startPanel();
+    EXPECT_TRUE(view->isHebrewShown());
+    EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(view->statusCard()->titleLine()->text(),
+              rightToLeft(QString::fromUtf8("ממתין לשלט...")));
+    EXPECT_EQ(view->header()->quitButton()->toolTip(), rightToLeft(QString::fromUtf8("סגור")));
+    // A later language change shows at the next refresh: the choice is made for every text.
+    sim.languages.setLanguages({"en-US", "he-IL"});
+    view->refresh();
+    EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
+    EXPECT_EQ(view->statusCard()->titleLine()->text(), "Waiting for controller...");
 }
 
 TEST_F(ContentViewTest, DisconnectHidesControllerParts) {

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "platform/sim/sim_services.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/controls/style.h"
 #include "ui/windows/menu_bar_hint_view.h"
 #include "ui/windows/mock_menu_bar_strip.h"
@@ -56,10 +57,16 @@ TEST_F(OnboardingTest, GetStartedStoresTheFlagBeforeClosing) {
     EXPECT_TRUE(seenWhenClosed);
 }
 
+TEST_F(OnboardingTest, HebrewPagesReadRightToLeft) {
+    auto hebrew = make(true);
+    EXPECT_EQ(hebrew->pageTitle(0)->text(),
+              rightToLeft(QString::fromUtf8("האפליקציה במגש המערכת")));
+}
+
 TEST(MenuBarHint, GotItClosesTheWindow) {
     int closes = 0;
     MenuBarHintView hint(true, [&closes] { ++closes; });
-    EXPECT_EQ(hint.gotItButton()->text(), "הבנתי");
+    EXPECT_EQ(hint.gotItButton()->text(), rightToLeft(QString::fromUtf8("הבנתי")));
     hint.gotItButton()->click();
     EXPECT_EQ(closes, 1);
 }

@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "ui/controls/reading_direction.h"
 #include "ui/windows/action_picker.h"
 #include "ui/windows/remap_sheet.h"
 #include "window_test_support.h"
@@ -107,6 +108,13 @@ TEST_F(RemapSheetTest, MissingEntryShowsNoneAndStaysMissing) {
     // Picking none explicitly does add the entry.
     sheet->row(ButtonID::touchpad)->picker()->pick(ButtonAction::none);
     EXPECT_EQ(sheet->localMap().at(ButtonID::touchpad), ButtonAction::none);
+}
+
+TEST_F(RemapSheetTest, HebrewSheetReadsRightToLeft) {
+    hebrew();
+    open(mgr.buttonMap);
+    EXPECT_EQ(sheet->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(sheet->closeSymbolButton()->toolTip(), rightToLeft(QString::fromUtf8("שמור וסגור")));
 }
 
 }  // namespace

@@ -24,6 +24,8 @@ namespace {
 constexpr guint kRetryIntervalMs = 2000;
 // How long creation waits for the bus's first answer about the accessibility state.
 constexpr auto kFirstAnswerWait = std::chrono::milliseconds(300);
+// How long the way out waits for the event thread to finish what it is doing.
+constexpr auto kStopWait = std::chrono::milliseconds(500);
 
 }  // namespace
 
@@ -39,9 +41,11 @@ struct AtspiAccessibility::Backend {
             status.start(thread.context());
             // The listener starts first, so that the first active window can be looked up.
             listen();
-            bool x11 = window.start(
-                thread.context(), [this](auto active) { activeWindowChanged(std::move(active)); },
-                [this] { cache.setWindowSystemAvailable(false); });
+            bool x11 = options.followActiveX11Window &&
+                       window.start(
+                           thread.context(),
+                           [this](auto active) { activeWindowChanged(std::move(active)); },
+                           [this] { cache.setWindowSystemAvailable(false); });
             cache.setWindowSystemAvailable(x11);
         });
     }
@@ -131,7 +135,15 @@ AtspiAccessibility::AtspiAccessibility(Options options) {
     }
 }
 
-AtspiAccessibility::~AtspiAccessibility() = default;
+AtspiAccessibility::~AtspiAccessibility() {
+    backend_->listener.cancel();
+    if (!backend_->thread.stopWithin(kStopWait)) {
+        // The thread is stuck in a call to an application or a bus that does not answer.
+        // Quitting must not wait for it: leave it, and everything it uses, to the end of the
+        // process.
+        static_cast<void>(backend_.release());
+    }
+}
 
 bool AtspiAccessibility::isProcessTrusted() const {
     return backend_->options.canPostEvents() && backend_->listening &&

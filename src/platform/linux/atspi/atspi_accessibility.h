@@ -21,6 +21,10 @@ class AtspiAccessibility final : public AccessibilityService {
         std::function<bool()> canPostEvents = [] { return true; };
         int ownProcessId = 0;  // 0: this process
         std::string ownIdentifier = "joyvane";
+        // Whether the active X11 window names the front application. Off on Wayland, where
+        // DISPLAY leads to XWayland and its active window says nothing about native windows:
+        // the front application then comes from the AT-SPI focus and activation events alone.
+        bool followActiveX11Window = true;
         // Bound of each call to another application.
         int callTimeoutMs = 300;
         // What opens the desktop's accessibility settings; empty: found from the desktop.

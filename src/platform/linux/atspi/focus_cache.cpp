@@ -39,6 +39,14 @@ void FocusCache::applicationActivated(int processId, std::optional<std::string> 
     lastActive_ = processId;
 }
 
+void FocusCache::forget(int processId) {
+    std::lock_guard lock(mutex_);
+    applications_.erase(processId);
+    if (lastActive_ == processId) {
+        lastActive_.reset();
+    }
+}
+
 void FocusCache::setWindowSystemAvailable(bool available) {
     std::lock_guard lock(mutex_);
     windowSystem_ = available;

@@ -34,6 +34,9 @@ class FocusCache {
                      FocusedElement element);
     void focusLost(int processId, const std::string& elementKey);
     void applicationActivated(int processId, std::optional<std::string> appName);
+    // The application `processId` has gone: forget all about it, so that a later process that
+    // gets the same id starts afresh.
+    void forget(int processId);
 
     // The window system's view: absent when there is no window system to ask; a window without
     // a process id leaves the choice to the AT-SPI events.

@@ -1,9 +1,11 @@
 #include "platform/linux/atspi/focus_listener.h"
 
 #include <atspi/atspi.h>
+#include <dbus/dbus.h>
 #include <gio/gio.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <deque>
 #include <memory>
@@ -16,13 +18,21 @@ namespace joyvane::atspi {
 namespace {
 
 constexpr int kChildrenReported = 30;
-// Elements visited at most when looking for the focused one.
+// Bounds of one look for the focused element, whatever the application claims to hold:
+// elements visited, children read of one element, calls made in all, and time taken.
 constexpr int kDiscoveryBudget = 400;
+constexpr int kChildrenPerElement = 200;
+constexpr int kCallsPerSearch = 2000;
+constexpr auto kSearchTime = std::chrono::milliseconds(1000);
 // A newly started application may take longer for its first answers.
 constexpr int kStartupTimeoutMs = 1000;
 
 constexpr const char* kFocusEvent = "object:state-changed:focused";
 constexpr const char* kActivateEvent = "window:activate";
+// Applications leaving the accessibility bus.
+constexpr const char* kLeaveRule =
+    "type='signal',sender='org.freedesktop.DBus',interface='org.freedesktop.DBus',"
+    "member='NameOwnerChanged'";
 
 struct ErrorSlot {
     GError* error = nullptr;
@@ -54,7 +64,29 @@ std::optional<ElementTraits> traitsOf(AtspiAccessible* element) {
     return traits;
 }
 
-FocusedElement describe(AtspiAccessible* element) {
+}  // namespace
+
+// What one search may still spend; it ends early when the listener is cancelled.
+class FocusListener::Budget {
+  public:
+    Budget(const std::atomic<bool>& cancelled, int calls, std::chrono::milliseconds time)
+        : cancelled_(cancelled),
+          calls_(calls),
+          deadline_(std::chrono::steady_clock::now() + time) {}
+    // Takes one call from the budget; false when none is left.
+    bool spend() {
+        return !cancelled_ && calls_-- > 0 && std::chrono::steady_clock::now() < deadline_;
+    }
+
+  private:
+    const std::atomic<bool>& cancelled_;
+    int calls_;
+    std::chrono::steady_clock::time_point deadline_;
+};
+
+namespace {
+
+FocusedElement describe(AtspiAccessible* element, FocusListener::Budget& budget) {
     FocusedElement out;
     auto traits = traitsOf(element);
     if (!traits) {
@@ -66,7 +98,7 @@ FocusedElement describe(AtspiAccessible* element) {
     }
     ErrorSlot slot;
     int count = std::min(atspi_accessible_get_child_count(element, &slot.error), kChildrenReported);
-    for (int i = 0; !slot.failed() && i < count; ++i) {
+    for (int i = 0; !slot.failed() && i < count && budget.spend(); ++i) {
         Ref<AtspiAccessible> child(atspi_accessible_get_child_at_index(element, i, &slot.error));
         if (!child) {
             break;
@@ -106,11 +138,17 @@ bool hasState(AtspiAccessible* element, AtspiStateType state) {
     return states && atspi_state_set_contains(states.get(), state);
 }
 
-std::vector<Ref<AtspiAccessible>> childrenOf(AtspiAccessible* element) {
+// The first children of an element, as many as the budget allows.
+std::vector<Ref<AtspiAccessible>> childrenOf(AtspiAccessible* element,
+                                             FocusListener::Budget& budget) {
     std::vector<Ref<AtspiAccessible>> children;
+    if (!budget.spend()) {
+        return children;
+    }
     ErrorSlot slot;
-    int count = atspi_accessible_get_child_count(element, &slot.error);
-    for (int i = 0; !slot.failed() && i < count; ++i) {
+    int count =
+        std::min(atspi_accessible_get_child_count(element, &slot.error), kChildrenPerElement);
+    for (int i = 0; !slot.failed() && i < count && budget.spend(); ++i) {
         if (auto* child = atspi_accessible_get_child_at_index(element, i, &slot.error)) {
             children.emplace_back(child);
         }
@@ -120,15 +158,16 @@ std::vector<Ref<AtspiAccessible>> childrenOf(AtspiAccessible* element) {
 
 // The focused element below an application, searching its active windows breadth first and
 // descending only into shown elements.
-Ref<AtspiAccessible> findFocused(AtspiAccessible* application) {
+Ref<AtspiAccessible> findFocused(AtspiAccessible* application, FocusListener::Budget& budget) {
     std::deque<Ref<AtspiAccessible>> queue;
-    auto windows = childrenOf(application);
+    auto windows = childrenOf(application, budget);
     for (auto& window : windows) {
-        if (hasState(window.get(), ATSPI_STATE_ACTIVE)) {
+        if (budget.spend() && hasState(window.get(), ATSPI_STATE_ACTIVE)) {
             queue.push_back(std::move(window));
         }
     }
-    for (int visited = 0; !queue.empty() && visited < kDiscoveryBudget; ++visited) {
+    for (int visited = 0; !queue.empty() && visited < kDiscoveryBudget && budget.spend();
+         ++visited) {
         Ref<AtspiAccessible> element = std::move(queue.front());
         queue.pop_front();
         Ref<AtspiStateSet> states(atspi_accessible_get_state_set(element.get()));
@@ -139,7 +178,7 @@ Ref<AtspiAccessible> findFocused(AtspiAccessible* application) {
             return element;
         }
         if (atspi_state_set_contains(states.get(), ATSPI_STATE_SHOWING)) {
-            for (auto& child : childrenOf(element.get())) {
+            for (auto& child : childrenOf(element.get(), budget)) {
                 queue.push_back(std::move(child));
             }
         }
@@ -163,6 +202,20 @@ bool a11yBusAnswers() {
     return true;
 }
 
+// Tells the listener of every connection that leaves the accessibility bus.
+DBusHandlerResult onBusMessage(DBusConnection*, DBusMessage* message, void* self) {
+    const char* name = nullptr;
+    const char* oldOwner = nullptr;
+    const char* newOwner = nullptr;
+    if (dbus_message_is_signal(message, DBUS_INTERFACE_DBUS, "NameOwnerChanged") &&
+        dbus_message_get_args(message, nullptr, DBUS_TYPE_STRING, &name, DBUS_TYPE_STRING,
+                              &oldOwner, DBUS_TYPE_STRING, &newOwner, DBUS_TYPE_INVALID) &&
+        name[0] == ':' && newOwner[0] == '\0') {
+        static_cast<FocusListener*>(self)->left(name);
+    }
+    return DBUS_HANDLER_RESULT_NOT_YET_HANDLED;
+}
+
 }  // namespace
 
 bool FocusListener::start(GMainContext* context, int callTimeoutMs) {
@@ -182,6 +235,7 @@ bool FocusListener::start(GMainContext* context, int callTimeoutMs) {
     atspi_set_main_context(context);
     atspi_set_timeout(callTimeoutMs, kStartupTimeoutMs);
 
+    cancelled_ = false;
     listener_ = atspi_event_listener_new(&FocusListener::onEvent, this, nullptr);
     ErrorSlot slot;
     if (!atspi_event_listener_register(listener_, kFocusEvent, &slot.error) ||
@@ -189,10 +243,35 @@ bool FocusListener::start(GMainContext* context, int callTimeoutMs) {
         stop();
         return false;
     }
+    if (DBusConnection* bus = atspi_get_a11y_bus()) {
+        dbus_bus_add_match(bus, kLeaveRule, nullptr);  // without an error: does not wait
+        dbus_connection_add_filter(bus, &onBusMessage, this, nullptr);
+        bus_ = bus;
+    }
     return true;
 }
 
+void FocusListener::left(const std::string& busName) {
+    auto it = applications_.find(busName);
+    if (it == applications_.end()) {
+        return;
+    }
+    int processId = it->second.processId;
+    applications_.erase(it);
+    bool stillThere =
+        std::any_of(applications_.begin(), applications_.end(),
+                    [&](const auto& entry) { return entry.second.processId == processId; });
+    if (processId > 0 && !stillThere) {
+        cache_.forget(processId);
+    }
+}
+
 void FocusListener::stop() {
+    if (bus_) {
+        dbus_connection_remove_filter(bus_, &onBusMessage, this);
+        dbus_bus_remove_match(bus_, kLeaveRule, nullptr);
+        bus_ = nullptr;
+    }
     if (!listener_) {
         return;
     }
@@ -236,14 +315,19 @@ void FocusListener::discover(int processId) {
     if (!desktop) {
         return;
     }
-    for (auto& application : childrenOf(desktop.get())) {
+    Budget budget(cancelled_, kCallsPerSearch, kSearchTime);
+    for (auto& application : childrenOf(desktop.get(), budget)) {
+        if (!budget.spend()) {
+            return;
+        }
         auto* app = applicationOf(application.get(), false);
         if (!app || app->processId != processId) {
             continue;
         }
         app = applicationOf(application.get(), true);
-        if (auto focused = findFocused(application.get())) {
-            cache_.focusGained(processId, app->name, keyOf(focused.get()), describe(focused.get()));
+        if (auto focused = findFocused(application.get(), budget)) {
+            cache_.focusGained(processId, app->name, keyOf(focused.get()),
+                               describe(focused.get(), budget));
         }
         return;
     }
@@ -260,7 +344,9 @@ void FocusListener::handle(const AtspiEvent& event) {
     if (std::strcmp(event.type, kActivateEvent) == 0) {
         cache_.applicationActivated(app->processId, app->name);
     } else if (event.detail1 == 1) {
-        cache_.focusGained(app->processId, app->name, keyOf(event.source), describe(event.source));
+        Budget budget(cancelled_, kChildrenReported, kSearchTime);
+        cache_.focusGained(app->processId, app->name, keyOf(event.source),
+                           describe(event.source, budget));
     } else {
         cache_.focusLost(app->processId, keyOf(event.source));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@ typedef struct _AtspiEventListener AtspiEventListener;
 typedef struct _AtspiEvent AtspiEvent;
 typedef struct _AtspiAccessible AtspiAccessible;
 typedef struct _GMainContext GMainContext;
+typedef struct DBusConnection DBusConnection;
 
 namespace joyvane::atspi {
 
@@ -17,7 +19,8 @@ namespace joyvane::atspi {
 // thread whose context start() is given, and writes what it learns into the cache. Each event
 // costs a few calls to the application that sent it (role, states, and for containers the roles
 // of their first 30 children), each bounded by the call timeout; a call that fails or times out
-// leaves the element without a text role.
+// leaves the element without a text role. An application that leaves the bus is forgotten, so
+// a later process with the same id starts afresh.
 class FocusListener {
   public:
     explicit FocusListener(FocusCache& cache) : cache_(cache) {}
@@ -26,11 +29,19 @@ class FocusListener {
     bool start(GMainContext* context, int callTimeoutMs);
     void stop();
     bool isListening() const { return listener_ != nullptr; }
+    // Ends the work under way soon (after the call in flight) and refuses more until the next
+    // start(). Callable from any thread.
+    void cancel() { cancelled_ = true; }
 
     // Looks up the focused element of an application that has not reported one, such as an
-    // application already focused when the listener started: a bounded search of its shown
-    // elements, once per call.
+    // application already focused when the listener started: a search of its shown elements,
+    // once per call, bounded in elements, children per element, calls and time.
     void discover(int processId);
+
+    // Forgets the application of the connection `busName`, which has left the bus.
+    void left(const std::string& busName);
+
+    class Budget;
 
   private:
     // What is asked once per application connection: its process and its name.
@@ -49,6 +60,8 @@ class FocusListener {
     FocusCache& cache_;
     std::map<std::string, Application> applications_;  // by bus name, unique per connection
     AtspiEventListener* listener_ = nullptr;
+    DBusConnection* bus_ = nullptr;
+    std::atomic<bool> cancelled_{false};
 };
 
 }  // namespace joyvane::atspi

@@ -3,6 +3,7 @@
 #include <glib.h>
 
 #include <future>
+#include <memory>
 
 namespace joyvane::atspi {
 
@@ -28,18 +29,33 @@ GlibThread::GlibThread() : context_(g_main_context_new()), loop_(g_main_loop_new
 }
 
 GlibThread::~GlibThread() {
-    std::promise<void> stopped;
-    invoke([this, &stopped] {
+    if (!stopped_) {
+        stopWithin(std::chrono::milliseconds::max());
+    }
+    g_main_loop_unref(loop_);
+    g_main_context_unref(context_);
+}
+
+bool GlibThread::stopWithin(std::chrono::milliseconds limit) {
+    // Shared with the job, which may outlive this call when the thread is late.
+    auto stopped = std::make_shared<std::promise<void>>();
+    auto done = stopped->get_future();
+    invoke([this, stopped] {
         if (stop_) {
             stop_();
         }
         g_main_loop_quit(loop_);
-        stopped.set_value();
+        stopped->set_value();
     });
-    stopped.get_future().wait();
+    if (limit != std::chrono::milliseconds::max() &&
+        done.wait_for(limit) != std::future_status::ready) {
+        thread_.detach();
+        return false;
+    }
+    done.wait();
     thread_.join();
-    g_main_loop_unref(loop_);
-    g_main_context_unref(context_);
+    stopped_ = true;
+    return true;
 }
 
 void GlibThread::invoke(std::function<void()> job) {

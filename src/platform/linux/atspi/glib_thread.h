@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <thread>
 
@@ -13,7 +14,7 @@ namespace joyvane::atspi {
 class GlibThread {
   public:
     GlibThread();
-    // Runs `stop` on the thread, then ends the loop and joins.
+    // Runs `stop` on the thread, then ends the loop and joins (unless stopWithin did).
     ~GlibThread();
     GlibThread(const GlibThread&) = delete;
     GlibThread& operator=(const GlibThread&) = delete;
@@ -22,12 +23,17 @@ class GlibThread {
     // Runs `job` on the thread, soon. Callable from any thread.
     void invoke(std::function<void()> job);
     void setStopJob(std::function<void()> stop) { stop_ = std::move(stop); }
+    // Runs `stop` on the thread and ends it, waiting at most `limit`. False when the thread is
+    // still busy then: it is left running, and this object and whatever the thread uses must
+    // then be left alive to the end of the process.
+    bool stopWithin(std::chrono::milliseconds limit);
 
   private:
     GMainContext* context_;
     GMainLoop* loop_;
     std::function<void()> stop_;
     std::thread thread_;
+    bool stopped_ = false;
 };
 
 }  // namespace joyvane::atspi

@@ -1,5 +1,6 @@
 #include "platform/linux/desktop/file_defaults_store.h"
 
+#include <cstdio>
 #include <string_view>
 
 #include "platform/linux/desktop/atomic_file.h"
@@ -57,7 +58,10 @@ void FileDefaultsStore::setBool(const std::string& key, bool value) {
     for (const auto& [name, flag] : values) {
         text += name + (flag ? "=true\n" : "=false\n");
     }
-    writeFileAtomically(file_, text);
+    if (!writeFileAtomically(file_, text)) {
+        std::fprintf(stderr, "joyvane: cannot store %s in %s; it will read as before at the next start.\n",
+                     key.c_str(), file_.c_str());
+    }
 }
 
 }  // namespace joyvane::linux_desktop

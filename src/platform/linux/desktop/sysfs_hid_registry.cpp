@@ -6,50 +6,15 @@
 #include <system_error>
 
 #include "platform/linux/desktop/atomic_file.h"
+#include "platform/linux/desktop/hid_id.h"
 #include "platform/linux/desktop/sysfs_text.h"
+#include "platform/linux/folder_entries.h"
 
 namespace joyvane::linux_desktop {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct HidId {
-    std::uint32_t bus = 0;
-    std::uint32_t vendor = 0;
-    std::uint32_t product = 0;
-};
-
-// HID_ID=0003:0000054C:00000CE6 in a uevent file.
-std::optional<HidId> hidIdOf(const fs::path& device) {
-    auto uevent = readWholeFile(device / "uevent");
-    if (!uevent) {
-        return std::nullopt;
-    }
-    constexpr std::string_view key = "HID_ID=";
-    for (std::string_view rest = *uevent; !rest.empty();) {
-        auto end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!line.starts_with(key)) {
-            continue;
-        }
-        line.remove_prefix(key.size());
-        auto first = line.find(':');
-        auto second = first == std::string_view::npos ? first : line.find(':', first + 1);
-        if (second == std::string_view::npos) {
-            return std::nullopt;
-        }
-        auto bus = parseHex(line.substr(0, first));
-        auto vendor = parseHex(line.substr(first + 1, second - first - 1));
-        auto product = parseHex(line.substr(second + 1));
-        if (!bus || !vendor || !product) {
-            return std::nullopt;
-        }
-        return HidId{*bus, *vendor, *product};
-    }
-    return std::nullopt;
-}
 
 std::optional<std::uint32_t> hexFile(const fs::path& file) {
     auto text = readWholeFile(file);
@@ -58,13 +23,7 @@ std::optional<std::uint32_t> hexFile(const fs::path& file) {
 
 // The version of the first input device the HID device created.
 std::optional<std::uint32_t> inputVersionOf(const fs::path& device) {
-    std::error_code error;
-    std::vector<fs::path> inputs;
-    for (const auto& entry : fs::directory_iterator(device / "input", error)) {
-        inputs.push_back(entry.path());
-    }
-    std::sort(inputs.begin(), inputs.end());
-    for (const auto& input : inputs) {
+    for (const auto& input : linux_common::folderEntries(device / "input")) {
         if (auto version = hexFile(input / "id" / "version")) {
             return version;
         }
@@ -124,15 +83,9 @@ HidDevice describe(const fs::path& device, const HidId& id, const fs::path& root
 SysfsHidRegistry::SysfsHidRegistry(fs::path sysfsRoot) : root_(std::move(sysfsRoot)) {}
 
 std::vector<HidDevice> SysfsHidRegistry::devicesOfVendor(std::uint16_t vendorId) const {
-    std::error_code error;
-    std::vector<fs::path> devices;
-    for (const auto& entry : fs::directory_iterator(root_ / "bus" / "hid" / "devices", error)) {
-        devices.push_back(entry.path());
-    }
-    std::sort(devices.begin(), devices.end());
     std::vector<HidDevice> out;
-    for (const auto& device : devices) {
-        auto id = hidIdOf(device);
+    for (const auto& device : linux_common::folderEntries(root_ / "bus" / "hid" / "devices")) {
+        auto id = readHidId(device);
         if (id && id->vendor == vendorId) {
             out.push_back(describe(device, *id, root_));
         }

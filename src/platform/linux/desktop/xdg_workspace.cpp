@@ -1,11 +1,13 @@
 #include "platform/linux/desktop/xdg_workspace.h"
 
+#include <cstdio>
 #include <system_error>
 #include <thread>
 
 #include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/desktop/detached_process.h"
 #include "platform/linux/desktop/file_manager.h"
+#include "platform/linux/desktop/program_path.h"
 #include "platform/linux/desktop/xdg_paths.h"
 
 namespace joyvane::linux_desktop {
@@ -14,10 +16,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path ownExecutable() {
+// Whether a desktop entry's main group says "Hidden=true": the user switched the entry off
+// (an entry the desktop's own settings edited, say).
+bool isHidden(const std::string& entry) {
+    bool mainGroup = false;
+    std::size_t start = 0;
+    while (start < entry.size()) {
+        std::size_t end = entry.find('\n', start);
+        std::string_view line(entry.data() + start,
+                              (end == std::string::npos ? entry.size() : end) - start);
+        start = end == std::string::npos ? entry.size() : end + 1;
+        if (line.starts_with('[')) {
+            mainGroup = line == "[Desktop Entry]";
+        } else if (mainGroup && line == "Hidden=true") {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Removes the entry; an entry that is not there (nor its folder) counts as removed.
+bool removeEntry(const fs::path& entry) {
     std::error_code error;
-    fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path("joyvane") : self;
+    fs::remove(entry, error);
+    return !error || error == std::errc::no_such_file_or_directory ||
+           error == std::errc::not_a_directory;
 }
 
 }  // namespace
@@ -71,7 +94,7 @@ XdgWorkspace::XdgWorkspace() : XdgWorkspace(Options{}) {}
 
 XdgWorkspace::XdgWorkspace(Options options) : options_(std::move(options)) {
     if (options_.executable.empty()) {
-        options_.executable = ownExecutable();
+        options_.executable = programPath();
     }
 }
 
@@ -98,18 +121,20 @@ fs::path XdgWorkspace::autostartEntryPath() const {
     return config / "autostart" / "joyvane.desktop";
 }
 
-void XdgWorkspace::setLaunchAtLogin(bool enabled) {
-    if (enabled) {
-        writeFileAtomically(autostartEntryPath(), autostartEntry(options_.executable));
-    } else {
-        std::error_code error;
-        fs::remove(autostartEntryPath(), error);
+bool XdgWorkspace::setLaunchAtLogin(bool enabled) {
+    const fs::path entry = autostartEntryPath();
+    bool done = enabled ? writeFileAtomically(entry, autostartEntry(options_.executable))
+                        : removeEntry(entry);
+    if (!done) {
+        std::fprintf(stderr, "joyvane: cannot %s the autostart entry %s.\n",
+                     enabled ? "write" : "remove", entry.c_str());
     }
+    return done;
 }
 
 bool XdgWorkspace::isLaunchAtLoginRegistered() const {
-    std::error_code error;
-    return fs::exists(autostartEntryPath(), error);
+    auto entry = readWholeFile(autostartEntryPath());
+    return entry && !isHidden(*entry);
 }
 
 }  // namespace joyvane::linux_desktop

@@ -32,7 +32,8 @@ class XdgWorkspace final : public Workspace {
 
     void openURL(const std::string& url) override;
     void revealFile(const std::string& path) override;
-    void setLaunchAtLogin(bool enabled) override;
+    // False, with one line on standard error, when the entry cannot be written or removed.
+    bool setLaunchAtLogin(bool enabled) override;
     bool isLaunchAtLoginRegistered() const override;
 
     std::filesystem::path autostartEntryPath() const;

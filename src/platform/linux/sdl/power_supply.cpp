@@ -5,6 +5,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/linux/folder_entries.h"
+
 namespace joyvane::linux_input {
 
 namespace fs = std::filesystem;
@@ -99,13 +101,7 @@ std::optional<BatteryReading> PowerSupplyReader::read(const std::string& deviceP
     if (!device) {
         return std::nullopt;
     }
-    std::error_code error;
-    fs::directory_iterator supplies(root_ / "class" / "power_supply", error);
-    if (error) {
-        return std::nullopt;
-    }
-    for (const auto& entry : supplies) {
-        fs::path supply = entry.path();
+    for (const fs::path& supply : linux_common::folderEntries(root_ / "class" / "power_supply")) {
         auto owner = resolved(supply / "device");
         if (!owner || !isSameOrAncestor(*owner, *device)) {
             continue;

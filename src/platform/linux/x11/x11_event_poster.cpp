@@ -47,11 +47,16 @@ X11EventPoster::X11EventPoster(std::shared_ptr<X11Connection> connection, X11Scr
     : connection_(std::move(connection)), screens_(screens), keyboard_(connection_, scheduler) {}
 
 X11EventPoster::~X11EventPoster() {
-    // Never leave a button or key down behind us.
+    releaseAll();
+}
+
+void X11EventPoster::releaseAll() {
+    // Never leave a button or key down, or a spare keycode bound, behind us.
     for (const HostStroke& stroke : translator_.releaseAll()) {
         keyboard_.stroke(stroke.keysym, stroke.down);
     }
     keyboard_.releaseAll();
+    keyboard_.restoreAll();
     auto held = heldButtons_;
     for (unsigned int b : held) {
         button(b, false);

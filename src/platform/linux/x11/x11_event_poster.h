@@ -33,6 +33,7 @@ class X11EventPoster final : public EventPoster {
     bool post(const MouseEvent& event) override;
     bool post(const ScrollEvent& event) override;
     bool post(const KeyEvent& event) override;
+    void releaseAll() override;
 
   private:
     bool moveTo(Point global);

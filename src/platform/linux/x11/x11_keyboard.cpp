@@ -2,6 +2,7 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -20,6 +21,28 @@ int activeGroup(Display* display) {
     return state.group;
 }
 
+// Whether Shift must be held for `code` to type `keysym` with the modifiers that are locked
+// now (Caps Lock, Num Lock): with Caps Lock on a letter's other case needs Shift. Nothing when
+// neither state gives the keysym.
+std::optional<bool> shiftFor(Display* display, KeyCode code, KeySym keysym) {
+    XkbStateRec state{};
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success) {
+        return std::nullopt;
+    }
+    unsigned int locked = state.locked_mods & ~static_cast<unsigned int>(ShiftMask);
+    for (bool shift : {false, true}) {
+        unsigned int mods = locked | (shift ? ShiftMask : 0);
+        unsigned int consumed = 0;
+        KeySym typed = NoSymbol;
+        if (XkbLookupKeySym(display, code, XkbBuildCoreState(mods, state.group), &consumed,
+                            &typed) &&
+            typed == keysym) {
+            return shift;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 X11Keyboard::X11Keyboard(std::shared_ptr<X11Connection> connection, Scheduler& scheduler)
@@ -27,6 +50,10 @@ X11Keyboard::X11Keyboard(std::shared_ptr<X11Connection> connection, Scheduler& s
 
 X11Keyboard::~X11Keyboard() {
     releaseAll();
+    restoreAll();
+}
+
+void X11Keyboard::restoreAll() {
     restoreIdleBindings(true);
     if (restoreTimer_) {
         restoreTimer_->cancel();
@@ -58,13 +85,14 @@ std::optional<X11Keyboard::Resolved> X11Keyboard::resolve(Display* display, Keys
                 std::size_t index =
                     static_cast<std::size_t>((code - min) * perCode + firstColumn + level);
                 if (map[index] == keysym) {
-                    return Resolved{static_cast<KeyCode>(code), level == 1};
+                    auto key = static_cast<KeyCode>(code);
+                    return Resolved{key, shiftFor(display, key, keysym).value_or(level == 1)};
                 }
             }
         }
     }
     if (auto code = bindSpare(display, keysym, map, min, perCode)) {
-        return Resolved{*code, false};
+        return Resolved{*code, shiftFor(display, *code, keysym).value_or(false)};
     }
     return std::nullopt;
 }
@@ -100,11 +128,16 @@ std::optional<std::uint8_t> X11Keyboard::bindSpare(Display* display, Keysym keys
 }
 
 void X11Keyboard::setSymbol(Display* display, KeyCode code, Keysym keysym, int perCode) {
-    // The same symbol on both levels, so Shift or Caps Lock cannot change what is typed.
+    // The same symbol on both levels, so Shift cannot change what is typed. A letter with two
+    // cases gets both, as a letter key has, so that with Caps Lock on Shift gives it back.
     std::vector<KeySym> symbols(static_cast<std::size_t>(perCode), NoSymbol);
-    symbols[0] = keysym;
+    KeySym lower = keysym;
+    KeySym upper = keysym;
+    XConvertCase(keysym, &lower, &upper);
+    bool cased = lower != upper;
+    symbols[0] = cased ? lower : keysym;
     if (perCode > 1) {
-        symbols[1] = keysym;
+        symbols[1] = cased ? upper : keysym;
     }
     if (keysym == NoSymbol) {
         symbols[1] = NoSymbol;

@@ -30,6 +30,8 @@ class X11Keyboard {
     bool stroke(Keysym keysym, bool down);
     // Releases every key this keyboard still holds down.
     void releaseAll();
+    // Gives every spare keycode back at once (call releaseAll first).
+    void restoreAll();
 
   private:
     struct Resolved {

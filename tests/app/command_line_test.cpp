@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <sstream>
+
+#include "../linux/desktop/temp_folder.h"
+#include "app/command_line.h"
+#include "app/diagnose.h"
+#include "platform/linux/desktop/device_access.h"
+
+namespace joyvane::app {
+namespace {
+
+struct Answer {
+    std::optional<int> status;
+    std::string out;
+    std::string err;
+};
+
+Answer answer(std::vector<std::string> words) {
+    words.insert(words.begin(), "joyvane");
+    std::vector<char*> argv;
+    for (auto& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    std::ostringstream out;
+    std::ostringstream err;
+    auto status = answerCommandLine(static_cast<int>(words.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CommandLine, VersionHelpAndRulesAnswerWithoutStarting) {
+    const Answer version = answer({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "joyvane " JOYVANE_EXPECTED_VERSION "\n");
+
+    for (const char* help : {"--help", "-h"}) {
+        const Answer answered = answer({help});
+        EXPECT_EQ(answered.status, 0);
+        EXPECT_TRUE(answered.out.starts_with("Usage: joyvane [OPTION]\n")) << help;
+        EXPECT_NE(answered.out.find("--diagnose"), std::string::npos);
+    }
+
+    const Answer rules = answer({"--udev-rules"});
+    EXPECT_EQ(rules.status, 0);
+    EXPECT_EQ(rules.out, linux_desktop::udevRulesText());
+}
+
+TEST(CommandLine, StartsWithoutOptionsOrWithQtOptions) {
+    EXPECT_EQ(answer({}).status, std::nullopt);
+    EXPECT_EQ(answer({"-platform", "xcb"}).status, std::nullopt);
+}
+
+TEST(CommandLine, AnUnknownOptionIsAnError) {
+    const Answer answered = answer({"--verison"});
+    EXPECT_EQ(answered.status, 2);
+    EXPECT_TRUE(answered.out.empty());
+    EXPECT_EQ(answered.err, "joyvane: unknown option --verison; see joyvane --help\n");
+}
+
+// The controller part of --diagnose on a fake machine: a DualSense over USB that SDL drives
+// through its hidraw node, a DualShock 4 over Bluetooth whose node is closed (SDL falls back
+// to the event device), and an Xbox pad.
+TEST(Diagnose, ControllersOnAFakeMachine) {
+    joyvane::testing::TempFolder tree;
+    tree.write("sys/class/hidraw/hidraw0/device/uevent", "HID_ID=0003:0000054C:00000CE6\n");
+    tree.write("sys/class/hidraw/hidraw0/device/input/input5/name",
+               "Sony Interactive Entertainment DualSense Wireless Controller Touchpad\n");
+    tree.write("sys/class/hidraw/hidraw0/device/power_supply/ps-controller-battery-0c/type",
+               "Battery\n");
+    tree.write("sys/class/hidraw/hidraw1/device/uevent", "HID_ID=0005:0000054C:000009CC\n");
+    ::chmod(tree.write("dev/hidraw0", "").c_str(), 0666);
+    ::chmod(tree.write("dev/hidraw1", "").c_str(), 0);
+    auto access = linux_desktop::probeDeviceAccess(tree.path());
+    access.controllers[1].readWrite = false;  // as an ordinary user sees it (root opens anything)
+
+    std::ostringstream out;
+    printControllers(out,
+                     {{"PS5 Controller", 0x054c, 0x0ce6, "/dev/hidraw0"},
+                      {"PS4 Controller", 0x054c, 0x09cc, "/dev/input/event7"},
+                      {"Xbox Series X Controller", 0x045e, 0x0b12, "/dev/input/event9"}},
+                     access);
+    EXPECT_EQ(out.str(),
+              "controllers: 3\n"
+              "- PS5 Controller\n"
+              "  ids: 054c:0ce6\n"
+              "  SDL device: /dev/hidraw0\n"
+              "  hidraw: /dev/hidraw0 over USB, writable\n"
+              "  battery: kernel power supply ps-controller-battery-0c\n"
+              "  touchpad device: Sony Interactive Entertainment DualSense Wireless Controller "
+              "Touchpad\n"
+              "- PS4 Controller\n"
+              "  ids: 054c:09cc\n"
+              "  SDL device: /dev/input/event7\n"
+              "  hidraw: /dev/hidraw1 over Bluetooth, NOT writable (touchpad and exact battery "
+              "will not work)\n"
+              "  battery: SDL's power level, if it reports one\n"
+              "  touchpad device: none\n"
+              "- Xbox Series X Controller\n"
+              "  ids: 045e:0b12\n"
+              "  SDL device: /dev/input/event9\n"
+              "  hidraw: none (not a PlayStation controller with a touchpad)\n"
+              "  battery: SDL's power level, if it reports one\n"
+              "  touchpad device: none\n");
+}
+
+TEST(Diagnose, TwoIdenticalControllersGetOneNodeEach) {
+    linux_desktop::DeviceAccessReport access;
+    for (const char* node : {"/dev/hidraw2", "/dev/hidraw5"}) {
+        linux_desktop::ControllerAccess controller;
+        controller.model = "DualSense";
+        controller.vendor = 0x054c;
+        controller.product = 0x0ce6;
+        controller.node = node;
+        access.controllers.push_back(controller);
+    }
+    std::ostringstream out;
+    printControllers(out, {{"A", 0x054c, 0x0ce6, ""}, {"B", 0x054c, 0x0ce6, ""}}, access);
+    EXPECT_NE(out.str().find("hidraw: /dev/hidraw2"), std::string::npos);
+    EXPECT_NE(out.str().find("hidraw: /dev/hidraw5"), std::string::npos);
+    EXPECT_NE(out.str().find("SDL device: (unknown)"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace joyvane::app

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "platform/linux/desktop/controller_touchpad.h"
+
+namespace joyvane::linux_desktop {
+namespace {
+
+TEST(ControllerTouchpadName, TheTouchpadOfEveryModelOverUsbAndBluetooth) {
+    for (const char* name : {
+             "Sony Interactive Entertainment DualSense Wireless Controller Touchpad",  // USB
+             "DualSense Wireless Controller Touchpad",                                 // Bluetooth
+             "Sony Interactive Entertainment DualSense Edge Wireless Controller Touchpad",
+             "DualSense Edge Wireless Controller Touchpad",
+             "Sony Interactive Entertainment Wireless Controller Touchpad",  // DualShock 4 v2
+             "Sony Computer Entertainment Wireless Controller Touchpad",     // DualShock 4 v1
+             "Wireless Controller Touchpad",                                 // DualShock 4 over BT
+             "Sony Interactive Entertainment DUALSHOCK®4 USB Wireless Adaptor Touchpad",
+         }) {
+        EXPECT_TRUE(isControllerTouchpadName(name)) << name;
+    }
+}
+
+TEST(ControllerTouchpadName, LeavesEveryOtherDeviceAlone) {
+    for (const char* name : {
+             "Sony Interactive Entertainment DualSense Wireless Controller",  // the gamepad
+             "Sony Interactive Entertainment DualSense Wireless Controller Motion Sensors",
+             "Wireless Controller",
+             "Wireless Controller Motion Sensors",
+             "SynPS/2 Synaptics TouchPad",
+             "ELAN0712:00 04F3:30FD Touchpad",
+             "Apple Inc. Magic Trackpad",
+             "Microsoft X-Box 360 pad",
+             "Xbox Wireless Controller",
+             "Nintendo Switch Pro Controller",
+             "Sony Interactive Entertainment DualSense Wireless Controller Touchpad (copy)",
+             "Virtual core XTEST pointer",
+             "",
+             " Touchpad",
+             "Touchpad",
+         }) {
+        EXPECT_FALSE(isControllerTouchpadName(name)) << name;
+    }
+}
+
+}  // namespace
+}  // namespace joyvane::linux_desktop

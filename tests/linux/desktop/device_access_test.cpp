@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/linux/desktop/device_access.h"
+#include "temp_folder.h"
+
+namespace joyvane::linux_desktop {
+namespace {
+
+namespace fs = std::filesystem;
+using joyvane::testing::TempFolder;
+
+// A fake machine: <root>/sys/class/hidraw/NAME/device is the HID device (uevent, input devices,
+// power supplies) and <root>/dev/NAME the node, read-write for everyone or for no one.
+class FakeMachine {
+  public:
+    FakeMachine() { fs::permissions(tree.path(), fs::perms(0755)); }
+
+    void hidraw(const std::string& name, const std::string& hidId, bool readWrite,
+                const std::string& touchpad = "", const std::string& supply = "") {
+        const fs::path device = fs::path("sys/class/hidraw") / name / "device";
+        tree.write(device / "uevent", "DRIVER=playstation\nHID_ID=" + hidId + "\nHID_NAME=x\n");
+        tree.write(device / "input/input20/name", "Sony Gamepad\n");
+        if (!touchpad.empty()) {
+            tree.write(device / "input/input21/name", touchpad + "\n");
+        }
+        if (!supply.empty()) {
+            tree.write(device / "power_supply" / supply / "capacity", "80\n");
+        }
+        node(name, readWrite);
+    }
+    void node(const std::string& name, bool readWrite) {
+        const fs::path node = tree.write(fs::path("dev") / name, "");
+        fs::permissions(node, readWrite ? fs::perms(0666) : fs::perms::none);
+    }
+    void openAll() {
+        for (const auto& entry : fs::recursive_directory_iterator(tree.path())) {
+            if (entry.is_directory()) {
+                fs::permissions(entry.path(), fs::perms(0755));
+            } else if (entry.path().parent_path().filename() != "dev") {
+                fs::permissions(entry.path(), fs::perms(0644));
+            }
+        }
+    }
+
+    // The probe as an ordinary user would run it: root reads every file, so as root the probe
+    // runs in a child that has become "nobody".
+    DeviceAccessReport probe() {
+        openAll();
+        if (::geteuid() != 0) {
+            return probeDeviceAccess(tree.path());
+        }
+        int pipeEnds[2];
+        EXPECT_EQ(::pipe(pipeEnds), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(pipeEnds[0]);
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+                ::_exit(3);
+            }
+            std::string flags;
+            for (const auto& c : probeDeviceAccess(tree.path()).controllers) {
+                flags += c.readWrite ? '1' : '0';
+            }
+            (void)!::write(pipeEnds[1], flags.data(), flags.size());
+            ::_exit(0);
+        }
+        ::close(pipeEnds[1]);
+        std::string flags;
+        char buffer[64];
+        for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+            flags.append(buffer, static_cast<std::size_t>(n));
+        }
+        ::close(pipeEnds[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        // Everything else is the same as root sees it; the access is the unprivileged user's.
+        DeviceAccessReport report = probeDeviceAccess(tree.path());
+        EXPECT_EQ(flags.size(), report.controllers.size());
+        for (std::size_t i = 0; i < report.controllers.size() && i < flags.size(); ++i) {
+            report.controllers[i].readWrite = flags[i] == '1';
+        }
+        return report;
+    }
+
+    TempFolder tree;
+};
+
+TEST(DeviceAccess, ReadableAndUnreadableNodesOverUsbAndBluetooth) {
+    FakeMachine machine;
+    machine.hidraw("hidraw0", "0003:0000054C:00000CE6", true,
+                   "Sony Interactive Entertainment DualSense Wireless Controller Touchpad",
+                   "ps-controller-battery-aa:bb:cc:dd:ee:ff");
+    machine.hidraw("hidraw1", "0005:0000054C:000009CC", false, "Wireless Controller Touchpad");
+    machine.hidraw("hidraw2", "0003:0000054C:00000DF2", false);
+    machine.hidraw("hidraw3", "0005:0000054C:00000CE6", true);
+    machine.hidraw("hidraw4", "0003:0000054C:00000BA0", false);
+    // Not PlayStation controllers with a touchpad: a keyboard, an Xbox pad, another Sony device.
+    machine.hidraw("hidraw5", "0003:0000046D:0000C31C", false);
+    machine.hidraw("hidraw6", "0003:0000045E:00000B12", false);
+    machine.hidraw("hidraw7", "0003:0000054C:00000268", false);
+
+    const DeviceAccessReport report = machine.probe();
+    ASSERT_EQ(report.controllers.size(), 5u);
+    struct Expected {
+        const char* model;
+        HidBus bus;
+        std::uint16_t product;
+        const char* node;
+        bool readWrite;
+    };
+    const Expected expected[] = {
+        {"DualSense", HidBus::usb, 0x0ce6, "/dev/hidraw0", true},
+        {"DualShock 4", HidBus::bluetooth, 0x09cc, "/dev/hidraw1", false},
+        {"DualSense Edge", HidBus::usb, 0x0df2, "/dev/hidraw2", false},
+        {"DualSense", HidBus::bluetooth, 0x0ce6, "/dev/hidraw3", true},
+        {"DualShock 4 USB adaptor", HidBus::usb, 0x0ba0, "/dev/hidraw4", false},
+    };
+    for (std::size_t i = 0; i < 5; ++i) {
+        const ControllerAccess& c = report.controllers[i];
+        EXPECT_EQ(c.model, expected[i].model) << i;
+        EXPECT_EQ(c.bus, expected[i].bus) << i;
+        EXPECT_EQ(c.vendor, 0x054c) << i;
+        EXPECT_EQ(c.product, expected[i].product) << i;
+        EXPECT_EQ(c.node, expected[i].node) << i;
+        EXPECT_EQ(c.readWrite, expected[i].readWrite) << i;
+    }
+    EXPECT_EQ(report.controllers[0].touchpad,
+              "Sony Interactive Entertainment DualSense Wireless Controller Touchpad");
+    EXPECT_EQ(report.controllers[0].powerSupply, "ps-controller-battery-aa:bb:cc:dd:ee:ff");
+    EXPECT_EQ(report.controllers[1].touchpad, "Wireless Controller Touchpad");
+    EXPECT_EQ(report.controllers[2].touchpad, std::nullopt);
+    EXPECT_EQ(report.controllers[2].powerSupply, std::nullopt);
+
+    const auto blocked = report.blocked();
+    ASSERT_EQ(blocked.size(), 3u);
+    EXPECT_EQ(blocked[0]->node, "/dev/hidraw1");
+    EXPECT_EQ(blocked[2]->node, "/dev/hidraw4");
+}
+
+TEST(DeviceAccess, ANodeMissingFromDevIsOutOfReach) {
+    FakeMachine machine;
+    machine.hidraw("hidraw0", "0003:0000054C:00000CE6", true);
+    fs::remove(machine.tree.path() / "dev/hidraw0");
+    const auto report = machine.probe();
+    ASSERT_EQ(report.controllers.size(), 1u);
+    EXPECT_FALSE(report.controllers[0].readWrite);
+}
+
+TEST(DeviceAccess, MalformedOrMissingIdsAreSkipped) {
+    FakeMachine machine;
+    machine.tree.write("sys/class/hidraw/hidraw0/device/uevent", "HID_ID=0003:0000054C\n");
+    machine.tree.write("sys/class/hidraw/hidraw1/device/uevent", "HID_NAME=no id\n");
+    machine.tree.write("sys/class/hidraw/hidraw2/device/uevent", "HID_ID=0003:1054C:00000CE6\n");
+    machine.tree.write("sys/class/hidraw/hidraw3/uevent", "no device folder\n");
+    EXPECT_TRUE(machine.probe().controllers.empty());
+}
+
+TEST(DeviceAccess, NoTreeAtAllReadsAsNothing) {
+    const auto report = probeDeviceAccess("/nonexistent/joyvane");
+    EXPECT_TRUE(report.controllers.empty());
+    EXPECT_FALSE(report.rulesInstalled);
+    EXPECT_FALSE(report.uinputWritable);
+}
+
+TEST(DeviceAccess, RulesInTheUdevFoldersAndUinput) {
+    for (const char* folder : {"etc/udev/rules.d", "usr/lib/udev/rules.d", "lib/udev/rules.d"}) {
+        FakeMachine machine;
+        machine.tree.write(fs::path(folder) / "70-joyvane.rules", "# rules\n");
+        machine.node("uinput", true);
+        const auto report = machine.probe();
+        EXPECT_TRUE(report.rulesInstalled) << folder;
+        EXPECT_TRUE(report.uinputWritable) << folder;
+    }
+    FakeMachine other;
+    other.tree.write("etc/udev/rules.d/60-other.rules", "# rules\n");
+    EXPECT_FALSE(other.probe().rulesInstalled);
+}
+
+TEST(DeviceAccess, FixCommandInstallsTheRulesOrReloadsThem) {
+    DeviceAccessReport report;
+    EXPECT_EQ(accessFixCommand(report, "/usr/bin/joyvane"),
+              "/usr/bin/joyvane --udev-rules | sudo tee /etc/udev/rules.d/70-joyvane.rules "
+              ">/dev/null && sudo udevadm control --reload-rules && sudo udevadm trigger");
+    EXPECT_EQ(accessFixCommand(report, "/home/dana/my build/joyvane's"),
+              "'/home/dana/my build/joyvane'\\''s' --udev-rules | sudo tee "
+              "/etc/udev/rules.d/70-joyvane.rules >/dev/null && sudo udevadm control "
+              "--reload-rules && sudo udevadm trigger");
+    report.rulesInstalled = true;
+    EXPECT_EQ(accessFixCommand(report, "/usr/bin/joyvane"),
+              "sudo udevadm control --reload-rules && sudo udevadm trigger");
+}
+
+TEST(DeviceAccess, TheCarriedRulesAreTheShippedFile) {
+    std::ifstream file(JOYVANE_UDEV_RULES_FILE);
+    std::stringstream text;
+    text << file.rdbuf();
+    ASSERT_FALSE(text.str().empty());
+    EXPECT_EQ(udevRulesText(), text.str());
+}
+
+}  // namespace
+}  // namespace joyvane::linux_desktop

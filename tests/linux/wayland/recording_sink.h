@@ -1,0 +1,73 @@
+#pragma once
+
+#include <linux/input-event-codes.h>
+
+#include <ostream>
+#include <vector>
+
+#include "platform/linux/wayland/evdev_sink.h"
+#include "platform/linux/wayland/pointer_space.h"
+
+namespace joyvane::wayland {
+
+// One frame as a device received it.
+struct Frame {
+    VirtualDevice device;
+    std::vector<EvdevEvent> events;
+    friend bool operator==(const Frame&, const Frame&) = default;
+};
+
+inline void PrintTo(const EvdevEvent& e, std::ostream* os) {
+    *os << "{" << e.type << "," << e.code << "," << e.value << "}";
+}
+inline void PrintTo(const Frame& f, std::ostream* os) {
+    *os << (f.device == VirtualDevice::pointer ? "pointer[" : "keyboard[");
+    for (const EvdevEvent& e : f.events) {
+        PrintTo(e, os);
+    }
+    *os << "]";
+}
+
+// Stands in for the uinput devices: records every frame.
+class RecordingSink final : public EvdevSink {
+  public:
+    bool write(VirtualDevice device, const std::vector<EvdevEvent>& frame) override {
+        frames.push_back({device, frame});
+        return true;
+    }
+    bool setPointerArea(const PointerArea& area) override {
+        areas.push_back(area);
+        return true;
+    }
+    std::vector<Frame> frames;
+    std::vector<PointerArea> areas;
+};
+
+// A fixed pointer area that remembers where the pointer was sent.
+class FixedSpace final : public PointerSpace {
+  public:
+    PointerArea pointerArea() const override { return area; }
+    void rememberPointer(Point global) override { pointer = global; }
+    PointerArea area{0, 0, 1440, 900};
+    Point pointer;
+};
+
+inline constexpr EvdevEvent kSyn{EV_SYN, SYN_REPORT, 0};
+
+inline Frame keyFrame(std::uint16_t code, bool down) {
+    return {VirtualDevice::keyboard, {{EV_KEY, code, down ? 1 : 0}, kSyn}};
+}
+
+// Presses in order and releases in reverse, one frame a key.
+inline std::vector<Frame> chord(std::vector<std::uint16_t> codes) {
+    std::vector<Frame> frames;
+    for (auto code : codes) {
+        frames.push_back(keyFrame(code, true));
+    }
+    for (auto code = codes.rbegin(); code != codes.rend(); ++code) {
+        frames.push_back(keyFrame(*code, false));
+    }
+    return frames;
+}
+
+}  // namespace joyvane::wayland

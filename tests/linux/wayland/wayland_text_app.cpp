@@ -1,0 +1,65 @@
+// A Wayland Qt window with a line edit and a button for the focus tests. Commands on standard
+// input move the focus ("line", "button"); each focus change, activation and text change
+// ("text:" and the UTF-8 in hex) is reported on standard output with the steady clock in
+// microseconds, so the test can time what follows.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSocketNotifier>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void report(const char* what) {
+    auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+                   .count();
+    std::printf("%s %lld\n", what, static_cast<long long>(now));
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setApplicationName("joyvane-wayland-text-app");
+    QWidget window;
+    window.setWindowTitle("Text app");
+    auto* layout = new QVBoxLayout(&window);
+    auto* line = new QLineEdit;
+    auto* button = new QPushButton("Button");
+    button->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(button);
+    layout->addWidget(line);
+    window.resize(400, 200);
+    QObject::connect(&app, &QApplication::focusChanged, [line](QWidget*, QWidget* now) {
+        report(now == line ? "focus-line" : "focus-other");
+    });
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState s) {
+        report(s == Qt::ApplicationActive ? "active" : "inactive");
+    });
+    QObject::connect(line, &QLineEdit::textChanged, [](const QString& text) {
+        report(("text:" + text.toUtf8().toHex()).constData());
+    });
+    QSocketNotifier input(0, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        std::string command;
+        if (!std::getline(std::cin, command)) {
+            app.quit();
+            return;
+        }
+        if (command == "line") {
+            line->setFocus();
+        } else if (command == "button") {
+            button->setFocus();
+        }
+    });
+    window.showMaximized();  // room to click it wherever the compositor puts other windows
+    button->setFocus();
+    return app.exec();
+}

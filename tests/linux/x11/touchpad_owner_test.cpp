@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "../desktop/temp_folder.h"
+#include "platform/linux/x11/touchpad_owner.h"
+
+namespace joyvane::x11 {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kDualSenseUsb =
+    "Sony Interactive Entertainment DualSense Wireless Controller Touchpad";
+constexpr const char* kDualShockBt = "Wireless Controller Touchpad";
+constexpr const char* kLaptop = "SynPS/2 Synaptics TouchPad";
+constexpr const char* kGamepad = "Sony Interactive Entertainment DualSense Wireless Controller";
+
+// The X server's devices in memory, recording every switch it is asked for.
+class RecordingSwitch : public InputDeviceSwitch {
+  public:
+    std::vector<InputDevice> list;
+    std::vector<std::string> calls;
+    bool refuse = false;
+
+    std::vector<InputDevice> devices() override { return list; }
+    bool setEnabled(int id, bool enabled) override {
+        calls.push_back((enabled ? "on " : "off ") + std::to_string(id));
+        auto device = std::find_if(list.begin(), list.end(),
+                                   [id](const InputDevice& d) { return d.id == id; });
+        if (refuse || device == list.end()) {
+            return false;
+        }
+        device->enabled = enabled;
+        return true;
+    }
+    bool enabled(int id) const {
+        return std::find_if(list.begin(), list.end(),
+                            [id](const InputDevice& d) { return d.id == id; })
+            ->enabled;
+    }
+    void remove(int id) {
+        std::erase_if(list, [id](const InputDevice& d) { return d.id == id; });
+    }
+};
+
+class TouchpadOwnerTest : public ::testing::Test {
+  protected:
+    joyvane::testing::TempFolder folder;
+    fs::path file = folder.path() / "joyvane" / "touchpads-off";
+    RecordingSwitch server;
+
+    void SetUp() override {
+        server.list = {{2, "Virtual core XTEST pointer", true},
+                       {9, kLaptop, true},
+                       {12, kGamepad, true},
+                       {13, kDualSenseUsb, true}};
+    }
+    std::string recorded() const {
+        std::ifstream in(file);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    using Calls = std::vector<std::string>;
+};
+
+TEST_F(TouchpadOwnerTest, SwitchesOnlyTheControllerTouchpadOffAndBackOn) {
+    TouchpadOwner owner(server, file);
+    owner.update(true);
+    EXPECT_EQ(server.calls, (Calls{"off 13"}));
+    EXPECT_EQ(recorded(), std::string(kDualSenseUsb) + "\n");
+    owner.update(true);  // nothing new: nothing asked of the server
+    EXPECT_EQ(server.calls.size(), 1u);
+
+    owner.update(false);
+    EXPECT_EQ(server.calls, (Calls{"off 13", "on 13"}));
+    EXPECT_TRUE(server.enabled(13));
+    EXPECT_FALSE(fs::exists(file));
+    owner.update(false);
+    EXPECT_EQ(server.calls.size(), 2u);
+}
+
+TEST_F(TouchpadOwnerTest, TakesATouchpadThatAppearsLaterAndForgetsOneThatLeft) {
+    TouchpadOwner owner(server, file);
+    owner.update(true);
+    server.list.push_back({15, kDualShockBt, true});
+    owner.update(true);
+    EXPECT_EQ(server.calls, (Calls{"off 13", "off 15"}));
+    EXPECT_EQ(recorded(), std::string(kDualSenseUsb) + "\n" + kDualShockBt + "\n");
+
+    server.remove(13);  // the DualSense was unplugged
+    owner.update(true);
+    EXPECT_EQ(owner.heldNames(), std::vector<std::string>{kDualShockBt});
+    EXPECT_EQ(recorded(), std::string(kDualShockBt) + "\n");
+
+    // Its id now names another device, which must not be switched on.
+    server.list.push_back({13, kLaptop, false});
+    owner.giveBack();
+    EXPECT_EQ(server.calls, (Calls{"off 13", "off 15", "on 15"}));
+    EXPECT_FALSE(server.enabled(13));
+}
+
+TEST_F(TouchpadOwnerTest, LeavesATouchpadTheUserSwitchedOffAlone) {
+    server.list[3].enabled = false;
+    TouchpadOwner owner(server, file);
+    owner.update(true);
+    owner.update(false);
+    EXPECT_TRUE(server.calls.empty());
+    EXPECT_FALSE(server.enabled(13));
+}
+
+TEST_F(TouchpadOwnerTest, ARefusedSwitchIsNotHeldOrRecorded) {
+    server.refuse = true;
+    TouchpadOwner owner(server, file);
+    owner.update(true);
+    EXPECT_TRUE(owner.heldNames().empty());
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(TouchpadOwnerTest, DestructionGivesBack) {
+    {
+        TouchpadOwner owner(server, file);
+        owner.update(true);
+        EXPECT_FALSE(server.enabled(13));
+    }
+    EXPECT_TRUE(server.enabled(13));
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(TouchpadOwnerTest, TheNextRunGivesBackWhatACrashedRunHeld) {
+    std::string leftBehind;
+    {
+        TouchpadOwner crashed(server, file);
+        crashed.update(true);
+        ASSERT_FALSE(server.enabled(13));
+        leftBehind = recorded();
+    }
+    // As after a crash or SIGKILL: the device still off and the file still there. The new X
+    // session numbers devices afresh; names are what is remembered.
+    folder.write(file.lexically_relative(folder.path()), leftBehind);
+    server.list[3].enabled = false;
+    server.list[3].id = 21;
+    server.list.push_back({22, kLaptop, false});  // switched off by the user: not ours
+    server.calls.clear();
+
+    TouchpadOwner next(server, file);
+    next.recover();
+    EXPECT_EQ(server.calls, (Calls{"on 21"}));
+    EXPECT_FALSE(fs::exists(file));
+    next.recover();  // nothing left to recover
+    EXPECT_EQ(server.calls.size(), 1u);
+}
+
+TEST_F(TouchpadOwnerTest, NoRecoveryFileIsNothingToDo) {
+    TouchpadOwner owner(server, file);
+    owner.recover();
+    EXPECT_TRUE(server.calls.empty());
+}
+
+}  // namespace
+}  // namespace joyvane::x11
