@@ -1,5 +1,7 @@
 #include "app/diagnose.h"
 
+#include "app/backend_choice.h"
+
 #include <SDL.h>
 #include <X11/Xlib.h>
 #include <gio/gio.h>
@@ -192,10 +194,13 @@ void printDiagnosis(std::ostream& out) {
     const DeviceAccessReport access = linux_desktop::probeDeviceAccess();
     out << "session type: " << session << " (WAYLAND_DISPLAY=" << envOr("WAYLAND_DISPLAY", "")
         << ", DISPLAY=" << envOr("DISPLAY", "") << ")\n";
-    out << "backend: "
-        << (x.xtest ? "X11 with XTest" : "none (no X display with the XTest extension)");
-    if (x.xtest && session == "wayland") {
-        out << " (on a Wayland session XTest reaches X11 windows only)";
+    const BackendChoice choice = chooseBackend(currentSessionEnvironment());
+    if (choice.backend == SessionBackend::wayland) {
+        out << "backend: Wayland with uinput"
+            << (access.uinputWritable ? "" : " (not usable: /dev/uinput is not writable)");
+    } else {
+        out << "backend: "
+            << (x.xtest ? "X11 with XTest" : "none (no X display with the XTest extension)");
     }
     out << "\n";
     out << "X display: " << (x.display ? "open" : "cannot open") << "\n";

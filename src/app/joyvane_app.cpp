@@ -29,6 +29,7 @@
 #include "platform/linux/qt/qt_scheduler.h"
 #include "platform/linux/sdl/sdl_controller_service.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/main_panel/content_view.h"
 
 namespace joyvane::app {
@@ -144,6 +145,14 @@ int runJoyvane(int argc, char** argv) {
             host.showWindow();
         }
     };
+    defaults.onWriteFailure([&tray, &languages](const std::string&) {
+        tray.icon().showMessage(
+            QStringLiteral("Joyvane"),
+            ui::interfaceText(isHebrew(languages),
+                              "Could not save that the welcome was seen; it will show again "
+                              "at the next start.",
+                              "לא ניתן לשמור שמסך הפתיחה נצפה; הוא יוצג שוב בהפעלה הבאה."));
+    });
     tray.start();
     auto onboardingCheck = runStartupSequence(accessibility, scheduler, defaults,
                                               [&windows] { windows.onboarding.show(); });

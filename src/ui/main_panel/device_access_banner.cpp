@@ -79,10 +79,12 @@ DeviceAccessBanner::DeviceAccessBanner(std::function<void()> checkAgain, QWidget
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPixelSize(11);
     styleLabel(command_, mono, colors::primary());
-    command_->setStyleSheet(command_->styleSheet() +
-                            QStringLiteral(" #fixCommand { background: %1; border-radius: 6px; "
-                                           "padding: 6px; }")
-                                .arg(colors::css(colors::withOpacity(colors::primary(), 0.06))));
+    // One rule for the colour and the box, so the label's sheet stays a valid style sheet.
+    command_->setStyleSheet(
+        QStringLiteral("#fixCommand { color: %1; background: %2; border-radius: 6px; "
+                       "padding: 6px; }")
+            .arg(colors::css(colors::primary()),
+                 colors::css(colors::withOpacity(colors::primary(), 0.06))));
     column->addWidget(command_);
 
     auto* buttons = new QHBoxLayout;

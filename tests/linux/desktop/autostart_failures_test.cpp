@@ -32,10 +32,13 @@ TEST(AutostartFailures, AFlagThatCannotBeStoredIsReported) {
     TempFolder config;
     config.write("joyvane", "a file where the folder should be");
     FileDefaultsStore store(config.path() / "joyvane" / "defaults");
+    std::string told;
+    store.onWriteFailure([&told](const std::string& key) { told = key; });
     ::testing::internal::CaptureStderr();
     store.setBool("hasSeenOnboarding", true);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("cannot store hasSeenOnboarding"),
               std::string::npos);
+    EXPECT_EQ(told, "hasSeenOnboarding");
     EXPECT_FALSE(store.boolForKey("hasSeenOnboarding"));
 }
 

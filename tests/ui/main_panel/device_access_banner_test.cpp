@@ -8,6 +8,7 @@
 #include <QScrollArea>
 
 #include "panel_fixture.h"
+#include "ui/controls/reading_direction.h"
 #include "ui/main_panel/device_access_banner.h"
 
 namespace joyvane::ui::test {
@@ -39,7 +40,7 @@ class DeviceAccessBannerTest : public PanelTest, public ::testing::WithParamInte
     }
     bool hebrew() const { return QString::fromLatin1(GetParam()).startsWith("he"); }
     QString text(const char* english, const char* hebrewText) const {
-        return QString::fromUtf8(hebrew() ? hebrewText : english);
+        return interfaceText(hebrew(), english, hebrewText);
     }
     void shoot(const QString& state) {
         view->show();
@@ -72,7 +73,7 @@ TEST_P(DeviceAccessBannerTest, SaysWhatIsMissingAndTheCommandThatFixesIt) {
                    "device, which is missing for:\nDualSense over USB (/dev/hidraw3)\n"
                    "DualShock 4 over Bluetooth (/dev/hidraw5)",
                    "משטח המגע ורמת הסוללה המדויקת דורשים גישה להתקן של הבקר, והיא חסרה עבור:\n"
-                   "DualSense דרך USB (/dev/hidraw3)\u200E\nDualShock 4 דרך Bluetooth "
+                   "\u200FDualSense דרך USB (/dev/hidraw3)\u200E\n\u200FDualShock 4 דרך Bluetooth "
                    "(/dev/hidraw5)\u200E"));
     EXPECT_EQ(banner->commandIntro()->text(),
               text("Run this command in a terminal, then unplug the controller and plug it in "
@@ -111,7 +112,7 @@ TEST_P(DeviceAccessBannerTest, FollowsALanguageChange) {
     view->refresh();
     settle();
     EXPECT_EQ(banner->title()->text(),
-              QString::fromUtf8(hebrew() ? "Controller Access Needed" : "נדרשת גישה לבקר"));
+              interfaceText(!hebrew(), "Controller Access Needed", "נדרשת גישה לבקר"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DeviceAccessBannerTest, ::testing::Values("en-US", "he-IL"));

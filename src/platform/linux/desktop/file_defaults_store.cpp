@@ -18,7 +18,9 @@ bool isValidKey(std::string_view key) {
 
 FileDefaultsStore::FileDefaultsStore() : FileDefaultsStore(configHome() / "joyvane" / "defaults") {}
 
-FileDefaultsStore::FileDefaultsStore(std::filesystem::path file) : file_(std::move(file)) {}
+FileDefaultsStore::FileDefaultsStore(std::filesystem::path file) : file_(std::move(file)) {
+    removeLeftoverTemporaries(file_);
+}
 
 std::map<std::string, bool> FileDefaultsStore::load() const {
     std::map<std::string, bool> values;
@@ -61,6 +63,9 @@ void FileDefaultsStore::setBool(const std::string& key, bool value) {
     if (!writeFileAtomically(file_, text)) {
         std::fprintf(stderr, "joyvane: cannot store %s in %s; it will read as before at the next start.\n",
                      key.c_str(), file_.c_str());
+        if (writeFailed_) {
+            writeFailed_(key);
+        }
     }
 }
 

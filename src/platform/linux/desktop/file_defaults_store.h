@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -21,10 +22,16 @@ class FileDefaultsStore final : public DefaultsStore {
     void setBool(const std::string& key, bool value) override;
 
     const std::filesystem::path& file() const { return file_; }
+    // Told the key of a value that could not be stored (after the line on standard error), so
+    // the person can be told as well.
+    void onWriteFailure(std::function<void(const std::string& key)> handler) {
+        writeFailed_ = std::move(handler);
+    }
 
   private:
     std::map<std::string, bool> load() const;
     std::filesystem::path file_;
+    std::function<void(const std::string&)> writeFailed_;
 };
 
 }  // namespace joyvane::linux_desktop

@@ -96,6 +96,8 @@ XdgWorkspace::XdgWorkspace(Options options) : options_(std::move(options)) {
     if (options_.executable.empty()) {
         options_.executable = programPath();
     }
+    // A write of the entry cut short (power loss, a kill) leaves its temporary file behind.
+    removeLeftoverTemporaries(autostartEntryPath());
 }
 
 void XdgWorkspace::openURL(const std::string& url) {
