@@ -64,24 +64,18 @@ TEST_P(DeviceAccessBannerTest, HiddenUntilAControllerIsOutOfReach) {
     EXPECT_TRUE(banner->isHidden());
 }
 
+// Each device out of reach on a line of its own; in Hebrew each line ends with a left-to-right
+// mark so that the node's brackets stay with it. The command is never translated or mirrored.
 TEST_P(DeviceAccessBannerTest, SaysWhatIsMissingAndTheCommandThatFixesIt) {
     banner->setNotice(twoControllers());
     settle();
     EXPECT_EQ(banner->title()->text(), text("Controller Access Needed", "נדרשת גישה לבקר"));
-    EXPECT_EQ(banner->explanation()->text(),
-              text("The touchpad and the exact battery level need access to the controller's "
-                   "device, which is missing for:\nDualSense over USB (/dev/hidraw3)\n"
-                   "DualShock 4 over Bluetooth (/dev/hidraw5)",
-                   "משטח המגע ורמת הסוללה המדויקת דורשים גישה להתקן של הבקר, והיא חסרה עבור:\n"
-                   "\u200FDualSense דרך USB (/dev/hidraw3)\u200E\n\u200FDualShock 4 דרך Bluetooth "
-                   "(/dev/hidraw5)\u200E"));
-    EXPECT_EQ(banner->commandIntro()->text(),
-              text("Run this command in a terminal, then unplug the controller and plug it in "
-                   "again:",
-                   "הרץ את הפקודה הזו במסוף, ואז נתק את הבקר וחבר אותו שוב:"));
+    const QString mark = hebrew() ? QStringLiteral("\u200E") : QString();
+    const QString explanation = banner->explanation()->text();
+    EXPECT_TRUE(explanation.contains("USB (/dev/hidraw3)" + mark + "\n"));
+    EXPECT_TRUE(explanation.endsWith("Bluetooth (/dev/hidraw5)" + mark));
     EXPECT_EQ(banner->command()->text(), kCommand);
     EXPECT_EQ(banner->command()->layoutDirection(), Qt::LeftToRight);
-    EXPECT_EQ(banner->copyButton()->text(), text("Copy Command", "העתק פקודה"));
     EXPECT_EQ(banner->checkAgainButton()->text(), text("Check Again", "בדוק שוב"));
     shoot(QStringLiteral("device-access"));
 }
