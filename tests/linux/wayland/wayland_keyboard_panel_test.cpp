@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QTest>
 #include <chrono>
-#include <iostream>
 #include <optional>
 
 #include "core/language.h"
@@ -34,10 +33,6 @@ bool waitUntil(Done done, int limitMs = 5000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
-}
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 // The text application in its own process; its reports ("active", "inactive", "focus-line",
@@ -128,16 +123,12 @@ class WaylandKeyboardPanel : public ::testing::Test {
         EXPECT_FALSE(keyboard->isVisible) << "opened on a button";
     }
 
-    // Moves the focus into the text field; the time until the panel is up, or nothing.
-    std::optional<double> focusLine() {
-        auto focused = Clock::now();
+    // Moves the focus into the text field; whether the panel came up.
+    bool focusLine() {
         app->command("line");
-        if (!waitUntil([&] {
-                return keyboard->isVisible && panels.lastPanel() && panels.lastPanel()->isVisible();
-            })) {
-            return std::nullopt;
-        }
-        return msSince(focused);
+        return waitUntil([&] {
+            return keyboard->isVisible && panels.lastPanel() && panels.lastPanel()->isVisible();
+        });
     }
 
     QtScheduler scheduler;
@@ -151,49 +142,27 @@ class WaylandKeyboardPanel : public ::testing::Test {
     std::optional<TextApp> app;
 };
 
+// Weston (the compositor these machines run) activates every toplevel it maps, the panel
+// included, whatever Qt::WindowDoesNotAcceptFocus asks: the test gives the application its focus
+// back as the user would, with a click.
 TEST_F(WaylandKeyboardPanel, OpensInATextFieldAndClosesWhenFocusLeaves) {
-    std::vector<double> toShown;
-    std::vector<double> toHidden;
-    for (int round = 0; round < 3; ++round) {
-        auto shown = focusLine();
-        ASSERT_TRUE(shown) << "the keyboard did not open in the text field";
-        toShown.push_back(*shown);
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(focusLine()) << "the keyboard did not open in the text field";
         if (round == 0) {
             QTest::qWait(300);
             panels.lastPanel()->grab().save(
                 QStringLiteral(JOYVANE_SCREENSHOT_DIR "/wayland-keyboard-panel.png"));
         }
-        // The compositor activates the panel when it maps it (see FocusStaysInTheApplication):
-        // give the application its focus back as the user would, with a click.
         QTest::qWait(200);
         if (!app->isActive()) {
             ASSERT_TRUE(clickTextApp(*app)) << "the text application could not be activated";
         }
-        auto left = Clock::now();
         app->command("button");
         ASSERT_TRUE(waitUntil([&] { return !keyboard->isVisible; }))
             << "the keyboard stayed open on a button; the application reported "
             << ::testing::PrintToString(app->reports);
-        toHidden.push_back(msSince(left));
         EXPECT_FALSE(panels.lastPanel()->isVisible());
     }
-    std::sort(toShown.begin(), toShown.end());
-    std::sort(toHidden.begin(), toHidden.end());
-    std::cout << "wayland: focus to keyboard shown (ms): median " << toShown[1] << ", worst "
-              << toShown[2] << "; focus away to hidden: median " << toHidden[1] << ", worst "
-              << toHidden[2] << '\n';
-    RecordProperty("shown_median_ms", static_cast<int>(toShown[1]));
-}
-
-// Weston (the compositor these machines run) activates every toplevel it maps, this one
-// included, whatever Qt::WindowDoesNotAcceptFocus asks; the text field then loses its focus.
-// Kept to measure a compositor or a panel surface that behaves: run it with
-// --gtest_also_run_disabled_tests.
-TEST_F(WaylandKeyboardPanel, DISABLED_FocusStaysInTheApplication) {
-    ASSERT_TRUE(focusLine());
-    QTest::qWait(500);
-    EXPECT_FALSE(app->reported("inactive")) << "the panel took the focus";
-    EXPECT_EQ(app->reports.back(), "focus-line");
 }
 
 TEST(CompositorKeymap, ArrivesFromTheCompositorAndPlacesKeys) {
