@@ -1,30 +1,24 @@
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <thread>
+#include <fstream>
 
-#include "../linux/desktop/temp_folder.h"
 #include "platform/linux/x11/xinput_devices.h"
+#include "support/private_desktop.h"
 
-namespace joyvane::app {
+namespace joyvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The real program on the private desktop (scripts/with-desktop.sh), after a run that crashed
-// while it held a touchpad: the X server's own pointer device stands in for the controller's
-// touchpad, switched off and named in the recovery file. The program must switch it on again.
+// The real program on a private desktop, after a run that crashed while it held a touchpad: the
+// X server's own pointer device stands in for the controller's touchpad, switched off and named
+// in the recovery file. The program must switch it on again and forget the file.
 TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
-    if (std::getenv("DISPLAY") == nullptr) {
-        GTEST_SKIP() << "needs the private desktop";
-    }
+    PrivateDesktop desktop;
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
     std::string error;
-    auto connection = x11::X11Connection::open(nullptr, &error);
+    auto connection = x11::X11Connection::open(desktop.display().c_str(), &error);
     ASSERT_TRUE(connection) << error;
     x11::XInputDevices devices(connection);
     std::optional<x11::InputDevice> pointer;
@@ -43,34 +37,20 @@ TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
         return false;
     };
 
-    joyvane::testing::TempFolder folder;
-    const fs::path runtime = folder.path() / "runtime";
-    fs::create_directories(runtime);
+    const fs::path runtime = desktop.environment().at("XDG_RUNTIME_DIR");
+    fs::create_directories(runtime / "joyvane");
     ::chmod(runtime.c_str(), 0700);
-    const fs::path file = folder.write("runtime/joyvane/touchpads-off", pointer->name + "\n");
+    const fs::path file = runtime / "joyvane" / "touchpads-off";
+    std::ofstream(file) << pointer->name << "\n";
     ASSERT_TRUE(devices.setEnabled(pointer->id, false));
 
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str(), 1);
-        ::unsetenv("QT_QPA_PLATFORM");
-        ::execl(JOYVANE_PROGRAM, JOYVANE_PROGRAM, static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    bool given = false;
-    for (int i = 0; i < 150 && !given; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        given = enabledNow() && !fs::exists(file);
-    }
-    ::kill(child, SIGTERM);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!enabledNow()) {
-        devices.setEnabled(pointer->id, true);
-    }
-    EXPECT_TRUE(given) << "the device is on again and the recovery file is gone";
+    ChildProcess program({JOYVANE_PROGRAM}, desktop.environment(),
+                         desktop.folder() / "joyvane.log");
+    EXPECT_TRUE(
+        pollUntil([&] { return enabledNow() && !fs::exists(file); }, std::chrono::seconds(15)))
+        << "the device is still off or the recovery file is still there\n"
+        << program.output();
 }
 
 }  // namespace
-}  // namespace joyvane::app
+}  // namespace joyvane::testing
