@@ -108,26 +108,26 @@ TEST_F(Screenshots, MenuBarHint) {
 }
 
 TEST_F(Screenshots, KeyboardPanel) {
+    struct Shot {
+        KeyboardLayout layout;
+        bool uppercase;
+        int row;
+        int col;
+        const char* name;
+    };
+    const Shot shots[] = {{KeyboardLayout::latin, false, 1, 4, "keyboard-latin-"},
+                          {KeyboardLayout::latin, true, 2, 9, "keyboard-latin-shift-"},
+                          {KeyboardLayout::hebrew, true, 3, 0, "keyboard-hebrew-"},
+                          {KeyboardLayout::symbols, true, 4, 1, "keyboard-symbols-space-"}};
     forEachLanguage([&](const QString& lang) {
-        keyboard.layout = KeyboardLayout::latin;
-        keyboard.isUppercase = false;
-        keyboard.cursorRow = 1;
-        keyboard.cursorCol = 4;
         PSKeyboardView view(keyboard, sim.languages);
-        QSize size(586, view.sizeHint().height());
-        save(view, size, "keyboard-latin-" + lang, 200);
-        keyboard.isUppercase = true;
-        keyboard.cursorRow = 2;
-        keyboard.cursorCol = 9;
-        save(view, size, "keyboard-latin-shift-" + lang, 200);
-        keyboard.layout = KeyboardLayout::hebrew;
-        keyboard.cursorRow = 3;
-        keyboard.cursorCol = 0;
-        save(view, size, "keyboard-hebrew-" + lang, 200);
-        keyboard.layout = KeyboardLayout::symbols;
-        keyboard.cursorRow = 4;
-        keyboard.cursorCol = 1;
-        save(view, size, "keyboard-symbols-space-" + lang, 200);
+        for (const Shot& shot : shots) {
+            keyboard.layout = shot.layout;
+            keyboard.isUppercase = shot.uppercase;
+            keyboard.cursorRow = shot.row;
+            keyboard.cursorCol = shot.col;
+            save(view, {586, view.sizeHint().height()}, shot.name + lang, 200);
+        }
     });
 }
 
