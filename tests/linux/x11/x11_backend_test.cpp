@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/linux/x11/x11_backend.h"
+#include "platform/linux/x11/xinput_devices.h"
 
 #include <X11/XKBlib.h>
 
@@ -220,6 +221,8 @@ TEST_F(X11BackendTest, ALostConnectionMakesEveryCallFailQuietly) {
     std::string error;
     auto opened = openX11Backend(scheduler, &error, doomed.display().c_str());
     ASSERT_TRUE(opened) << error;
+    XInputDevices devices(opened->connection);
+    ASSERT_FALSE(devices.devices().empty());
     opened->poster->warp({10, 10});
     Point before = opened->screens->mouseLocation();
     doomed.stopXServer();
@@ -236,6 +239,8 @@ TEST_F(X11BackendTest, ALostConnectionMakesEveryCallFailQuietly) {
     EXPECT_FALSE(opened->poster->post(key(key_code::escape, false)));
     EXPECT_EQ(opened->screens->screens().size(), 1u);  // the last known layout
     EXPECT_EQ(opened->screens->mouseLocation(), before);
+    EXPECT_TRUE(devices.devices().empty());
+    EXPECT_FALSE(devices.setEnabled(2, true));
 }
 
 TEST(X11BackendOpen, AServerWithoutXTestGivesOneClearSentence) {

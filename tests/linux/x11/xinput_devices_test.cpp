@@ -44,18 +44,5 @@ TEST(XInputDevices, ListsPointersAndSwitchesOneOffAndOnAgain) {
     EXPECT_FALSE(devices.setEnabled(4242, false)) << "no such device";
 }
 
-TEST(XInputDevices, NothingOnceTheServerIsGone) {
-    PrivateDesktop server{xServerOnly()};
-    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
-    std::string error;
-    auto connection = X11Connection::open(server.display().c_str(), &error);
-    ASSERT_TRUE(connection) << error;
-    XInputDevices devices(connection);
-    ASSERT_FALSE(devices.devices().empty());
-    server.stopXServer();
-    EXPECT_TRUE(devices.devices().empty());
-    EXPECT_FALSE(devices.setEnabled(2, true));
-}
-
 }  // namespace
 }  // namespace joyvane::x11
