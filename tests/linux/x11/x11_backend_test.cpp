@@ -157,6 +157,39 @@ TEST_F(X11BackendTest, TypingFollowsTheActiveLayoutGroup) {
     EXPECT_TRUE(window.noModifierDown());
 }
 
+// The character typed is the one asked for whatever is locked: a letter of either case, a digit,
+// and a letter the keymap lacks (bound to a spare key).
+TEST_F(X11BackendTest, CapsLockAndNumLockNeverChangeTheTypedCharacter) {
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
+    ASSERT_NO_FATAL_FAILURE(open());
+    TestWindow window(server.display());
+    ASSERT_TRUE(window.ok());
+    Display* display = window.display();
+    const unsigned int numLock = XkbKeysymToModifiers(display, XK_Num_Lock);
+    ASSERT_NE(numLock, 0u);
+    const std::u16string typed[] = {u"t", u"T", u"1", u"\u00e9", u"\u00c9"};
+    const std::vector<KeySym> expected = {XK_t, XK_T, XK_1, XK_eacute, XK_Eacute};
+    for (unsigned int locked : {unsigned{LockMask}, numLock, LockMask | numLock}) {
+        SCOPED_TRACE(locked);
+        ASSERT_TRUE(XkbLockModifiers(display, XkbUseCoreKbd, LockMask | numLock, locked));
+        XSync(display, False);
+        window.keys.clear();
+        for (const std::u16string& c : typed) {
+            EXPECT_TRUE(backend->poster->post(text(c, true)));
+            EXPECT_TRUE(backend->poster->post(text(c, false)));
+        }
+        window.collect(2 * std::size(typed), 0);
+        std::vector<KeySym> pressed;
+        for (const ReceivedKey& k : window.keys) {
+            if (k.press && k.keysym != XK_Shift_L) {
+                pressed.push_back(k.keysym);
+            }
+        }
+        EXPECT_EQ(pressed, expected);
+        EXPECT_TRUE(window.noModifierDown());
+    }
+}
+
 TEST_F(X11BackendTest, DestroyingThePosterLetsGoOfHeldButtonsAndKeys) {
     JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
     ASSERT_NO_FATAL_FAILURE(open());
