@@ -5,6 +5,8 @@
 
 #include <X11/XKBlib.h>
 
+#include <algorithm>
+
 #include "core/manual_scheduler.h"
 #include "output/mouse_controller.h"
 #include "support/private_desktop.h"
@@ -246,6 +248,36 @@ TEST_F(X11BackendTest, TwoMonitorsSideBySideClampTheMouseController) {
     EXPECT_EQ(pointerOn(wide), (Point{2000, 1023}));
     mouse.move(0, -5000);
     EXPECT_EQ(pointerOn(wide), (Point{2000, 0}));
+}
+
+// Against the private Xvfb's own pointer device, which the server lets a client switch off
+// and on like a controller's touchpad.
+TEST_F(X11BackendTest, XInputListsPointersAndSwitchesOneOffAndOnAgain) {
+    JOYVANE_REQUIRE_PRIVATE_DESKTOP(server);
+    ASSERT_NO_FATAL_FAILURE(open());
+    XInputDevices devices(backend->connection);
+
+    const auto list = devices.devices();
+    auto mouse = std::find_if(list.begin(), list.end(), [](const InputDevice& device) {
+        return device.name.find("XTEST") == std::string::npos;
+    });
+    ASSERT_NE(mouse, list.end()) << "Xvfb has a pointer device of its own";
+    ASSERT_TRUE(mouse->enabled);
+    const int id = mouse->id;
+    auto enabledNow = [&devices, id] {
+        for (const auto& device : devices.devices()) {
+            if (device.id == id) {
+                return device.enabled;
+            }
+        }
+        return true;
+    };
+
+    EXPECT_TRUE(devices.setEnabled(id, false));
+    EXPECT_FALSE(enabledNow());
+    EXPECT_TRUE(devices.setEnabled(id, true));
+    EXPECT_TRUE(enabledNow());
+    EXPECT_FALSE(devices.setEnabled(4242, false)) << "no such device";
 }
 
 TEST_F(X11BackendTest, ALostConnectionMakesEveryCallFailQuietly) {
