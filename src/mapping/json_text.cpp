@@ -162,7 +162,7 @@ class Reader {
         }
     }
 
-    bool readObject(std::vector<std::pair<std::string, JsonValue>>& members, int depth) {
+    bool readObject(std::vector<JsonMember>& members, int depth) {
         consume('{');
         skipWhitespace();
         if (consume('}')) {
@@ -179,7 +179,7 @@ class Reader {
             if (!value) {
                 return false;
             }
-            members.emplace_back(std::move(*key), std::move(*value));
+            members.push_back({std::move(*key), std::move(*value)});
             skipWhitespace();
             if (consume('}')) {
                 return true;

@@ -24,6 +24,8 @@ std::optional<std::string> parseJsonString(std::string_view document);
 using JsonStringMembers = std::vector<std::pair<std::string, std::string>>;
 std::optional<JsonStringMembers> parseJsonStringObject(std::string_view document);
 
+struct JsonMember;
+
 // One parsed JSON value. `text` is the value's own source text, a view into the parsed
 // document, so that nested encoded values can be handed to their own decoders.
 struct JsonValue {
@@ -33,8 +35,15 @@ struct JsonValue {
     double number = 0;
     std::string string;
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;  // in the order written
+    std::vector<JsonMember> members;  // in the order written
     std::string_view text;
+};
+
+// One member of an object. Its own type rather than a pair, which could not hold the value's
+// type while that is still being defined.
+struct JsonMember {
+    std::string key;
+    JsonValue value;
 };
 
 // A document that is exactly one JSON value, nested at most 32 deep.
