@@ -1,52 +1,104 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QSlider>
-#include <QToolButton>
+#include <set>
+#include <string>
 
-#include "ui/controls/battery_badge.h"
-#include "ui/controls/card_section.h"
+#include "mapping/button_action.h"
+#include "mapping/button_id.h"
+#include "ui/controls/battery_format.h"
 #include "ui/controls/setting_slider.h"
 #include "ui/controls/stick_view.h"
-#include "ui/controls/style.h"
-#include "ui/controls/switch_button.h"
-#include "ui/controls/symbol_label.h"
-#include "ui/controls/toggle_row.h"
+#include "ui/controls/symbols.h"
 
 namespace joyvane::ui {
 namespace {
 
-Binding<double> bindTo(double& value, int* writes = nullptr) {
-    return {[&value] { return value; },
-            [&value, writes](double v) {
-                value = v;
-                if (writes) {
-                    ++*writes;
-                }
-            }};
+TEST(BatteryBadge, SymbolToneAndPercentFollowLevelAndState) {
+    const struct {
+        float level;
+        std::optional<BatteryState> state;
+        const char* symbol;
+        BatteryTone tone;
+        const char* percent;
+    } cases[] = {
+        {0.05f, BatteryState::charging, "battery.0", BatteryTone::green, "5%"},
+        {0.0999f, BatteryState::discharging, "battery.0", BatteryTone::red, "9%"},
+        {0.2f, std::nullopt, "battery.25", BatteryTone::red, "20%"},
+        {0.21f, BatteryState::unknown, "battery.25", BatteryTone::primary, "21%"},
+        {0.29f, BatteryState::discharging, "battery.25", BatteryTone::primary, "29%"},
+        {0.375f, BatteryState::charging, "battery.50.bolt", BatteryTone::green, "37%"},
+        {0.625f, BatteryState::discharging, "battery.75", BatteryTone::primary, "62%"},
+        {0.874f, BatteryState::charging, "battery.75.bolt", BatteryTone::green, "87%"},
+        {0.875f, BatteryState::discharging, "battery.100", BatteryTone::primary, "87%"},
+        {0.999f, BatteryState::discharging, "battery.100", BatteryTone::primary, "99%"},
+        // Full is green but shows no bolt: only charging does.
+        {1.0f, BatteryState::full, "battery.100", BatteryTone::green, "100%"},
+        {0.15f, BatteryState::full, "battery.25", BatteryTone::green, "15%"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "level " << c.level);
+        EXPECT_EQ(batterySymbolName(c.level, c.state), c.symbol);
+        EXPECT_EQ(batteryTone(c.level, c.state), c.tone);
+        EXPECT_EQ(batteryPercentText(c.level), c.percent);
+    }
 }
 
+// The engine never clamps; only the interface has a range.
 TEST(SettingSlider, OutOfRangeValueKeepsItsNumberAndPutsTheHandleAtTheEnd) {
-    double value = 40.0;  // the engine never clamps; only the interface has a range
+    double value = 40.0;
     int writes = 0;
-    SettingSlider slider("Mouse Speed", "cursorarrow.motionlines", bindTo(value, &writes), {3, 25});
+    SettingSlider slider("Mouse Speed", "cursorarrow.motionlines",
+                         {[&] { return value; }, [&](double) { ++writes; }}, {3, 25});
     EXPECT_EQ(slider.slider()->value(), SettingSlider::kSteps);
     EXPECT_EQ(slider.valueLabel()->text(), "40.0");
     EXPECT_EQ(writes, 0);
-    EXPECT_DOUBLE_EQ(value, 40.0);
+    EXPECT_EQ(formatSettingValue(24.96), "25.0");
+    EXPECT_EQ(formatSettingValue(0.12), "0.1");
 }
 
 TEST(StickView, DotFollowsTheStickWithYUpward) {
     StickView view("Mouse", "computermouse.fill");
     view.setState(1.0f, 0.0f, false);
     EXPECT_EQ(view.picture()->dotOffset(), QPointF(19, 0));
-    view.setState(-0.5f, 1.0f, false);
+    view.setState(-0.5f, 1.0f, true);
     EXPECT_EQ(view.picture()->dotOffset(), QPointF(-9.5, -19));
-    EXPECT_EQ(view.symbol()->symbolColor(), colors::secondary());
-    view.setState(0, 0, true);
     EXPECT_TRUE(view.picture()->isDragging());
-    EXPECT_EQ(view.symbol()->symbolColor(), colors::orange());
-    EXPECT_EQ(view.label()->palette().color(QPalette::WindowText), colors::orange());
+}
+
+int inkedPixels(const std::string& name) {
+    const QImage image = symbolPixmap(name, 24, Qt::black).toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += qAlpha(image.pixel(x, y)) > 40 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// Every symbol is named once and draws something, from the installed theme where it names a
+// theme icon; the buttons' and actions' symbols all exist, and an unknown name draws a stand-in.
+TEST(SymbolTable, EverySymbolDrawsAndEveryButtonAndActionHasOne) {
+    const bool theme = QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists();
+    std::set<std::string_view> seen;
+    for (const SymbolEntry& entry : symbolTable()) {
+        SCOPED_TRACE(entry.name);
+        EXPECT_TRUE(seen.insert(entry.name).second) << "twice";
+        EXPECT_GT(inkedPixels(std::string(entry.name)), 12);
+        EXPECT_TRUE(!theme || !*entry.themeIcon || symbolFromTheme(entry.name)) << entry.themeIcon;
+    }
+    for (ButtonID id : allButtonIDs) {
+        EXPECT_NE(findSymbol(icon(id)), nullptr) << icon(id);
+    }
+    for (ButtonAction action : allButtonActions) {
+        EXPECT_NE(findSymbol(icon(action)), nullptr) << icon(action);
+    }
+    EXPECT_EQ(findSymbol("no.such.symbol"), nullptr);
+    EXPECT_GT(inkedPixels("no.such.symbol"), 5);
 }
 
 }  // namespace

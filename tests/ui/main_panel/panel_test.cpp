@@ -1,0 +1,257 @@
+// The main panel's bindings to the engine on the sim platform.
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+
+#include "../ui_fixture.h"
+#include "ui/controls/battery_badge.h"
+#include "ui/controls/setting_slider.h"
+#include "ui/controls/style.h"
+#include "ui/controls/switch_button.h"
+#include "ui/controls/symbol_button.h"
+#include "ui/controls/symbol_label.h"
+#include "ui/controls/toggle_row.h"
+#include "ui/main_panel/accessibility_banner.h"
+#include "ui/main_panel/behavior_card.h"
+#include "ui/main_panel/panel_header.h"
+#include "ui/main_panel/settings_card.h"
+#include "ui/main_panel/status_card.h"
+#include "ui/main_panel/sticks_row.h"
+#include "ui/main_panel/tiles_row.h"
+#include "ui/main_panel/touchpad_card.h"
+
+namespace joyvane::ui::test {
+namespace {
+
+using PanelTest = UiTest;
+
+TEST_F(PanelTest, SlidersAndSwitchesWriteTheirSettingAndFollowChangesMadeElsewhere) {
+    connect();
+    startPanel();
+    const struct {
+        const char* name;
+        SettingSlider* (*slider)(ContentView&);
+        Published<double> ControllerManager::*setting;
+        double lower;
+        double upper;
+    } sliders[] = {
+        {"speed", [](ContentView& v) { return v.settingsCard()->mouseSpeed(); },
+         &ControllerManager::sensitivity, 3, 25},
+        {"scroll", [](ContentView& v) { return v.settingsCard()->scrollSpeed(); },
+         &ControllerManager::scrollSensitivity, 1, 12},
+        {"dead zone", [](ContentView& v) { return v.settingsCard()->deadZone(); },
+         &ControllerManager::deadzone, 0.05, 0.4},
+        {"acceleration", [](ContentView& v) { return v.settingsCard()->acceleration(); },
+         &ControllerManager::acceleration, 1, 3},
+        {"touchpad", [](ContentView& v) { return v.touchpadCard()->sensitivity(); },
+         &ControllerManager::touchpadSensitivity, 100, 700},
+    };
+    for (const auto& c : sliders) {
+        SCOPED_TRACE(c.name);
+        SettingSlider* slider = c.slider(*view);
+        Published<double>& setting = manager.*(c.setting);
+        slider->slider()->setValue(SettingSlider::kSteps);
+        EXPECT_DOUBLE_EQ(setting.get(), c.upper);
+        slider->slider()->setValue(0);
+        EXPECT_DOUBLE_EQ(setting.get(), c.lower);
+        setting = (c.lower + c.upper) / 2;
+        settle();
+        EXPECT_EQ(slider->slider()->value(), SettingSlider::kSteps / 2);
+        EXPECT_EQ(slider->valueLabel()->text(), QString::asprintf("%.1f", setting.get()));
+        EXPECT_DOUBLE_EQ(setting.get(), (c.lower + c.upper) / 2) << "showing it wrote it back";
+    }
+    const struct {
+        const char* name;
+        ToggleRow* (*row)(ContentView&);
+        Published<bool> ControllerManager::*setting;
+    } switches[] = {
+        {"natural", [](ContentView& v) { return v.settingsCard()->naturalScrolling(); },
+         &ControllerManager::naturalScrolling},
+        {"auto enable", [](ContentView& v) { return v.behaviorCard()->autoEnable(); },
+         &ControllerManager::autoEnableOnConnect},
+        {"touchpad", [](ContentView& v) { return v.touchpadCard()->movement(); },
+         &ControllerManager::touchpadEnabled},
+    };
+    for (const auto& c : switches) {
+        SCOPED_TRACE(c.name);
+        Published<bool>& setting = manager.*(c.setting);
+        const bool before = setting.get();
+        c.row(*view)->switchButton()->click();
+        settle();
+        EXPECT_EQ(setting.get(), !before);
+        setting = before;
+        settle();
+        EXPECT_EQ(c.row(*view)->switchButton()->isChecked(), before);
+    }
+}
+
+TEST_F(PanelTest, ResetRestoresTheSettingsButNotAutoEnable) {
+    startPanel();
+    manager.sensitivity = 20;
+    manager.autoEnableOnConnect = false;
+    view->settingsCard()->resetButton()->click();
+    settle();
+    EXPECT_DOUBLE_EQ(manager.sensitivity.get(), 10.0);
+    EXPECT_EQ(view->settingsCard()->mouseSpeed()->valueLabel()->text(), "10.0");
+    EXPECT_FALSE(manager.autoEnableOnConnect.get());
+}
+
+// A switch that cannot turn on stays off and says so under it.
+TEST_F(PanelTest, LaunchAtLoginGoesThroughTheEngineAndAFailureKeepsItOff) {
+    startPanel();
+    BehaviorCard* card = view->behaviorCard();
+    sim.workspace.launchAtLoginWorks = false;
+    card->launchAtLogin()->switchButton()->click();
+    settle();
+    EXPECT_FALSE(card->launchAtLogin()->switchButton()->isChecked());
+    EXPECT_FALSE(card->launchFailure()->isHidden());
+
+    sim.workspace.launchAtLoginWorks = true;
+    card->launchAtLogin()->switchButton()->click();
+    settle();
+    EXPECT_TRUE(manager.launchAtLogin.get());
+    EXPECT_EQ(sim.log.all<sim::LaunchAtLoginCall>().back(), sim::LaunchAtLoginCall{true});
+    EXPECT_TRUE(card->launchAtLogin()->switchButton()->isChecked());
+    EXPECT_TRUE(card->launchFailure()->isHidden());
+}
+
+TEST_F(PanelTest, QuitLetsGoOfHeldClicksFirst) {
+    int quits = 0;
+    actions.quit = [&] {
+        EXPECT_EQ(sim.log.all<MouseEvent>().size(), 2u);
+        ++quits;
+    };
+    startPanel();
+    mouse.isLeftDown = true;
+    mouse.isRightDown = true;
+    view->header()->quitButton()->click();
+    const auto events = sim.log.all<MouseEvent>();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].type, MouseEventType::leftMouseUp);
+    EXPECT_EQ(events[1].type, MouseEventType::rightMouseUp);
+    EXPECT_EQ(quits, 1);
+}
+
+// The controller's parts show while one is connected, the touchpad's only for a pad that has one
+// and its slider only while touchpad movement is on; the keyboard button needs the feature too.
+TEST_F(PanelTest, ControllerPartsFollowTheController) {
+    startPanel();
+    BehaviorCard* behavior = view->behaviorCard();
+    EXPECT_TRUE(behavior->keyboardButton()->isHidden());
+    view->statusCard()->reconnectButton()->click();  // none known: nothing happens
+    settle();
+    EXPECT_FALSE(manager.isConnected.get());
+
+    auto generic = connect(PhysicalProfile::other);
+    EXPECT_TRUE(view->touchpadCard()->isHidden());
+    sim.controllers.disconnect(generic);
+    auto pad = connect(PhysicalProfile::dualSense, BatteryReading{0.8f, BatteryState::discharging});
+    manager.refreshBattery();
+    settle();
+    EXPECT_FALSE(view->header()->batteryBadge()->isHidden());
+    EXPECT_FALSE(view->touchpadCard()->sensitivity()->isHidden());
+    manager.touchpadEnabled = false;
+    settle();
+    EXPECT_TRUE(view->touchpadCard()->sensitivity()->isHidden());
+
+    behavior->keyboardButton()->click();
+    settle();
+    EXPECT_TRUE(keyboard.isVisible.get());
+    EXPECT_EQ(behavior->keyboardButton()->symbol()->symbolColor(), colors::orange());
+    behavior->keyboardFeature()->switchButton()->click();
+    settle();
+    EXPECT_FALSE(manager.keyboardFeatureEnabled().get());
+    EXPECT_TRUE(behavior->keyboardButton()->isHidden());
+
+    sim.controllers.disconnect(pad);
+    settle();
+    EXPECT_TRUE(view->header()->batteryBadge()->isHidden());
+    EXPECT_TRUE(view->sticks()->isHidden());
+    EXPECT_TRUE(view->touchpadCard()->isHidden());
+    EXPECT_FALSE(view->statusCard()->reconnectButton()->isHidden());
+    auto present = std::make_shared<sim::SimController>(sim::SimControllerSpec{});
+    sim.controllers.addPresent(present);  // known to the platform, never announced
+    view->statusCard()->reconnectButton()->click();
+    settle();
+    EXPECT_EQ(manager.controller(), present);
+}
+
+// Steps, then after Grant Access (which asks once) the waiting line and the link that shows the
+// program's own file; granted, the banner goes, and a revocation brings the steps back.
+TEST_F(PanelTest, AccessibilityBannerFollowsTrust) {
+    connect();
+    setTrusted(false);
+    startPanel();
+    AccessibilityBanner* banner = view->banner();
+    auto waiting = [&] { return banner->steps()->isHidden() && !banner->waitingRow()->isHidden(); };
+    EXPECT_FALSE(view->header()->masterSwitch()->isEnabled());
+    EXPECT_FALSE(banner->steps()->isHidden());
+    EXPECT_TRUE(banner->revealButton()->isHidden());
+    sim.log.clear();
+    banner->grantButton()->click();
+    EXPECT_TRUE(waiting());
+    EXPECT_EQ(sim.log.all<sim::PromptCall>().size(), 1u);
+    banner->revealButton()->click();
+    EXPECT_EQ(sim.log.all<sim::RevealCall>(),
+              std::vector<sim::RevealCall>{{"/opt/joyvane/bin/joyvane"}});
+    setTrusted(false);  // a refresh that stays false changes nothing
+    EXPECT_TRUE(waiting());
+
+    setTrusted(true);
+    EXPECT_TRUE(banner->isHidden());
+    EXPECT_TRUE(view->header()->masterSwitch()->isEnabled());
+    setTrusted(false);
+    EXPECT_FALSE(banner->isHidden());
+    EXPECT_FALSE(banner->steps()->isHidden());
+}
+
+// Colours set on labels inside styled buttons reach the screen: Grant Access reads white on blue
+// and the link blue, in both languages.
+TEST_F(PanelTest, GrantAccessIsWhiteOnBlueAndTheLinkIsBlue) {
+    setTrusted(false);
+    for (const char* language : {"en", "he"}) {
+        SCOPED_TRACE(language);
+        sim.languages.setLanguages({language});
+        startPanel();
+        view->show();
+        settle();
+        SymbolButton* grant = view->banner()->grantButton();
+        EXPECT_GT(pixelsNear(grant->caption(), Qt::white, 30), 15);
+        EXPECT_GT(pixelsNear(grant, colors::blue(), 10), 200);
+        grant->click();
+        settle();
+        EXPECT_GT(pixelsNear(view->banner()->revealButton(), colors::blue(), 50), 8);
+    }
+}
+
+TEST_F(PanelTest, TilesOpenTheirWindowsWithTheCurrentMap) {
+    int advancedOpens = 0;
+    ButtonMap shown;
+    PanelActions::SaveMap save;
+    std::function<void()> reset;
+    actions.openAdvanced = [&] { ++advancedOpens; };
+    actions.openRemap = [&](const ButtonMap& map, PanelActions::SaveMap s,
+                            std::function<void()> r) {
+        shown = map;
+        save = std::move(s);
+        reset = std::move(r);
+    };
+    startPanel();
+    view->tiles()->advancedTile()->click();
+    EXPECT_EQ(advancedOpens, 1);
+
+    ButtonMap edited = manager.buttonMap;
+    edited[ButtonID::r1] = ButtonAction::escape;
+    manager.buttonMap = edited;
+    view->tiles()->mappingTile()->click();
+    EXPECT_EQ(shown, edited);
+    edited[ButtonID::r2] = ButtonAction::enter;
+    save(edited);
+    EXPECT_EQ(manager.buttonMap.get(), edited);
+    reset();
+    EXPECT_EQ(manager.buttonMap.get(), ControllerManager::defaultButtonMap());
+}
+
+}  // namespace
+}  // namespace joyvane::ui::test

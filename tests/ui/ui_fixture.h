@@ -1,0 +1,81 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+
+#include "engine/controller_manager.h"
+#include "keyboard/ps_keyboard_controller.h"
+#include "output/mouse_controller.h"
+#include "platform/sim/sim_platform.h"
+#include "ui/main_panel/content_view.h"
+
+namespace joyvane::ui::test {
+
+// The engine on the sim platform, for the panel and the windows to show and edit. The engine
+// runs on virtual time and the views refresh on the Qt loop: `settle()` drives both.
+class UiTest : public ::testing::Test {
+  protected:
+    sim::SimPlatform sim;
+    MouseController mouse{sim.poster, sim.screens};
+    PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
+    ControllerManager manager{sim.platform(), mouse, keyboard};
+    std::shared_ptr<sim::SimHidRegistry> hid = std::make_shared<sim::SimHidRegistry>();
+    PanelContext context{manager, keyboard, mouse, sim.accessibility, sim.workspace, sim.languages};
+    PanelActions actions;
+    std::unique_ptr<ContentView> view;
+
+    void startPanel() {
+        actions.executablePath = QStringLiteral("/opt/joyvane/bin/joyvane");
+        view = std::make_unique<ContentView>(context, actions);
+        settle();
+    }
+    void settle() {
+        sim.scheduler.runQueued();
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+    // Trust as the engine sees it after its next two-second refresh.
+    void setTrusted(bool trusted) {
+        sim.accessibility.setTrusted(trusted);
+        sim.scheduler.advanceBy(2.0);
+        settle();
+    }
+    std::shared_ptr<sim::SimController> connect(
+        PhysicalProfile profile = PhysicalProfile::dualSense,
+        std::optional<BatteryReading> battery = {}) {
+        sim::SimControllerSpec spec;
+        spec.category = "DualSense Wireless Controller";
+        spec.physical = profile;
+        spec.battery = battery;
+        auto controller = std::make_shared<sim::SimController>(spec);
+        sim.controllers.connect(controller);
+        settle();
+        return controller;
+    }
+};
+
+// How many pixels of `part`, as its window draws it (style sheets of every ancestor applied),
+// lie within `tolerance` of `color` in each channel: a style sheet may override the palette.
+inline int pixelsNear(QWidget* part, const QColor& color, int tolerance = 40) {
+    QWidget* top = part->window();
+    const QImage image = top->grab().toImage();
+    const QRect area(part->mapTo(top, QPoint(0, 0)), part->size());
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += std::abs(c.red() - color.red()) <= tolerance &&
+                     std::abs(c.green() - color.green()) <= tolerance &&
+                     std::abs(c.blue() - color.blue()) <= tolerance;
+        }
+    }
+    return count;
+}
+
+}  // namespace joyvane::ui::test

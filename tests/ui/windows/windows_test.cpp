@@ -1,0 +1,237 @@
+// The windows inside the program's window managers, editing the engine on the sim platform as
+// the user does it.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+#include <chrono>
+#include <thread>
+
+#include "../ui_fixture.h"
+#include "app/managed_window.h"
+#include "app/window_content.h"
+#include "app/window_managers.h"
+#include "ui/windows/action_picker.h"
+#include "ui/windows/advanced_view.h"
+#include "ui/windows/battery_widgets.h"
+#include "ui/windows/combos_tab.h"
+#include "ui/windows/controller_info_tab.h"
+#include "ui/windows/menu_bar_hint_view.h"
+#include "ui/windows/onboarding_view.h"
+#include "ui/windows/remap_sheet.h"
+
+namespace joyvane::ui::test {
+namespace {
+
+class WindowsTest : public UiTest {
+  protected:
+    app::WindowManagers managers{sim.languages, sim.defaults};
+    const ButtonMap defaults = ControllerManager::defaultButtonMap();
+
+    WindowsTest() {
+        app::installWindowContent(managers,
+                                  {sim.languages, sim.workspace, hid, sim.scheduler, sim.defaults});
+    }
+    ~WindowsTest() override {
+        for (app::WindowManagerBase* m : std::initializer_list<app::WindowManagerBase*>{
+                 &managers.advanced, &managers.remap, &managers.onboarding, &managers.hint}) {
+            if (m->window()) {
+                m->window()->close();
+            }
+        }
+        settle();
+    }
+    template <class View>
+    static View* shown(const app::WindowManagerBase& manager) {
+        return manager.window() ? dynamic_cast<View*>(manager.window()->content()) : nullptr;
+    }
+    void openRemap() {
+        managers.remap.open(
+            manager.buttonMap, [this](const ButtonMap& map) { manager.buttonMap = map; },
+            [this] { manager.buttonMap = ControllerManager::defaultButtonMap(); });
+        settle();
+    }
+    ActionPicker* picker(ButtonID id) {
+        return shown<RemapSheet>(managers.remap)->row(id)->picker();
+    }
+};
+
+// Every window carries the program's icon and a title, for the task bar.
+TEST_F(WindowsTest, EveryWindowIsNamedAndHasTheIcon) {
+    managers.advanced.open(manager);
+    openRemap();
+    managers.onboarding.show();
+    managers.hint.show();
+    for (app::ManagedWindow* window : {managers.advanced.window(), managers.remap.window(),
+                                       managers.onboarding.window(), managers.hint.window()}) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(window->windowTitle().isEmpty());
+        EXPECT_FALSE(window->windowIcon().isNull());
+    }
+}
+
+// Edits reach the engine only when saved (Return, not Shift+Return, or the header's close
+// symbol); a second request brings the open window forward with its edits; closing the window
+// any other way discards them.
+TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
+    openRemap();
+    picker(ButtonID::cross)->pick(ButtonAction::escape);
+    managers.remap.window()->close();
+    settle();
+    EXPECT_EQ(manager.buttonMap.get(), defaults);
+    openRemap();
+    EXPECT_EQ(picker(ButtonID::cross)->action(), actionFor(defaults, ButtonID::cross));
+
+    managers.remap.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(managers.remap.window()));
+    picker(ButtonID::cross)->pick(ButtonAction::escape);
+    picker(ButtonID::triangle)->pick(ButtonAction::screenshot);
+    openRemap();
+    EXPECT_EQ(picker(ButtonID::triangle)->action(), ButtonAction::screenshot);
+    picker(ButtonID::triangle)->setFocus();
+    QTest::keyClick(picker(ButtonID::triangle), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(manager.buttonMap.get(), defaults);
+    QTest::keyClick(picker(ButtonID::triangle), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(managers.remap.window(), nullptr);
+    EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::cross), ButtonAction::escape);
+    EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::triangle), ButtonAction::screenshot);
+
+    openRemap();
+    picker(ButtonID::l1)->pick(ButtonAction::tab);
+    shown<RemapSheet>(managers.remap)->closeSymbolButton()->click();
+    settle();
+    EXPECT_EQ(managers.remap.window(), nullptr);
+    EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::l1), ButtonAction::tab);
+}
+
+TEST_F(WindowsTest, RemapKeepsAMissingEntryMissingAndResetAppliesDefaultsAtOnce) {
+    ButtonMap partial = defaults;
+    partial.erase(ButtonID::touchpad);
+    manager.buttonMap = partial;
+    openRemap();
+    EXPECT_EQ(picker(ButtonID::touchpad)->action(), ButtonAction::none);
+    picker(ButtonID::cross)->pick(ButtonAction::enter);
+    shown<RemapSheet>(managers.remap)->saveButton()->click();
+    settle();
+    EXPECT_FALSE(manager.buttonMap->contains(ButtonID::touchpad));
+    EXPECT_EQ(manager.buttonMap->at(ButtonID::cross), ButtonAction::enter);
+
+    openRemap();
+    picker(ButtonID::square)->pick(ButtonAction::missionCtrl);
+    shown<RemapSheet>(managers.remap)->resetButton()->click();
+    EXPECT_EQ(manager.buttonMap.get(), defaults);
+    for (ButtonID id : allButtonIDs) {
+        EXPECT_EQ(picker(id)->action(), actionFor(defaults, id));
+    }
+    EXPECT_NE(managers.remap.window(), nullptr) << "stays open";
+}
+
+// Each choice is written at once; a missing combo shows none until none is picked; the rows
+// follow changes made elsewhere and the reset. The tab survives a visit to the other tab, and the
+// window reopens on it.
+TEST_F(WindowsTest, CombosAreWrittenAtOnceAndKeptAcrossTabs) {
+    const ComboID first = ControllerManager::availableCombos().at(0);
+    const ComboID second = ControllerManager::availableCombos().at(1);
+    ComboMap map = manager.comboMap;
+    map.erase(first);
+    manager.comboMap = map;
+    managers.advanced.open(manager);
+    auto* view = shown<AdvancedView>(managers.advanced);
+    auto combos = [&] { return dynamic_cast<CombosTab*>(view->content()); };
+    EXPECT_EQ(combos()->row(first)->picker()->action(), ButtonAction::none);
+    EXPECT_FALSE(manager.comboMap->contains(first));
+    combos()->row(first)->picker()->pick(ButtonAction::none);
+    EXPECT_EQ(manager.comboMap->at(first), ButtonAction::none);
+    combos()->row(second)->picker()->pick(ButtonAction::cmdUndo);
+    EXPECT_EQ(manager.comboMap->at(second), ButtonAction::cmdUndo);
+
+    view->tabButton(1)->click();
+    settle();
+    EXPECT_NE(dynamic_cast<ControllerInfoTab*>(view->content()), nullptr);
+    view->tabButton(0)->click();
+    settle();
+    EXPECT_EQ(combos()->row(second)->picker()->action(), ButtonAction::cmdUndo);
+    manager.comboMap = ComboMap{};
+    settle();
+    EXPECT_EQ(combos()->row(second)->picker()->action(), ButtonAction::none);
+    combos()->resetButton()->click();
+    settle();
+    EXPECT_EQ(manager.comboMap.get(), ControllerManager::defaultComboMap());
+    EXPECT_EQ(combos()->row(second)->picker()->action(),
+              actionFor(ControllerManager::defaultComboMap(), second));
+
+    view->setTab(1);
+    managers.advanced.window()->close();
+    settle();
+    managers.advanced.open(manager);
+    EXPECT_EQ(shown<AdvancedView>(managers.advanced)->tab(), 0);
+}
+
+TEST_F(WindowsTest, ControllerTabShowsTheReadingItsAgeAndAShortRefresh) {
+    ControllerInfoTab tab(manager, sim.languages, sim.workspace, hid, sim.scheduler);
+    settle();
+    EXPECT_TRUE(tab.noDataLabel()->isVisibleTo(&tab));
+    EXPECT_FALSE(tab.percentLabel()->isVisibleTo(&tab));
+    EXPECT_FALSE(tab.refreshButton()->isVisibleTo(&tab));
+    tab.show();  // appearing starts the firmware read
+    for (int i = 0; i < 400 && tab.firmwareVersion() == "Checking..."; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        sim.scheduler.runQueued();
+    }
+    settle();
+    EXPECT_EQ(tab.firmwareValue()->text(), "N/A");
+
+    manager.batteryLevel = 0.6f;
+    manager.batteryState = BatteryState::discharging;
+    manager.batteryLastUpdated = sim.scheduler.now();
+    settle();
+    EXPECT_FALSE(tab.noDataLabel()->isVisibleTo(&tab));
+    sim.scheduler.advanceBy(75);
+    manager.batteryState = BatteryState::full;  // any change redraws the card
+    settle();
+    EXPECT_EQ(tab.updatedLabel()->text(), "Updated 1m ago");
+
+    tab.refreshButton()->click();
+    EXPECT_FALSE(tab.refreshButton()->isEnabled());
+    EXPECT_TRUE(tab.refreshSpinner()->isVisibleTo(&tab));
+    sim.scheduler.advanceBy(0.79);
+    EXPECT_FALSE(tab.refreshButton()->isEnabled());
+    sim.scheduler.advanceBy(0.02);
+    EXPECT_TRUE(tab.refreshButton()->isEnabled());
+    EXPECT_FALSE(tab.refreshSpinner()->isVisibleTo(&tab));
+}
+
+// Onboarding pages forward and back, and however it closes it is marked seen. The hint's Got It
+// closes its window.
+TEST_F(WindowsTest, OnboardingAndHintClose) {
+    managers.onboarding.show();
+    auto* view = shown<OnboardingView>(managers.onboarding);
+    EXPECT_FALSE(view->backButton()->isVisibleTo(view));
+    for (int i = 0; i < 3; ++i) {
+        view->nextButton()->click();
+    }
+    EXPECT_EQ(view->page(), 3);
+    EXPECT_FALSE(view->nextButton()->isVisibleTo(view));
+    view->backButton()->click();
+    EXPECT_EQ(view->page(), 2);
+    EXPECT_FALSE(view->getStartedButton()->isVisibleTo(view));
+    view->setPage(3);
+    view->getStartedButton()->click();
+    settle();
+    EXPECT_EQ(managers.onboarding.window(), nullptr);
+    EXPECT_TRUE(sim.defaults.boolForKey("hasSeenOnboarding"));
+
+    sim.defaults.setBool("hasSeenOnboarding", false);
+    managers.onboarding.show();
+    managers.onboarding.window()->close();  // the title bar's close button
+    settle();
+    EXPECT_TRUE(sim.defaults.boolForKey("hasSeenOnboarding"));
+
+    managers.hint.show();
+    shown<MenuBarHintView>(managers.hint)->gotItButton()->click();
+    settle();
+    EXPECT_EQ(managers.hint.window(), nullptr);
+}
+
+}  // namespace
+}  // namespace joyvane::ui::test
