@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "../linux/desktop/temp_folder.h"
+#include "app/backend_choice.h"
 #include "app/command_line.h"
 #include "app/diagnose.h"
 #include "platform/linux/desktop/device_access.h"
@@ -97,6 +98,35 @@ TEST(Diagnose, TwoIdenticalControllersGetOneNodeEach) {
     EXPECT_NE(out.str().find("hidraw: /dev/hidraw2"), std::string::npos);
     EXPECT_NE(out.str().find("hidraw: /dev/hidraw5"), std::string::npos);
     EXPECT_NE(out.str().find("SDL device: (unknown)"), std::string::npos);
+}
+
+TEST(BackendChoice, TheSessionDecidesAndTheOverrideWins) {
+    using B = SessionBackend;
+    struct Case {
+        SessionEnvironment environment;
+        B backend;
+        bool warned;
+    };
+    const Case cases[] = {
+        {{"x11", "", ""}, B::x11, false},
+        {{"", "", ""}, B::x11, false},  // no session type at all: a plain X server
+        {{"tty", "", ""}, B::x11, false},
+        {{"wayland", "", ""}, B::wayland, false},
+        {{"", "wayland-0", ""}, B::wayland, false},
+        {{"x11", "wayland-1", ""}, B::wayland, false},  // a nested compositor
+        {{"wayland", "wayland-0", "x11"}, B::x11, false},
+        {{"x11", "", "wayland"}, B::wayland, false},
+        {{"wayland", "", "mir"}, B::wayland, true},
+        {{"x11", "", "WAYLAND"}, B::x11, true},
+    };
+    for (const Case& c : cases) {
+        BackendChoice choice = chooseBackend(c.environment);
+        std::string label = c.environment.sessionType + "/" + c.environment.waylandDisplay + "/" +
+                            c.environment.override;
+        EXPECT_EQ(choice.backend, c.backend) << label;
+        EXPECT_STREQ(choice.qtPlatform, c.backend == B::wayland ? "wayland" : "xcb") << label;
+        EXPECT_EQ(!choice.warning.empty(), c.warned) << label;
+    }
 }
 
 }  // namespace

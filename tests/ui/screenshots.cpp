@@ -8,8 +8,7 @@
 #include <QScrollArea>
 #include <QTest>
 #include <cstdio>
-#include <cstring>
-#include <functional>
+#include <map>
 
 #include "app/tray_label.h"
 #include "engine/controller_manager.h"
@@ -30,7 +29,7 @@
 namespace joyvane::ui {
 namespace {
 
-// The engine on the sim platform, in one language, for one picture.
+// The engine on the sim platform, in one language.
 struct Scene {
     sim::SimPlatform sim;
     MouseController mouse{sim.poster, sim.screens};
@@ -51,11 +50,10 @@ struct Scene {
         view->resize(480, 480);
         return view;
     }
-    std::shared_ptr<sim::SimController> connect(PhysicalProfile profile,
-                                                std::optional<BatteryReading> battery = {}) {
+    std::shared_ptr<sim::SimController> connect(BatteryReading battery) {
         sim::SimControllerSpec spec;
         spec.category = "DualSense Wireless Controller";
-        spec.physical = profile;
+        spec.physical = PhysicalProfile::dualSense;
         spec.battery = battery;
         auto controller = std::make_shared<sim::SimController>(spec);
         sim.controllers.connect(controller);
@@ -63,158 +61,128 @@ struct Scene {
         manager.refreshBattery();
         return controller;
     }
-    void batteryHistory() {
-        connect(PhysicalProfile::dualSense, BatteryReading{0.73f, BatteryState::charging});
-        std::vector<BatteryHistoryEntry> history;
-        for (int i = 0; i < 25; ++i) {
-            history.push_back({i * 60.0, 0.95f - 0.01f * static_cast<float>(i) * (i % 3 + 1)});
+};
+
+// Writes one picture of `widget` as FOLDER/NAME-en.png or -he.png (a panel also as
+// NAME-en-full.png: its whole scrolling column).
+struct Camera {
+    QDir folder;
+    int failures = 0;
+
+    void operator()(Scene& scene, QWidget& widget, const QString& name) {
+        widget.show();
+        // Long enough for the windows' animations to rest and the firmware read to report.
+        for (int i = 0; i < 4; ++i) {
+            QTest::qWait(50);
+            scene.sim.scheduler.runQueued();
         }
-        manager.batteryHistory = history;
+        const QString file = folder.filePath(name + (scene.hebrew ? "-he" : "-en"));
+        failures += !widget.grab().save(file + ".png");
+        if (auto* panel = dynamic_cast<ContentView*>(&widget)) {
+            failures += !panel->scrollArea()->widget()->grab().save(file + "-full.png");
+        }
     }
 };
 
-std::unique_ptr<QWidget> withDeviceBanner(std::unique_ptr<ContentView> panel) {
+void panelShots(Scene& s, Camera& shoot) {
+    shoot(s, *s.panel(), "no-controller");
+    auto panel = s.panel();
     auto* banner = new DeviceAccessBanner([] {});
     addToPanel(*panel, banner);
     banner->setNotice(DeviceAccessNotice{
         {{"DualSense", "USB", "/dev/hidraw3"}, {"DualShock 4", "Bluetooth", "/dev/hidraw5"}},
         "/usr/bin/joyvane --udev-rules | sudo tee /etc/udev/rules.d/70-joyvane.rules >/dev/null "
         "&& sudo udevadm control --reload-rules && sudo udevadm trigger"});
-    return panel;
+    shoot(s, *panel, "device-access");
+    auto pad = s.connect({0.62f, BatteryState::charging});
+    pad->setLeftStick(0.6f, 0.4f);
+    pad->setRightStick(-0.3f, -0.8f);
+    s.sim.scheduler.advanceBy(0.02);
+    shoot(s, *s.panel(), "dualsense");
+    s.manager.setEnabled(false);
+    s.keyboard.toggle();
+    shoot(s, *s.panel(), "paused-keyboard");
+    s.sim.accessibility.setTrusted(false);
+    s.sim.scheduler.advanceBy(2.0);
+    panel = s.panel();
+    shoot(s, *panel, "accessibility-steps");
+    panel->banner()->grantButton()->click();
+    shoot(s, *panel, "accessibility-waiting");
 }
 
-std::unique_ptr<QWidget> keyboardShot(Scene& s, KeyboardLayout layout, bool upper, int row,
-                                      int col) {
-    s.keyboard.layout = layout;
-    s.keyboard.isUppercase = upper;
-    s.keyboard.cursorRow = row;
-    s.keyboard.cursorCol = col;
-    auto view = std::make_unique<PSKeyboardView>(s.keyboard, s.sim.languages);
-    view->resize(586, view->sizeHint().height());
-    return view;
+void windowShots(Scene& s, Camera& shoot) {
+    RemapSheet remap(s.manager.buttonMap, {}, {}, {}, s.sim.languages);
+    remap.resize(440, 540);
+    shoot(s, remap, "remap");
+    shoot(s, *s.advanced(0), "advanced-gestures");
+    shoot(s, *s.advanced(1), "advanced-controller-nodata");
+    s.connect({0.73f, BatteryState::charging});
+    std::vector<BatteryHistoryEntry> history;
+    for (int i = 0; i < 25; ++i) {
+        history.push_back({i * 60.0, 0.95f - 0.01f * static_cast<float>(i) * (i % 3 + 1)});
+    }
+    s.manager.batteryHistory = history;
+    auto advanced = s.advanced(1);
+    shoot(s, *advanced, "advanced-controller");
+    static_cast<ControllerInfoTab*>(advanced->content())->refreshButton()->click();
+    shoot(s, *advanced, "advanced-controller-refreshing");
+    OnboardingView onboarding(s.sim.defaults, s.hebrew, {});
+    onboarding.resize(480, 580);
+    for (int page = 0; page < 4; ++page) {
+        onboarding.setPage(page);
+        shoot(s, onboarding, QStringLiteral("onboarding-page%1").arg(page + 1));
+    }
+    MenuBarHintView hint(s.hebrew, {});
+    hint.resize(380, 380);
+    shoot(s, hint, "hint");
+    PSKeyboardView keyboard(s.keyboard, s.sim.languages);
+    keyboard.resize(586, keyboard.sizeHint().height());
+    const struct {
+        KeyboardLayout layout;
+        bool upper;
+        int row;
+        int col;
+        const char* name;
+    } keyboards[] = {{KeyboardLayout::latin, false, 1, 4, "keyboard-latin"},
+                     {KeyboardLayout::latin, true, 2, 9, "keyboard-latin-shift"},
+                     {KeyboardLayout::hebrew, true, 3, 0, "keyboard-hebrew"},
+                     {KeyboardLayout::symbols, true, 4, 1, "keyboard-symbols-space"}};
+    for (const auto& k : keyboards) {
+        s.keyboard.layout = k.layout;
+        s.keyboard.isUppercase = k.upper;
+        s.keyboard.cursorRow = k.row;
+        s.keyboard.cursorCol = k.col;
+        shoot(s, keyboard, k.name);
+    }
 }
 
-std::unique_ptr<QWidget> onboardingShot(Scene& s, int page) {
-    auto view = std::make_unique<OnboardingView>(s.sim.defaults, s.hebrew, nullptr);
-    view->setPage(page);
-    view->resize(480, 580);
-    return view;
+// The tray icon in each state on a strip of dark top bar, with its tooltip as Qt shows it.
+void trayShots(Scene& s, Camera& shoot) {
+    const struct {
+        const char* name;
+        app::TrayState state;
+    } states[] = {{"tray-disabled-no-controller", {false, false, {}, {}}},
+                  {"tray-connected-paused", {true, false, BatteryState::discharging, 0.8f}},
+                  {"tray-charging", {true, true, BatteryState::charging, 0.5f}},
+                  {"tray-low-battery", {true, true, BatteryState::discharging, 0.12f}}};
+    for (const auto& [name, state] : states) {
+        QLabel tip(app::trayToolTip(state, s.hebrew));
+        tip.setMargin(6);
+        tip.setStyleSheet("background: #fffff0; color: #1c1c1e; border: 1px solid #999;");
+        const QPixmap tipImage = tip.grab();
+        QPixmap picture(std::max(260, tipImage.width() + 20), 40 + tipImage.height());
+        picture.fill(QColor(246, 246, 248));
+        QPainter p(&picture);
+        p.fillRect(QRect(0, 0, picture.width(), 28), QColor(34, 34, 34));
+        const QPixmap icon = app::renderTrayLabel(app::trayLabelFor(state), 24);
+        p.drawPixmap(s.hebrew ? 8 : picture.width() - 32, 2, icon);
+        p.drawPixmap(s.hebrew ? 8 : picture.width() - tipImage.width() - 8, 34, tipImage);
+        p.end();
+        QLabel shown;
+        shown.setPixmap(picture);
+        shoot(s, shown, name);
+    }
 }
-
-// The tray icon on a strip of dark top bar, with its tooltip as Qt shows it.
-std::unique_ptr<QWidget> trayShot(const app::TrayState& state, bool hebrew) {
-    const QPixmap icon = app::renderTrayLabel(app::trayLabelFor(state), 24);
-    QLabel tip(app::trayToolTip(state, hebrew));
-    tip.setMargin(6);
-    tip.setStyleSheet(
-        QStringLiteral("background: #fffff0; color: #1c1c1e; border: 1px solid #999;"));
-    const QPixmap tipImage = tip.grab();
-    QPixmap picture(std::max(260, tipImage.width() + 20), 40 + tipImage.height());
-    picture.fill(QColor(246, 246, 248));
-    QPainter p(&picture);
-    p.fillRect(QRect(0, 0, picture.width(), 28), QColor(34, 34, 34));
-    p.drawPixmap(hebrew ? 8 : picture.width() - 32, 2, icon);
-    p.drawPixmap(hebrew ? 8 : picture.width() - tipImage.width() - 8, 34, tipImage);
-    auto label = std::make_unique<QLabel>();
-    label->setPixmap(picture);
-    return label;
-}
-
-struct Shot {
-    const char* group;
-    const char* name;
-    std::function<std::unique_ptr<QWidget>(Scene&)> make;
-};
-
-const Shot kShots[] = {
-    {"panel", "no-controller", [](Scene& s) { return s.panel(); }},
-    {"panel", "dualsense",
-     [](Scene& s) {
-         auto pad =
-             s.connect(PhysicalProfile::dualSense, BatteryReading{0.62f, BatteryState::charging});
-         pad->setLeftStick(0.6f, 0.4f);
-         pad->setRightStick(-0.3f, -0.8f);
-         s.sim.scheduler.advanceBy(0.02);
-         return s.panel();
-     }},
-    {"panel", "paused-keyboard",
-     [](Scene& s) {
-         s.connect(PhysicalProfile::dualShock);
-         s.manager.setEnabled(false);
-         s.keyboard.toggle();
-         return s.panel();
-     }},
-    {"panel", "accessibility-steps",
-     [](Scene& s) {
-         s.sim.accessibility.setTrusted(false);
-         s.sim.scheduler.advanceBy(2.0);
-         return s.panel();
-     }},
-    {"panel", "accessibility-waiting",
-     [](Scene& s) {
-         s.sim.accessibility.setTrusted(false);
-         s.sim.scheduler.advanceBy(2.0);
-         auto panel = s.panel();
-         panel->banner()->grantButton()->click();
-         return panel;
-     }},
-    {"panel", "device-access", [](Scene& s) { return withDeviceBanner(s.panel()); }},
-    {"windows", "remap",
-     [](Scene& s) {
-         auto sheet = std::make_unique<RemapSheet>(s.manager.buttonMap, nullptr, nullptr, nullptr,
-                                                   s.sim.languages);
-         sheet->resize(440, 540);
-         return sheet;
-     }},
-    {"windows", "advanced-gestures", [](Scene& s) { return s.advanced(0); }},
-    {"windows", "advanced-controller-nodata", [](Scene& s) { return s.advanced(1); }},
-    {"windows", "advanced-controller",
-     [](Scene& s) {
-         s.batteryHistory();
-         return s.advanced(1);
-     }},
-    {"windows", "advanced-controller-refreshing",
-     [](Scene& s) {
-         s.batteryHistory();
-         auto view = s.advanced(1);
-         static_cast<ControllerInfoTab*>(view->content())->refreshButton()->click();
-         return view;
-     }},
-    {"windows", "onboarding-page1", [](Scene& s) { return onboardingShot(s, 0); }},
-    {"windows", "onboarding-page2", [](Scene& s) { return onboardingShot(s, 1); }},
-    {"windows", "onboarding-page3", [](Scene& s) { return onboardingShot(s, 2); }},
-    {"windows", "onboarding-page4", [](Scene& s) { return onboardingShot(s, 3); }},
-    {"windows", "hint",
-     [](Scene& s) {
-         auto view = std::make_unique<MenuBarHintView>(s.hebrew, nullptr);
-         view->resize(380, 380);
-         return view;
-     }},
-    {"windows", "keyboard-latin",
-     [](Scene& s) { return keyboardShot(s, KeyboardLayout::latin, false, 1, 4); }},
-    {"windows", "keyboard-latin-shift",
-     [](Scene& s) { return keyboardShot(s, KeyboardLayout::latin, true, 2, 9); }},
-    {"windows", "keyboard-hebrew",
-     [](Scene& s) { return keyboardShot(s, KeyboardLayout::hebrew, true, 3, 0); }},
-    {"windows", "keyboard-symbols-space",
-     [](Scene& s) { return keyboardShot(s, KeyboardLayout::symbols, true, 4, 1); }},
-    {"tray", "tray-disabled-no-controller",
-     [](Scene& s) {
-         return trayShot({false, false, {}, {}}, s.hebrew);
-     }},
-    {"tray", "tray-connected-paused",
-     [](Scene& s) {
-         return trayShot({true, false, BatteryState::discharging, 0.8f}, s.hebrew);
-     }},
-    {"tray", "tray-charging",
-     [](Scene& s) {
-         return trayShot({true, true, BatteryState::charging, 0.5f}, s.hebrew);
-     }},
-    {"tray", "tray-low-battery",
-     [](Scene& s) {
-         return trayShot({true, true, BatteryState::discharging, 0.12f}, s.hebrew);
-     }},
-};
 
 }  // namespace
 }  // namespace joyvane::ui
@@ -222,34 +190,19 @@ const Shot kShots[] = {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 3) {
+    using Shots = void (*)(joyvane::ui::Scene&, joyvane::ui::Camera&);
+    const std::map<std::string, Shots> groups{{"panel", joyvane::ui::panelShots},
+                                              {"windows", joyvane::ui::windowShots},
+                                              {"tray", joyvane::ui::trayShots}};
+    if (argc != 3 || !groups.contains(argv[1])) {
         std::fprintf(stderr, "usage: ui_screenshots panel|windows|tray FOLDER\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[2]));
-    folder.mkpath(QStringLiteral("."));
-    int failures = 0;
-    for (const auto& shot : joyvane::ui::kShots) {
-        if (std::strcmp(shot.group, argv[1]) != 0) {
-            continue;
-        }
-        for (const bool hebrew : {false, true}) {
-            joyvane::ui::Scene scene(hebrew);
-            auto widget = shot.make(scene);
-            widget->show();
-            // Long enough for the windows' animations to rest and the firmware read to report.
-            const int rounds = std::strcmp(shot.group, "windows") == 0 ? 4 : 1;
-            for (int i = 0; i < rounds; ++i) {
-                QTest::qWait(50);
-                scene.sim.scheduler.runQueued();
-            }
-            const QString name = QString::fromLatin1(shot.name) + (hebrew ? "-he" : "-en");
-            failures += !widget->grab().save(folder.filePath(name + ".png"));
-            if (auto* panel = dynamic_cast<joyvane::ui::ContentView*>(widget.get())) {
-                failures += !panel->scrollArea()->widget()->grab().save(
-                    folder.filePath(name + "-full.png"));
-            }
-        }
+    joyvane::ui::Camera camera{QDir(QString::fromLocal8Bit(argv[2]))};
+    camera.folder.mkpath(QStringLiteral("."));
+    for (const bool hebrew : {false, true}) {
+        joyvane::ui::Scene scene(hebrew);
+        groups.at(argv[1])(scene, camera);
     }
-    return failures == 0 ? 0 : 1;
+    return camera.failures == 0 ? 0 : 1;
 }

@@ -2,17 +2,29 @@
 // the user does it.
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 #include "../ui_fixture.h"
 #include "app/managed_window.h"
+#include "app/tray_label.h"
 #include "app/window_content.h"
 #include "app/window_managers.h"
+#include "ui/controls/style.h"
+#include "ui/controls/symbol_button.h"
+#include "ui/keyboard_panel/ps_keyboard_view.h"
+#include "ui/main_panel/accessibility_banner.h"
+#include "ui/main_panel/panel_header.h"
+#include "ui/main_panel/status_card.h"
+#include "ui/main_panel/uinput_banner.h"
 #include "ui/windows/action_picker.h"
 #include "ui/windows/advanced_view.h"
 #include "ui/windows/battery_widgets.h"
+#include "ui/windows/bob_motion.h"
 #include "ui/windows/combos_tab.h"
 #include "ui/windows/controller_info_tab.h"
 #include "ui/windows/menu_bar_hint_view.h"
@@ -231,6 +243,87 @@ TEST_F(WindowsTest, OnboardingAndHintClose) {
     shown<MenuBarHintView>(managers.hint)->gotItButton()->click();
     settle();
     EXPECT_EQ(managers.hint.window(), nullptr);
+}
+
+// The tab labels follow the selection, which is a rounded blue tint inside the bar's padding.
+TEST_F(WindowsTest, TabLabelsFollowTheRoundedSelection) {
+    managers.advanced.open(manager);
+    auto* view = shown<AdvancedView>(managers.advanced);
+    view->resize(480, 480);
+    settle();
+    auto caption = [&](int tab) {
+        return static_cast<SymbolButton*>(view->tabButton(tab))->caption();
+    };
+    for (int selected : {1, 0}) {
+        view->setTab(selected);
+        settle();
+        const int other = 1 - selected;
+        EXPECT_GT(pixelsNear(caption(selected), colors::blue(), 50), 8) << selected;
+        EXPECT_EQ(pixelsNear(caption(other), colors::blue(), 50), 0) << selected;
+        EXPECT_GT(pixelsNear(caption(other), QColor(110, 110, 115), 40), 8) << selected;
+    }
+    QWidget* tab = view->tabButton(0);
+    EXPECT_GE(tab->height(), 7 + 7 + 12);  // 7 points above and below a caption line
+    EXPECT_GE(tab->parentWidget()->height(), tab->height() + 12);
+    const QImage image = tab->grab().toImage();
+    const QColor corner = image.pixelColor(0, 0);
+    const QColor inside = image.pixelColor(4, tab->height() / 2);
+    EXPECT_GT(inside.blue() - inside.red(), 20);
+    EXPECT_LT(corner.blue() - corner.red(), inside.blue() - inside.red() - 10);
+}
+
+// The arrow moves only by whole device pixels, so it needs a frame only when it does: 6 moves per
+// 1.4 s cycle at one device pixel per point, 12 at two.
+TEST(BobMotion, StepsOnlyWhenTheArrowMovesAPixel) {
+    for (const double ratio : {1.0, 2.0}) {
+        BobMotion motion(ratio);
+        EXPECT_EQ(motion.steps().size(), 1 + 6 * ratio);
+        EXPECT_EQ(motion.offsetAt(700), -3.0);
+        EXPECT_EQ(motion.offsetAt(1400 + 700), -3.0);  // forever
+        for (const auto& step : motion.steps()) {
+            EXPECT_EQ(step.offset * ratio, std::round(step.offset * ratio));
+        }
+        for (long long t : {0LL, 123LL, 699LL, 1399LL}) {
+            const int wait = motion.msToNextStep(t);
+            EXPECT_GT(wait, 0);
+            EXPECT_NE(motion.offsetAt(t + wait), motion.offsetAt(t + wait - 1)) << t;
+        }
+    }
+}
+
+// Qt lays a label out in the direction of its first strong letter, so every Hebrew text starts
+// with a right-to-left mark: without it "Joyvane פועלת" reads left to right.
+TEST_F(WindowsTest, EveryWindowReadsRightToLeftAndFollowsALanguageChange) {
+    sim.languages.setLanguages({"he-IL", "en-US"});
+    sim.accessibility.setTrusted(false);
+    actions.uinputProblem = UinputProblem::missing;
+    startPanel();
+    view->banner()->grantButton()->click();
+    RemapSheet remap(manager.buttonMap, {}, {}, {}, sim.languages);
+    OnboardingView onboarding(sim.defaults, true, {});
+    MenuBarHintView hint(true, {});
+    PSKeyboardView keyboardView(keyboard, sim.languages);
+    EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(remap.layoutDirection(), Qt::RightToLeft);
+    const QString texts[] = {
+        view->statusCard()->titleLine()->text(),
+        view->header()->quitButton()->toolTip(),
+        view->banner()->revealButton()->text(),
+        view->uinputBanner()->explanation()->text(),
+        remap.closeSymbolButton()->toolTip(),
+        onboarding.pageTitle(0)->text(),
+        hint.gotItButton()->text(),
+        keyboardView.closeButton()->toolTip(),
+        app::trayToolTip({false, true, {}, {}}, true),
+    };
+    for (const QString& text : texts) {
+        EXPECT_TRUE(text.startsWith(QChar(0x200F))) << text.toStdString();
+    }
+    // The choice is made again at every refresh.
+    sim.languages.setLanguages({"en-US", "he-IL"});
+    view->refresh();
+    EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
+    EXPECT_EQ(view->statusCard()->titleLine()->text(), "Waiting for controller...");
 }
 
 }  // namespace
