@@ -27,23 +27,26 @@ class FakeServer : public x11::InputDeviceSwitch {
         return list;
     }
     bool setEnabled(int id, bool enabled) override {
-        for (auto& device : list) {
-            if (device.id == id) {
-                device.enabled = enabled;
-                return true;
-            }
-        }
-        return false;
+        list[id == 13].enabled = enabled;
+        return id == 9 || id == 13;
     }
     bool controllerTouchpadOn() const { return list[1].enabled; }
 };
 
-class EngineTest : public ::testing::Test {
+// The engine on the sim platform with the touchpad's owner and the device-access monitor around
+// it.
+class DevicesTest : public ::testing::Test {
   protected:
     sim::SimPlatform sim;
     MouseController mouse{sim.poster, sim.screens};
     PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
     ControllerManager manager{sim.platform(), mouse, keyboard};
+    joyvane::testing::TempFolder folder;
+    FakeServer server;
+    x11::TouchpadOwner owner{server, folder.path() / "touchpads-off"};
+    DeviceAccessReport machine;
+    int probes = 0;
+    std::vector<std::string> said;
 
     std::shared_ptr<sim::SimController> connectDualSense(
         PhysicalProfile profile = PhysicalProfile::dualSense) {
@@ -55,18 +58,19 @@ class EngineTest : public ::testing::Test {
         sim.scheduler.runQueued();
         return controller;
     }
-};
-
-class TouchpadOwnershipTest : public EngineTest {
-  protected:
-    joyvane::testing::TempFolder folder;
-    FakeServer server;
-    x11::TouchpadOwner owner{server, folder.path() / "touchpads-off"};
+    static ControllerAccess dualSense(bool readWrite) {
+        return {.model = "DualSense",
+                .bus = HidBus::bluetooth,
+                .vendor = 0x054c,
+                .product = 0x0ce6,
+                .node = "/dev/hidraw4",
+                .readWrite = readWrite};
+    }
 };
 
 // Held exactly while the touchpad pointer is in use: control on, touchpad movement on and a
 // controller with a touchpad attached, also when its touchpad shows up after the controller.
-TEST_F(TouchpadOwnershipTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
+TEST_F(DevicesTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
     manager.touchpadEnabled = true;
     TouchpadOwnership ownership(manager, sim.scheduler, owner);
     sim.scheduler.runQueued();
@@ -107,37 +111,12 @@ TEST_F(TouchpadOwnershipTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
     EXPECT_TRUE(server.controllerTouchpadOn());
 }
 
-class DeviceAccessMonitorTest : public EngineTest {
-  protected:
-    DeviceAccessReport machine;
-    int probes = 0;
-    std::vector<std::string> said;
-
-    DeviceAccessMonitor makeMonitor() {
-        return DeviceAccessMonitor(
-            sim.controllers,
-            [this] {
-                ++probes;
-                return machine;
-            },
-            [this](const std::string& line) { said.push_back(line); }, "/usr/bin/joyvane");
-    }
-    static ControllerAccess dualSense(bool readWrite) {
-        ControllerAccess access;
-        access.model = "DualSense";
-        access.bus = HidBus::bluetooth;
-        access.vendor = 0x054c;
-        access.product = 0x0ce6;
-        access.node = "/dev/hidraw4";
-        access.readWrite = readWrite;
-        return access;
-    }
-};
-
 // Probed at start, on every connection and on request; a controller out of reach is said once
 // on standard error, with its node and the command that fixes it.
-TEST_F(DeviceAccessMonitorTest, ProbesOnEveryChangeAndSaysItOnce) {
-    auto monitor = makeMonitor();
+TEST_F(DevicesTest, AccessIsProbedOnEveryChangeAndSaidOnce) {
+    DeviceAccessMonitor monitor(
+        sim.controllers, [this] { return ++probes, machine; },
+        [this](const std::string& line) { said.push_back(line); }, "/usr/bin/joyvane");
     machine.controllers = {dualSense(true)};
     monitor.checkAgain();
     EXPECT_TRUE(said.empty());

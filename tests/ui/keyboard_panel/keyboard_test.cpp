@@ -1,11 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QImage>
 #include <QTest>
 
-#include "keyboard/ps_keyboard_controller.h"
-#include "platform/sim/sim_platform.h"
+#include "../ui_fixture.h"
 #include "ui/controls/style.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
 #include "ui/keyboard_panel/panel_placement.h"
@@ -14,64 +9,46 @@
 namespace joyvane::ui {
 namespace {
 
-struct KeyboardTest : ::testing::Test {
-    sim::SimPlatform sim;
-    PSKeyboardController kb{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
-    PSKeyboardView view{kb, sim.languages};
-
-    // Changes reach the view on the next turn of the event loop.
-    static void settle() { QApplication::processEvents(); }
+class KeyboardTest : public test::UiTest {
+  protected:
+    PSKeyboardView view{keyboard, sim.languages};
 };
 
 // Shift changes only the Latin letters; the other layouts hide it, and back in Latin it returns
 // in the state it kept.
 TEST_F(KeyboardTest, LabelsFollowShiftAndLayout) {
     EXPECT_EQ(view.keyCell(1, 0)->label(), "q");
-    kb.isUppercase = true;
+    keyboard.isUppercase = true;
     settle();
     EXPECT_EQ(view.keyCell(1, 0)->label(), "Q");
     EXPECT_EQ(view.keyCell(0, 0)->label(), "1");
     EXPECT_EQ(view.shiftButton()->foregroundColor(), colors::orange());
-    kb.layout = KeyboardLayout::hebrew;
+    keyboard.layout = KeyboardLayout::hebrew;
     settle();
     EXPECT_EQ(view.keyCell(1, 0)->label(), "פ");
     EXPECT_TRUE(view.shiftButton()->isHidden());
-    kb.layout = KeyboardLayout::symbols;
+    keyboard.layout = KeyboardLayout::symbols;
     settle();
     EXPECT_EQ(view.keyCell(0, 0)->label(), "!");
-    kb.layout = KeyboardLayout::latin;
+    keyboard.layout = KeyboardLayout::latin;
     settle();
     EXPECT_FALSE(view.shiftButton()->isHidden());
     EXPECT_EQ(view.keyCell(1, 0)->label(), "Q");
 }
 
-TEST_F(KeyboardTest, CursorOnSpaceHighlightsOnlyTheSpaceKey) {
-    kb.cursorRow = 4;
-    kb.cursorCol = 1;
-    settle();
-    EXPECT_TRUE(view.controlKey(1)->isCursor());
-    EXPECT_EQ(view.controlKey(1)->targetBackground(), colors::blue());
-    for (int row = 0; row < 4; ++row) {
-        for (int col = 0; col < 10; ++col) {
-            EXPECT_FALSE(view.keyCell(row, col)->isCursor()) << row << "," << col;
-        }
-    }
-    EXPECT_FALSE(view.controlKey(0)->isCursor());
-}
-
 TEST_F(KeyboardTest, HeaderButtonsChangeTheKeyboard) {
-    kb.controllerConnected = true;
-    kb.show();
+    keyboard.controllerConnected = true;
+    keyboard.show();
     view.layoutButton()->click();
-    EXPECT_EQ(kb.layout.get(), KeyboardLayout::hebrew);
+    EXPECT_EQ(keyboard.layout.get(), KeyboardLayout::hebrew);
     view.layoutButton()->click();
     view.layoutButton()->click();
-    EXPECT_EQ(kb.layout.get(), KeyboardLayout::latin);
+    EXPECT_EQ(keyboard.layout.get(), KeyboardLayout::latin);
     view.shiftButton()->click();
-    EXPECT_TRUE(kb.isUppercase.get());
+    EXPECT_TRUE(keyboard.isUppercase.get());
     view.closeButton()->click();
-    EXPECT_FALSE(kb.isVisible.get());
-    EXPECT_TRUE(kb.userDismissed);
+    EXPECT_FALSE(keyboard.isVisible.get());
+    EXPECT_TRUE(keyboard.userDismissed);
 }
 
 // Centred 16 points above the bottom of the main screen's work area (else the first screen's),
@@ -108,63 +85,29 @@ TEST(KeyboardPanelPlacement, CentredAboveTheBottomOfTheMainScreen) {
 }
 
 // The keyboard is a keyboard in every interface language: keys, control row and cursor run left
-// to right; only the header follows the reading direction.
-struct KeyboardDirectionTest : ::testing::TestWithParam<const char*> {
-    sim::SimPlatform sim;
-    PSKeyboardController kb{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
-
-    std::unique_ptr<PSKeyboardView> shownView() {
-        sim.languages.setLanguages({GetParam()});
-        auto view = std::make_unique<PSKeyboardView>(kb, sim.languages);
-        view->resize(view->sizeHint());
-        view->show();
+// to right; only the header follows the reading direction (the layout button leads).
+TEST_F(KeyboardTest, KeysControlRowAndCursorRunLeftToRightInBothLanguages) {
+    keyboard.cursorRow = 0;
+    keyboard.cursorCol = 0;
+    for (const bool hebrew : {false, true}) {
+        SCOPED_TRACE(hebrew);
+        sim.languages.setLanguages({hebrew ? "he" : "en"});
+        PSKeyboardView shown(keyboard, sim.languages);
+        shown.resize(shown.sizeHint());
+        shown.show();
         QTest::qWait(200);  // lets the cursor's 80 ms highlight finish
-        return view;
-    }
-    static int left(QWidget* w, QWidget* view) { return w->mapTo(view, QPoint()).x(); }
-    static int right(QWidget* w, QWidget* view) { return left(w, view) + w->width(); }
-};
-
-TEST_P(KeyboardDirectionTest, KeysAndControlRowRunLeftToRightAndLineUp) {
-    auto view = shownView();
-    QWidget* v = view.get();
-    for (int row = 0; row < 4; ++row) {
-        EXPECT_LT(left(view->keyCell(row, 0), v), left(view->keyCell(row, 9), v)) << row;
-    }
-    EXPECT_LT(left(view->controlKey(0), v), left(view->controlKey(2), v));
-    EXPECT_EQ(left(view->controlKey(0), v), left(view->keyCell(0, 0), v));
-    EXPECT_EQ(right(view->controlKey(2), v), right(view->keyCell(0, 9), v));
-    // The header reads in the interface direction: the layout button leads.
-    const bool hebrew = std::string(GetParam()) == "he";
-    EXPECT_EQ(left(view->layoutButton(), v) > left(view->closeButton(), v), hebrew);
-}
-
-TEST_P(KeyboardDirectionTest, CursorOnColumnZeroIsDrawnAtTheLeftEdge) {
-    kb.cursorRow = 0;
-    kb.cursorCol = 0;
-    auto view = shownView();
-    const QImage image = view->grab().toImage();
-    const QColor blue = colors::blue();
-    int blueCount = 0;
-    int rightmost = 0;
-    // Below the header, whose layout button is blue too.
-    const int gridTop = view->keyCell(0, 0)->mapTo(view.get(), QPoint()).y() - 4;
-    for (int y = gridTop; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - blue.red()) < 12 && std::abs(c.green() - blue.green()) < 12 &&
-                std::abs(c.blue() - blue.blue()) < 12) {
-                ++blueCount;
-                rightmost = std::max(rightmost, x);
-            }
+        auto left = [&](QWidget* w) { return w->mapTo(&shown, QPoint()).x(); };
+        auto right = [&](QWidget* w) { return left(w) + w->width(); };
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_LT(left(shown.keyCell(row, 0)), left(shown.keyCell(row, 9))) << row;
         }
+        EXPECT_EQ(left(shown.controlKey(0)), left(shown.keyCell(0, 0)));
+        EXPECT_EQ(right(shown.controlKey(2)), right(shown.keyCell(0, 9)));
+        EXPECT_EQ(left(shown.layoutButton()) > left(shown.closeButton()), hebrew);
+        EXPECT_GT(test::pixelsNear(shown.keyCell(0, 0), colors::blue(), 12), 40 * 30);
+        EXPECT_EQ(test::pixelsNear(shown.keyCell(0, 9), colors::blue(), 12), 0);
     }
-    // Shadow margin 15 + padding 10 + one 50-point key, scaled up by 1.08 about its centre.
-    EXPECT_GT(blueCount, 40 * 30);
-    EXPECT_LT(rightmost, 15 + 10 + 50 + 3);
 }
-
-INSTANTIATE_TEST_SUITE_P(Languages, KeyboardDirectionTest, ::testing::Values("en", "he"));
 
 }  // namespace
 }  // namespace joyvane::ui
