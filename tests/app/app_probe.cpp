@@ -30,19 +30,12 @@ int singleInstance() {
     QCoreApplication::setApplicationName(QStringLiteral("joyvane"));
     joyvane::app::SingleInstance instance;
     using Role = joyvane::app::SingleInstance::Role;
-    switch (instance.start([] { say("reopen"); })) {
-        case Role::secondary:
-            return 0;
-        case Role::failed:
-            std::fprintf(stderr, "%s\n", qPrintable(instance.error()));
-            return 1;
-        case Role::alone:
-            say("alone");
-            break;
-        case Role::primary:
-            say("primary");
-            break;
+    const Role role = instance.start([] { say("reopen"); });
+    if (role == Role::secondary || role == Role::failed) {
+        std::fprintf(stderr, "%s\n", qPrintable(instance.error()));
+        return role == Role::failed ? 1 : 0;
     }
+    say(role == Role::primary ? "primary" : "alone");
     return QCoreApplication::exec();
 }
 

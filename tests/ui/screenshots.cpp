@@ -11,10 +11,6 @@
 #include <map>
 
 #include "app/tray_label.h"
-#include "engine/controller_manager.h"
-#include "keyboard/ps_keyboard_controller.h"
-#include "output/mouse_controller.h"
-#include "platform/sim/sim_platform.h"
 #include "ui/controls/symbol_button.h"
 #include "ui/keyboard_panel/ps_keyboard_view.h"
 #include "ui/main_panel/accessibility_banner.h"
@@ -25,27 +21,20 @@
 #include "ui/windows/menu_bar_hint_view.h"
 #include "ui/windows/onboarding_view.h"
 #include "ui/windows/remap_sheet.h"
+#include "ui_fixture.h"
 
 namespace joyvane::ui {
 namespace {
 
-// The engine on the sim platform, in one language.
-struct Scene {
-    sim::SimPlatform sim;
-    MouseController mouse{sim.poster, sim.screens};
-    PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
-    ControllerManager manager{sim.platform(), mouse, keyboard};
-    PanelContext context{manager, keyboard, mouse, sim.accessibility, sim.workspace, sim.languages};
+// The engine in one language.
+struct Scene : test::UiEngine {
     bool hebrew;
 
     explicit Scene(bool he) : hebrew(he) { sim.languages.setLanguages({he ? "he" : "en"}); }
-    std::unique_ptr<ContentView> panel() {
-        return std::make_unique<ContentView>(context, PanelActions{});
-    }
+    std::unique_ptr<ContentView> panel() { return std::make_unique<ContentView>(context, actions); }
     std::unique_ptr<AdvancedView> advanced(int tab) {
         auto view = std::make_unique<AdvancedView>(
-            AdvancedContext{manager, sim.languages, sim.workspace,
-                            std::make_shared<sim::SimHidRegistry>(), sim.scheduler});
+            AdvancedContext{manager, sim.languages, sim.workspace, hid, sim.scheduler});
         view->setTab(tab);
         view->resize(480, 480);
         return view;

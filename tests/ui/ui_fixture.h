@@ -17,10 +17,8 @@
 
 namespace joyvane::ui::test {
 
-// The engine on the sim platform, for the panel and the windows to show and edit. The engine
-// runs on virtual time and the views refresh on the Qt loop: `settle()` drives both.
-class UiTest : public ::testing::Test {
-  protected:
+// The engine on the sim platform, for the panel and the windows to show and edit.
+struct UiEngine {
     sim::SimPlatform sim;
     MouseController mouse{sim.poster, sim.screens};
     PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
@@ -28,6 +26,11 @@ class UiTest : public ::testing::Test {
     std::shared_ptr<sim::SimHidRegistry> hid = std::make_shared<sim::SimHidRegistry>();
     PanelContext context{manager, keyboard, mouse, sim.accessibility, sim.workspace, sim.languages};
     PanelActions actions;
+};
+
+// The engine runs on virtual time and the views refresh on the Qt loop: `settle()` drives both.
+class UiTest : public ::testing::Test, public UiEngine {
+  protected:
     std::unique_ptr<ContentView> view;
 
     void startPanel() {

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QSlider>
-#include <set>
 #include <string>
 
 #include "mapping/button_action.h"
@@ -80,15 +79,12 @@ int inkedPixels(const std::string& name) {
     return count;
 }
 
-// Every symbol is named once and draws something, from the installed theme where it names a
-// theme icon; the buttons' and actions' symbols all exist, and an unknown name draws a stand-in.
+// Every symbol draws something, from the installed theme where it names a theme icon; the
+// buttons' and actions' symbols all exist, and an unknown name draws a stand-in.
 TEST(SymbolTable, EverySymbolDrawsAndEveryButtonAndActionHasOne) {
     const bool theme = QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists();
-    std::set<std::string_view> seen;
     for (const SymbolEntry& entry : symbolTable()) {
-        SCOPED_TRACE(entry.name);
-        EXPECT_TRUE(seen.insert(entry.name).second) << "twice";
-        EXPECT_GT(inkedPixels(std::string(entry.name)), 12);
+        EXPECT_GT(inkedPixels(std::string(entry.name)), 12) << entry.name;
         EXPECT_TRUE(!theme || !*entry.themeIcon || symbolFromTheme(entry.name)) << entry.themeIcon;
     }
     for (ButtonID id : allButtonIDs) {

@@ -143,7 +143,6 @@ TEST_F(PanelTest, ControllerPartsFollowTheController) {
     behavior->keyboardButton()->click();
     settle();
     EXPECT_TRUE(keyboard.isVisible.get());
-    EXPECT_EQ(behavior->keyboardButton()->symbol()->symbolColor(), colors::orange());
     behavior->keyboardFeature()->switchButton()->click();
     settle();
     EXPECT_FALSE(manager.keyboardFeatureEnabled().get());
