@@ -242,7 +242,7 @@ TEST_F(WindowsTest, OnboardingAndHintClose) {
     EXPECT_EQ(managers.hint.window(), nullptr);
 }
 
-// The tab labels follow the selection, which is a rounded blue tint inside the bar's padding.
+// The tab labels follow the selection, which is a rounded blue tint.
 TEST_F(WindowsTest, TabLabelsFollowTheRoundedSelection) {
     managers.advanced.open(manager);
     auto* view = shown<AdvancedView>(managers.advanced);
@@ -260,8 +260,6 @@ TEST_F(WindowsTest, TabLabelsFollowTheRoundedSelection) {
         EXPECT_GT(pixelsNear(caption(other), QColor(110, 110, 115), 40), 8) << selected;
     }
     QWidget* tab = view->tabButton(0);
-    EXPECT_GE(tab->height(), 7 + 7 + 12);  // 7 points above and below a caption line
-    EXPECT_GE(tab->parentWidget()->height(), tab->height() + 12);
     const QImage image = tab->grab().toImage();
     const QColor corner = image.pixelColor(0, 0);
     const QColor inside = image.pixelColor(4, tab->height() / 2);
