@@ -9,6 +9,7 @@
 
 #include "keyboard/ps_keyboard_controller.h"
 #include "platform/sim/sim_platform.h"
+#include "shown_panel.h"
 #include "support/child_process.h"
 #include "support/x_probe.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
@@ -45,11 +46,8 @@ TEST(KeyboardPanelFocus, ShowingAndClickingThePanelKeepsTheFocus) {
         << "focus is on " << testing::focusedWindow(display);
 
     sim::SimPlatform sim;
-    QtKeyboardPanelFactory factory(sim.screens, sim.languages);
-    PSKeyboardController kb{sim.scheduler, sim.poster, sim.accessibility, factory};
-    kb.controllerConnected = true;
-    kb.show();
-    KeyboardPanelWindow* panel = factory.lastPanel();
+    test::ShownPanel shown{sim};
+    KeyboardPanelWindow* panel = shown.window;
     ASSERT_NE(panel, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
     EXPECT_TRUE(focusStays(300));
@@ -70,10 +68,10 @@ TEST(KeyboardPanelFocus, ShowingAndClickingThePanelKeepsTheFocus) {
     QWidget* button = panel->view()->layoutButton();
     QPoint centre = button->mapToGlobal(button->rect().center());
     testing::clickAt(display, centre.x(), centre.y());
-    for (int i = 0; i < 50 && kb.layout.get() == KeyboardLayout::latin; ++i) {
+    for (int i = 0; i < 50 && shown.keyboard.layout.get() == KeyboardLayout::latin; ++i) {
         QTest::qWait(20);
     }
-    EXPECT_EQ(kb.layout.get(), KeyboardLayout::hebrew);
+    EXPECT_EQ(shown.keyboard.layout.get(), KeyboardLayout::hebrew);
     EXPECT_TRUE(focusStays(200));
     EXPECT_TRUE(editor.hasFocus());
 }

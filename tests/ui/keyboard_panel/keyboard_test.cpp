@@ -1,8 +1,8 @@
 #include <QTest>
 
 #include "../ui_fixture.h"
+#include "shown_panel.h"
 #include "ui/controls/style.h"
-#include "ui/keyboard_panel/keyboard_panel_window.h"
 #include "ui/keyboard_panel/panel_placement.h"
 #include "ui/keyboard_panel/ps_keyboard_view.h"
 
@@ -65,20 +65,16 @@ TEST(KeyboardPanelPlacement, CentredAboveTheBottomOfTheMainScreen) {
     EXPECT_EQ(*rect, (Rect{427, 41, 586, 234}));
     EXPECT_EQ(toGlobalDisplay(*rect, sim.screens), (Rect{427, 625, 586, 234}));  // y down
 
-    QtKeyboardPanelFactory factory(sim.screens, sim.languages);
-    PSKeyboardController kb{sim.scheduler, sim.poster, sim.accessibility, factory};
-    kb.controllerConnected = true;
-    kb.show();
-    KeyboardPanelWindow* panel = factory.lastPanel();
+    test::ShownPanel shown{sim};
+    KeyboardPanelWindow* panel = shown.window;
     ASSERT_NE(panel, nullptr);
     const QRect frame = panel->geometry();
     EXPECT_EQ(frame.x(), 427);
     EXPECT_EQ(frame.width(), 586);
     EXPECT_EQ(frame.y() + frame.height(), 900 - 41);
     sim.screens.setScreens({{{0, 0, 1920, 1080}, {0, 0, 1920, 1080}}});
-    kb.hidePanel();
-    kb.show();
-    EXPECT_EQ(factory.lastPanel(), panel);
+    shown.keyboard.hidePanel();
+    EXPECT_EQ(shown.open(), panel);
     EXPECT_EQ(panel->geometry(), frame);
     sim.screens.setScreens({});
     EXPECT_FALSE(keyboardPanelContentRect(sim.screens).has_value());
