@@ -39,17 +39,6 @@ struct Scene : test::UiEngine {
         view->resize(480, 480);
         return view;
     }
-    std::shared_ptr<sim::SimController> connect(BatteryReading battery) {
-        sim::SimControllerSpec spec;
-        spec.category = "DualSense Wireless Controller";
-        spec.physical = PhysicalProfile::dualSense;
-        spec.battery = battery;
-        auto controller = std::make_shared<sim::SimController>(spec);
-        sim.controllers.connect(controller);
-        sim.scheduler.runQueued();
-        manager.refreshBattery();
-        return controller;
-    }
 };
 
 // Writes one picture of `widget` as FOLDER/NAME-en.png or -he.png (a panel also as
@@ -83,7 +72,8 @@ void panelShots(Scene& s, Camera& shoot) {
         "/usr/bin/joyvane --udev-rules | sudo tee /etc/udev/rules.d/70-joyvane.rules >/dev/null "
         "&& sudo udevadm control --reload-rules && sudo udevadm trigger"});
     shoot(s, *panel, "device-access");
-    auto pad = s.connect({0.62f, BatteryState::charging});
+    auto pad = s.connect(PhysicalProfile::dualSense, BatteryReading{0.62f, BatteryState::charging});
+    s.manager.refreshBattery();
     pad->setLeftStick(0.6f, 0.4f);
     pad->setRightStick(-0.3f, -0.8f);
     s.sim.scheduler.advanceBy(0.02);
@@ -105,7 +95,8 @@ void windowShots(Scene& s, Camera& shoot) {
     shoot(s, remap, "remap");
     shoot(s, *s.advanced(0), "advanced-gestures");
     shoot(s, *s.advanced(1), "advanced-controller-nodata");
-    s.connect({0.73f, BatteryState::charging});
+    s.connect(PhysicalProfile::dualSense, BatteryReading{0.73f, BatteryState::charging});
+    s.manager.refreshBattery();
     std::vector<BatteryHistoryEntry> history;
     for (int i = 0; i < 25; ++i) {
         history.push_back({i * 60.0, 0.95f - 0.01f * static_cast<float>(i) * (i % 3 + 1)});

@@ -26,29 +26,7 @@ struct UiEngine {
     std::shared_ptr<sim::SimHidRegistry> hid = std::make_shared<sim::SimHidRegistry>();
     PanelContext context{manager, keyboard, mouse, sim.accessibility, sim.workspace, sim.languages};
     PanelActions actions;
-};
 
-// The engine runs on virtual time and the views refresh on the Qt loop: `settle()` drives both.
-class UiTest : public ::testing::Test, public UiEngine {
-  protected:
-    std::unique_ptr<ContentView> view;
-
-    void startPanel() {
-        actions.executablePath = QStringLiteral("/opt/joyvane/bin/joyvane");
-        view = std::make_unique<ContentView>(context, actions);
-        settle();
-    }
-    void settle() {
-        sim.scheduler.runQueued();
-        QApplication::processEvents();
-        QApplication::processEvents();
-    }
-    // Trust as the engine sees it after its next two-second refresh.
-    void setTrusted(bool trusted) {
-        sim.accessibility.setTrusted(trusted);
-        sim.scheduler.advanceBy(2.0);
-        settle();
-    }
     std::shared_ptr<sim::SimController> connect(
         PhysicalProfile profile = PhysicalProfile::dualSense,
         std::optional<BatteryReading> battery = {}) {
@@ -60,6 +38,30 @@ class UiTest : public ::testing::Test, public UiEngine {
         sim.controllers.connect(controller);
         settle();
         return controller;
+    }
+    // The engine runs on virtual time and the views refresh on the Qt loop: this drives both.
+    void settle() {
+        sim.scheduler.runQueued();
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+};
+
+// The main panel over the engine.
+class UiTest : public ::testing::Test, public UiEngine {
+  protected:
+    std::unique_ptr<ContentView> view;
+
+    void startPanel() {
+        actions.executablePath = QStringLiteral("/opt/joyvane/bin/joyvane");
+        view = std::make_unique<ContentView>(context, actions);
+        settle();
+    }
+    // Trust as the engine sees it after its next two-second refresh.
+    void setTrusted(bool trusted) {
+        sim.accessibility.setTrusted(trusted);
+        sim.scheduler.advanceBy(2.0);
+        settle();
     }
 };
 
