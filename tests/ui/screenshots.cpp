@@ -143,6 +143,7 @@ void trayShots(Scene& s, Camera& shoot) {
         app::TrayState state;
     } states[] = {{"tray-disabled-no-controller", {false, false, {}, {}}},
                   {"tray-connected-paused", {true, false, BatteryState::discharging, 0.8f}},
+                  {"tray-connected", {true, true, BatteryState::discharging, 0.8f}},
                   {"tray-charging", {true, true, BatteryState::charging, 0.5f}},
                   {"tray-low-battery", {true, true, BatteryState::discharging, 0.12f}}};
     for (const auto& [name, state] : states) {
