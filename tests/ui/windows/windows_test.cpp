@@ -200,9 +200,10 @@ TEST_F(WindowsTest, ControllerTabShowsTheReadingItsAgeAndAShortRefresh) {
     settle();
     EXPECT_FALSE(tab.noDataLabel()->isVisibleTo(&tab));
     sim.scheduler.advanceBy(75);
-    manager.batteryState = BatteryState::full;  // any change redraws the card
+    manager.batteryState = BatteryState::charging;  // any change redraws the card
     settle();
     EXPECT_EQ(tab.updatedLabel()->text(), "Updated 1m ago");
+    EXPECT_EQ(tab.stateLabel()->text(), "Charging");
 
     tab.refreshButton()->click();
     sim.scheduler.advanceBy(0.79);
