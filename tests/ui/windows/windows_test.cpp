@@ -67,20 +67,6 @@ class WindowsTest : public UiTest {
     }
 };
 
-// Every window carries the program's icon and a title, for the task bar.
-TEST_F(WindowsTest, EveryWindowIsNamedAndHasTheIcon) {
-    managers.advanced.open(manager);
-    openRemap();
-    managers.onboarding.show();
-    managers.hint.show();
-    for (app::ManagedWindow* window : {managers.advanced.window(), managers.remap.window(),
-                                       managers.onboarding.window(), managers.hint.window()}) {
-        ASSERT_NE(window, nullptr);
-        EXPECT_FALSE(window->windowTitle().isEmpty());
-        EXPECT_FALSE(window->windowIcon().isNull());
-    }
-}
-
 // Edits reach the engine only when saved (Return, not Shift+Return, or the header's close
 // symbol); a second request brings the open window forward with its edits; closing the window
 // any other way discards them.
@@ -287,28 +273,36 @@ TEST(BobMotion, StepsOnlyWhenTheArrowMovesAPixel) {
     }
 }
 
-// Qt lays a label out in the direction of its first strong letter, so every Hebrew text starts
-// with a right-to-left mark: without it "Joyvane פועלת" reads left to right.
-TEST_F(WindowsTest, EveryWindowReadsRightToLeftAndFollowsALanguageChange) {
+// Every window carries the program's icon and a title, for the task bar. Qt lays a label out in
+// the direction of its first strong letter, so every Hebrew text starts with a right-to-left
+// mark: without it "Joyvane פועלת" reads left to right.
+TEST_F(WindowsTest, EveryWindowHasTitleAndIconAndReadsRightToLeftInHebrew) {
     sim.languages.setLanguages({"he-IL", "en-US"});
     sim.accessibility.setTrusted(false);
     actions.uinputProblem = UinputProblem::missing;
     startPanel();
     view->banner()->grantButton()->click();
-    RemapSheet remap(manager.buttonMap, {}, {}, {}, sim.languages);
-    OnboardingView onboarding(sim.defaults, true, {});
-    MenuBarHintView hint(true, {});
+    managers.advanced.open(manager);
+    openRemap();
+    managers.onboarding.show();
+    managers.hint.show();
+    for (app::ManagedWindow* window : {managers.advanced.window(), managers.remap.window(),
+                                       managers.onboarding.window(), managers.hint.window()}) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(window->windowTitle().isEmpty());
+        EXPECT_FALSE(window->windowIcon().isNull());
+    }
     PSKeyboardView keyboardView(keyboard, sim.languages);
     EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
-    EXPECT_EQ(remap.layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(managers.remap.window()->content()->layoutDirection(), Qt::RightToLeft);
     const QString texts[] = {
         view->statusCard()->titleLine()->text(),
         view->header()->quitButton()->toolTip(),
         view->banner()->revealButton()->text(),
         view->uinputBanner()->explanation()->text(),
-        remap.closeSymbolButton()->toolTip(),
-        onboarding.pageTitle(0)->text(),
-        hint.gotItButton()->text(),
+        shown<RemapSheet>(managers.remap)->closeSymbolButton()->toolTip(),
+        shown<OnboardingView>(managers.onboarding)->pageTitle(0)->text(),
+        shown<MenuBarHintView>(managers.hint)->gotItButton()->text(),
         keyboardView.closeButton()->toolTip(),
         app::trayToolTip({false, true, {}, {}}, true),
     };
