@@ -153,16 +153,14 @@ TEST(DeviceAccess, ANodeMissingFromDevIsOutOfReach) {
     EXPECT_FALSE(report.controllers[0].readWrite);
 }
 
-TEST(DeviceAccess, MalformedOrMissingIdsAreSkipped) {
+TEST(DeviceAccess, MalformedOrMissingIdsAndMissingTreesAreNothing) {
     FakeMachine machine;
     machine.tree.write("sys/class/hidraw/hidraw0/device/uevent", "HID_ID=0003:0000054C\n");
     machine.tree.write("sys/class/hidraw/hidraw1/device/uevent", "HID_NAME=no id\n");
     machine.tree.write("sys/class/hidraw/hidraw2/device/uevent", "HID_ID=0003:1054C:00000CE6\n");
     machine.tree.write("sys/class/hidraw/hidraw3/uevent", "no device folder\n");
     EXPECT_TRUE(machine.probe().controllers.empty());
-}
 
-TEST(DeviceAccess, NoTreeAtAllReadsAsNothing) {
     const auto report = probeDeviceAccess("/nonexistent/joyvane");
     EXPECT_TRUE(report.controllers.empty());
     EXPECT_FALSE(report.rulesInstalled);

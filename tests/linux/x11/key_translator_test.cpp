@@ -79,27 +79,24 @@ TEST(KeyTranslator, ShortcutsBecomeTheirHostShortcuts) {
                        release(controlL)}));
 }
 
-TEST(KeyTranslator, OverviewAndScreenshotKeys) {
-    EXPECT_EQ(run(sendKey(key_code::missionControl, 0)),
-              (std::vector<HostStroke>{press(superL), release(superL)}));
-    // Shift and Command are held back and the chord becomes the Print key alone.
-    EXPECT_EQ(run(sendKey(key_code::digit3, modifier_flag::shift | modifier_flag::command)),
-              (std::vector<HostStroke>{press(print), release(print)}));
-}
-
-TEST(KeyTranslator, SingleKeysKeepTheirMeaning) {
-    const std::pair<std::uint16_t, Keysym> keys[] = {
-        {key_code::deleteKey, backSpace}, {key_code::returnKey, returnKey}, {125, down}};
-    for (const auto& [code, sym] : keys) {
-        EXPECT_EQ(run(sendKey(code, 0)), (std::vector<HostStroke>{press(sym), release(sym)}))
-            << code;
+TEST(KeyTranslator, KeysAndChordsOfSendKey) {
+    using Strokes = std::vector<HostStroke>;
+    const std::uint64_t shiftCommand = modifier_flag::shift | modifier_flag::command;
+    const std::tuple<std::uint16_t, std::uint64_t, Strokes> cases[] = {
+        {key_code::missionControl, 0, {press(superL), release(superL)}},
+        // Shift and Command are held back and the chord becomes the Print key alone.
+        {key_code::digit3, shiftCommand, {press(print), release(print)}},
+        {key_code::deleteKey, 0, {press(backSpace), release(backSpace)}},
+        {key_code::returnKey, 0, {press(returnKey), release(returnKey)}},
+        {125, 0, {press(down), release(down)}},
+        {key_code::z,
+         shiftCommand,
+         {press(controlL), press(shiftL), press('z'), release('z'), release(shiftL),
+          release(controlL)}},
+    };
+    for (const auto& [code, flags, strokes] : cases) {
+        EXPECT_EQ(run(sendKey(code, flags)), strokes) << code;
     }
-}
-
-TEST(KeyTranslator, OtherChordsMapModifierByModifier) {
-    EXPECT_EQ(run(sendKey(key_code::z, modifier_flag::shift | modifier_flag::command)),
-              (std::vector<HostStroke>{press(controlL), press(shiftL), press('z'), release('z'),
-                                       release(shiftL), release(controlL)}));
     EXPECT_EQ(translateChord(key_code::tab, modifier_flag::option), (HostChord{{altL}, tab}));
     EXPECT_EQ(translateChord(10, 0), std::nullopt);  // a key code with no equivalent here
 }
