@@ -3,34 +3,11 @@
 #include "keyboard/ps_keyboard_controller.h"
 #include "mapping/perform.h"
 #include "output/mouse_controller.h"
-#include "platform/linux/wayland/wayland_event_poster.h"
-#include "platform/linux/wayland/xkb_keymap.h"
 #include "platform/sim/sim_platform.h"
 #include "recording_sink.h"
 
 namespace joyvane::wayland {
 namespace {
-
-std::shared_ptr<const KeymapLookup> keymap(const char* layout) {
-    std::shared_ptr<const KeymapLookup> result = XkbKeymap::fromNames(layout);
-    EXPECT_TRUE(result) << layout;
-    return result;
-}
-
-// The poster over a recording sink, as the program builds it on the session's keymap.
-struct Posting {
-    explicit Posting(const char* layout = "us") {
-        auto owned = std::make_unique<RecordingSink>();
-        sink = owned.get();
-        poster = std::make_unique<WaylandEventPoster>(std::move(owned), space, keymap(layout),
-                                                      keymap("us"));
-        poster->setTypeText([this](const std::u16string& text) { unplaced.push_back(text); });
-    }
-    FixedSpace space;
-    RecordingSink* sink = nullptr;
-    std::unique_ptr<WaylandEventPoster> poster;
-    std::vector<std::u16string> unplaced;
-};
 
 Frame absFrame(int x, int y) {
     return {VirtualDevice::pointer, {{EV_ABS, ABS_X, x}, {EV_ABS, ABS_Y, y}, kSyn}};
@@ -134,15 +111,15 @@ TEST(WaylandTyping, CharactersArePlacedOnTheSessionKeymap) {
 TEST(WaylandTyping, ALevelModifierHeldByTheChordStaysDown) {
     // Shift held for a capital while the chord's own Shift is down goes up only once.
     Posting posting;
-    const std::uint64_t shift = modifier_flag::shift;
-    posting.poster->post(KeyEvent{EventSourceState::combinedSession, key_code::shift, true, 0, {}});
-    posting.poster->post(KeyEvent{EventSourceState::combinedSession, key_code::a, true, shift, {}});
+    auto post = [&](std::uint16_t code, bool down, std::uint64_t flags) {
+        posting.poster->post(KeyEvent{EventSourceState::combinedSession, code, down, flags, {}});
+    };
+    post(key_code::shift, true, 0);
+    post(key_code::a, true, modifier_flag::shift);
     posting.poster->post(typed(u"B", true));
     posting.poster->post(typed(u"B", false));
-    posting.poster->post(
-        KeyEvent{EventSourceState::combinedSession, key_code::a, false, shift, {}});
-    posting.poster->post(
-        KeyEvent{EventSourceState::combinedSession, key_code::shift, false, 0, {}});
+    post(key_code::a, false, modifier_flag::shift);
+    post(key_code::shift, false, 0);
     EXPECT_EQ(posting.sink->frames,
               (std::vector<Frame>{keyFrame(KEY_LEFTSHIFT, true), keyFrame(KEY_A, true),
                                   keyFrame(KEY_B, true), keyFrame(KEY_B, false),

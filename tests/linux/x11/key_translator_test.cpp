@@ -139,14 +139,18 @@ TEST(KeyTranslator, UnicodeTextTypesItsCharacter) {
         up.down = false;
         return run({down, up});
     };
-    EXPECT_EQ(typed(u"a"), (std::vector<HostStroke>{press('a'), release('a')}));
-    EXPECT_EQ(typed(u"A"), (std::vector<HostStroke>{press('A'), release('A')}));
-    EXPECT_EQ(typed(u" "), (std::vector<HostStroke>{press(space), release(space)}));
-    EXPECT_EQ(typed(u"\u05e9"), (std::vector<HostStroke>{press(0x10005e9), release(0x10005e9)}));
-    EXPECT_EQ(typed(u"\u20ac"), (std::vector<HostStroke>{press(0x10020ac), release(0x10020ac)}));
-    EXPECT_EQ(typed(u"\u00e9"), (std::vector<HostStroke>{press(0xe9), release(0xe9)}));
-    EXPECT_EQ(typed(u"\U0001F600"),  // a surrogate pair is one character
-              (std::vector<HostStroke>{press(0x101F600), release(0x101F600)}));
+    const std::pair<std::u16string, Keysym> characters[] = {
+        {u"a", 'a'},
+        {u"A", 'A'},
+        {u" ", space},
+        {u"\u05e9", 0x10005e9},
+        {u"\u20ac", 0x10020ac},
+        {u"\u00e9", 0xe9},
+        {u"\U0001F600", 0x101F600},  // a surrogate pair is one character
+    };
+    for (const auto& [text, sym] : characters) {
+        EXPECT_EQ(typed(text), (std::vector<HostStroke>{press(sym), release(sym)})) << sym;
+    }
 
     KeyTranslator translator;
     KeyEvent lone = key(0, true);
