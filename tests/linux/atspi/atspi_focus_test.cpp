@@ -24,7 +24,7 @@ std::unique_ptr<ChildProcess> startHelper() {
     Environment environment = currentEnvironment();
     environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
     environment["QT_QPA_PLATFORM"] = "xcb";
-    return std::make_unique<ChildProcess>(std::vector<std::string>{JOYVANE_FOCUS_HELPER},
+    return std::make_unique<ChildProcess>(std::vector<std::string>{JOYVANE_FOCUS_WINDOW},
                                           environment);
 }
 

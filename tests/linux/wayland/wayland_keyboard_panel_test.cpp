@@ -34,10 +34,10 @@ class TextApp {
         process_.setProcessEnvironment(env);
         QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] {
             while (process_.canReadLine()) {
-                reports.push_back(process_.readLine().split(' ').front().toStdString());
+                reports.push_back(process_.readLine().trimmed().toStdString());
             }
         });
-        process_.start(QStringLiteral(JOYVANE_WAYLAND_TEXT_APP), {});
+        process_.start(QStringLiteral(JOYVANE_FOCUS_WINDOW), {QStringLiteral("--start-on-button")});
         process_.waitForStarted();
     }
     ~TextApp() {
