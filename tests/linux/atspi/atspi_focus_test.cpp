@@ -1,7 +1,6 @@
 // The AT-SPI backend against a real Qt window in another process, inside the private desktop.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -80,19 +79,6 @@ TEST(AtspiTrust, FollowsTheStatusAndRequestsItWithoutBlocking) {
     setAccessibilityEnabled(true);
 }
 
-// The pid of the active X11 window, as the window manager reports it.
-int activeWindowPid() {
-    FILE* out = ::popen("xdotool getactivewindow getwindowpid 2>/dev/null", "r");
-    int pid = 0;
-    if (out) {
-        if (std::fscanf(out, "%d", &pid) != 1) {
-            pid = 0;
-        }
-        ::pclose(out);
-    }
-    return pid;
-}
-
 // The field focused before the service started is found; Tab then moves through a button, a
 // read-only text view and a focusable label, which are not fields, back to the line. Once the
 // application leaves the bus it is forgotten: a later process given the same id must not
@@ -101,8 +87,9 @@ TEST(AtspiFocus, FindsTheFocusedFieldOnlyEditableTextIsAFieldAndALeavingApplicat
     JOYVANE_REQUIRE_DESKTOP(true);
     auto helper = startHelper();
     const int pid = helper->pid();
-    ASSERT_TRUE(waitFor([&] { return activeWindowPid() == pid; }, seconds(10)));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it settle its focus
+    ASSERT_TRUE(waitFor([&] { return !viewableWindowsOf(std::getenv("DISPLAY"), pid).empty(); },
+                        seconds(10)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // activated, its focus settled
 
     AtspiAccessibility backend;
     ASSERT_TRUE(waitFor([&] { return roleIn(backend, pid) == "AXTextField"; }))

@@ -16,9 +16,13 @@ Frame buttonFrame(std::uint16_t code, bool down) {
     return {VirtualDevice::pointer, {{EV_KEY, code, down ? 1 : 0}, kSyn}};
 }
 
+// A click goes down wherever the pointer is, as a real mouse's does.
+std::vector<Frame> click(std::uint16_t code) {
+    return {buttonFrame(code, true), buttonFrame(code, false)};
+}
+
 TEST(WaylandActions, EveryActionPostsItsEvdevFramesOnPressAndRelease) {
     using V = std::vector<Frame>;
-    // A click goes down wherever the pointer is, as a real mouse's does.
     struct Case {
         ButtonAction action;
         V frames;
@@ -26,10 +30,9 @@ TEST(WaylandActions, EveryActionPostsItsEvdevFramesOnPressAndRelease) {
     };
     std::vector<Case> cases = {
         {ButtonAction::none, {}},
-        {ButtonAction::leftClick, {buttonFrame(BTN_LEFT, true), buttonFrame(BTN_LEFT, false)}},
-        {ButtonAction::rightClick, {buttonFrame(BTN_RIGHT, true), buttonFrame(BTN_RIGHT, false)}},
-        {ButtonAction::middleClick,
-         {buttonFrame(BTN_MIDDLE, true), buttonFrame(BTN_MIDDLE, false)}},
+        {ButtonAction::leftClick, click(BTN_LEFT)},
+        {ButtonAction::rightClick, click(BTN_RIGHT)},
+        {ButtonAction::middleClick, click(BTN_MIDDLE)},
         {ButtonAction::toggleEnable, {}},
         {ButtonAction::escape, chord({KEY_ESC})},
         {ButtonAction::enter, chord({KEY_ENTER})},

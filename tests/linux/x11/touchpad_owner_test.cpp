@@ -67,43 +67,27 @@ class TouchpadOwnerTest : public ::testing::Test {
     using Calls = std::vector<std::string>;
 };
 
-TEST_F(TouchpadOwnerTest, SwitchesOnlyTheControllerTouchpadOffAndBackOn) {
+// Only the controller's touchpads, recorded by name while held, given back when destroyed.
+TEST_F(TouchpadOwnerTest, TakesTouchpadsAsTheyComeForgetsThoseThatLeaveAndGivesBack) {
     {
         TouchpadOwner owner(server, file);
         owner.update(true);
-        EXPECT_EQ(server.calls, (Calls{"off 13"}));
-        EXPECT_EQ(recorded(), std::string(kDualSenseUsb) + "\n");
         owner.update(true);  // nothing new: nothing asked of the server
-        owner.update(false);
-        owner.update(false);
-        EXPECT_EQ(server.calls, (Calls{"off 13", "on 13"}));
-        EXPECT_FALSE(fs::exists(file));
+        server.list.push_back({15, kDualShockBt, true});
         owner.update(true);
+        EXPECT_EQ(server.calls, (Calls{"off 13", "off 15"}));
+        EXPECT_EQ(recorded(), std::string(kDualSenseUsb) + "\n" + kDualShockBt + "\n");
+
+        server.remove(13);  // the DualSense was unplugged
+        owner.update(true);
+        EXPECT_EQ(owner.heldNames(), std::vector<std::string>{kDualShockBt});
+        EXPECT_EQ(recorded(), std::string(kDualShockBt) + "\n");
+        // Its id now names another device, which must not be switched on.
+        server.list.push_back({13, kLaptop, false});
     }
-    // Destroyed while holding it: given back.
-    EXPECT_EQ(server.calls, (Calls{"off 13", "on 13", "off 13", "on 13"}));
-    EXPECT_TRUE(server.enabled(13));
-    EXPECT_FALSE(fs::exists(file));
-}
-
-TEST_F(TouchpadOwnerTest, TakesATouchpadThatAppearsLaterAndForgetsOneThatLeft) {
-    TouchpadOwner owner(server, file);
-    owner.update(true);
-    server.list.push_back({15, kDualShockBt, true});
-    owner.update(true);
-    EXPECT_EQ(server.calls, (Calls{"off 13", "off 15"}));
-    EXPECT_EQ(recorded(), std::string(kDualSenseUsb) + "\n" + kDualShockBt + "\n");
-
-    server.remove(13);  // the DualSense was unplugged
-    owner.update(true);
-    EXPECT_EQ(owner.heldNames(), std::vector<std::string>{kDualShockBt});
-    EXPECT_EQ(recorded(), std::string(kDualShockBt) + "\n");
-
-    // Its id now names another device, which must not be switched on.
-    server.list.push_back({13, kLaptop, false});
-    owner.giveBack();
     EXPECT_EQ(server.calls, (Calls{"off 13", "off 15", "on 15"}));
     EXPECT_FALSE(server.enabled(13));
+    EXPECT_FALSE(fs::exists(file));
 }
 
 TEST_F(TouchpadOwnerTest, LeavesAloneATouchpadTheUserSwitchedOffOrTheServerWouldNotSwitch) {
