@@ -60,7 +60,9 @@ TEST(KeyTranslator, ModifiersAreHeldBackUntilTheKeyAndNeverLeftDown) {
     // Modifiers released again without a key: nothing was ever posted for them.
     EXPECT_EQ(translator.translate(key(key_code::shift, false)), std::vector<HostStroke>{});
     EXPECT_EQ(translator.translate(key(key_code::command, false)), std::vector<HostStroke>{});
-    EXPECT_TRUE(translator.releaseAll().empty());
+    // Released modifiers no longer apply to the next key.
+    EXPECT_EQ(translator.translate(key(key_code::c, true)), std::vector<HostStroke>{press('c')});
+    EXPECT_EQ(translator.releaseAll(), std::vector<HostStroke>{release('c')});
 
     // The key goes up while Command is still held: the chord ends completely right there.
     translator.translate(key(key_code::command, true));
