@@ -16,6 +16,7 @@
 #include "platform/linux/wayland/qt_screen_service.h"
 #include "platform/sim/sim_platform.h"
 #include "support/qt_loop.h"
+#include "support/x_probe.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
 
 namespace joyvane::wayland {
@@ -70,10 +71,8 @@ class TextApp {
 // Clicks the text application where no other window can be (it fills the screen; the panel is
 // narrower than half of it), through XTest on the display the compositor draws into.
 bool clickTextApp(TextApp& app) {
-    for (const char* x : {"1435", "5"}) {
-        QProcess::execute(QStringLiteral("xdotool"),
-                          {QStringLiteral("mousemove"), QString::fromLatin1(x),
-                           QStringLiteral("895"), QStringLiteral("click"), QStringLiteral("1")});
+    for (int x : {1435, 5}) {
+        testing::clickAt(std::getenv("DISPLAY"), x, 895);
         if (runUntil([&] { return app.isActive(); }, 3)) {
             return true;
         }
