@@ -92,9 +92,10 @@ TEST(SysfsHidRegistry, BluetoothOtherVendorsAndMalformedContents) {
     garbled.write(pad, "input/input2/id/version", "\n");
     garbled.write(pad, "firmware_version", "\n");
     SysfsHidRegistry garbledRegistry(garbled.root());
-    const auto& properties = garbledRegistry.devicesOfVendor(kPlayStationVendorId).at(0).properties;
+    const auto garbledDevices = garbledRegistry.devicesOfVendor(kPlayStationVendorId);
+    ASSERT_EQ(garbledDevices.size(), 1u);
     for (const char* key : {"VersionNumber", "FirmwareVersion", "bcdDevice"}) {
-        EXPECT_EQ(properties.count(key), 0u) << key;
+        EXPECT_EQ(garbledDevices[0].properties.count(key), 0u) << key;
     }
     EXPECT_EQ(readFirmwareVersion(garbledRegistry), std::nullopt);
 }
