@@ -1,5 +1,7 @@
 #pragma once
 
+#include <SDL.h>
+
 #include <memory>
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "platform/linux/x11/x11_backend.h"
 #include "platform/sim/call_log.h"
 #include "platform/sim/sim_services.h"
+#include "support/virtual_pad.h"
 
 // The engine and the on-screen keyboard on the real SDL, X11 and (optionally) AT-SPI backends,
 // put together the way the desktop program does. Only the workspace and the keyboard panel stay
@@ -43,6 +46,41 @@ class ComposedEngine {
 
   private:
     ComposedEngine() = default;
+};
+
+// Plays a virtual SDL controller into a composed engine, a step at a time: each change is
+// pumped into the SDL backend at once (a press and release between two pumps would be lost)
+// and the jobs it queues are run.
+class PadDriver {
+  public:
+    PadDriver(ComposedEngine& engine, VirtualPad& pad) : engine_(engine), pad_(pad) {}
+
+    void press(SDL_GameControllerButton button) {
+        pad_.button(button, true);
+        settle();
+        pad_.button(button, false);
+        settle();
+    }
+    void stick(double x, double y) {
+        pad_.axis(SDL_CONTROLLER_AXIS_LEFTX, raw(x));
+        pad_.axis(SDL_CONTROLLER_AXIS_LEFTY, raw(y));
+        settle();
+    }
+    // Steers the pointer with the left stick until it is within `tolerance` of (x, y).
+    bool steerPointerTo(const std::string& display, int x, int y, int tolerance = 4);
+    // Runs the loop for `seconds`.
+    void run(double seconds) {
+        runUntil([] { return false; }, seconds);
+    }
+    void settle();
+
+  private:
+    static Sint16 raw(double value) {
+        return static_cast<Sint16>(value >= 0 ? value * 32767 : value * 32768);
+    }
+
+    ComposedEngine& engine_;
+    VirtualPad& pad_;
 };
 
 }  // namespace joyvane::testing

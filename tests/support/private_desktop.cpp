@@ -1,6 +1,5 @@
 #include "support/private_desktop.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -12,13 +11,6 @@ namespace joyvane::testing {
 namespace {
 
 using std::chrono::milliseconds;
-
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The first line of `text` that `accept` takes, or empty.
 template <typename Accept>
@@ -46,25 +38,12 @@ bool askDisplay(const std::string& name, Ask ask) {
     return answer;
 }
 
-bool hasWindowManager(Display* display) {
-    Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
-                                    XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
-                 count == 1;
-    if (data != nullptr) {
-        XFree(data);
-    }
-    return found;
-}
-
-bool hasTrayHost(Display* display) {
-    std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(DefaultScreen(display));
-    return XGetSelectionOwner(display, XInternAtom(display, name.c_str(), False)) != None;
+// Whether a client owns the selection `name` (a window manager owns WM_S0, a tray host
+// _NET_SYSTEM_TRAY_S0).
+bool selectionOwned(const std::string& display, const char* name) {
+    return askDisplay(display, [name](Display* x) {
+        return XGetSelectionOwner(x, XInternAtom(x, name, False)) != None;
+    });
 }
 
 }  // namespace
@@ -158,7 +137,7 @@ bool PrivateDesktop::startSessionBus(bool serviceActivation) {
     std::string address;
     pollUntil(
         [&] {
-            address = findLine(readFile(folder_ / "session-bus.log"),
+            address = findLine(sessionBus_->output(),
                                [](const std::string& line) { return line.starts_with("unix:"); });
             return !address.empty() || !sessionBus_->running();
         },
@@ -180,7 +159,7 @@ bool PrivateDesktop::startXServer(const std::string& size, bool xtest) {
     std::string number;
     pollUntil(
         [&] {
-            number = findLine(readFile(folder_ / "xvfb.log"), [](const std::string& line) {
+            number = findLine(xServer_->output(), [](const std::string& line) {
                 return !line.empty() && line.find_first_not_of("0123456789") == std::string::npos;
             });
             return !number.empty() || !xServer_->running();
@@ -222,7 +201,7 @@ bool PrivateDesktop::startAccessibilityBus() {
 
 bool PrivateDesktop::startWindowManager() {
     windowManager_ = start("openbox", {"openbox", "--sm-disable"});
-    if (!pollUntil([&] { return askDisplay(display_, hasWindowManager); }, milliseconds(10000))) {
+    if (!pollUntil([&] { return selectionOwned(display_, "WM_S0"); }, milliseconds(10000))) {
         error_ = "the window manager did not start: " + windowManager_->output();
         return false;
     }
@@ -232,12 +211,13 @@ bool PrivateDesktop::startWindowManager() {
 bool PrivateDesktop::startTray() {
     tray_ = start("trayer", {"trayer", "--edge", "top", "--align", "right", "--widthtype",
                              "request", "--height", "24"});
-    return pollUntil([&] { return askDisplay(display_, hasTrayHost); }, milliseconds(10000));
+    return pollUntil([&] { return selectionOwned(display_, "_NET_SYSTEM_TRAY_S0"); },
+                     milliseconds(10000));
 }
 
 void PrivateDesktop::stopTray() {
     tray_.reset();
-    pollUntil([&] { return !askDisplay(display_, hasTrayHost); }, milliseconds(5000));
+    pollUntil([&] { return !selectionOwned(display_, "_NET_SYSTEM_TRAY_S0"); }, milliseconds(5000));
 }
 
 void PrivateDesktop::stopXServer() {
@@ -258,12 +238,6 @@ void PrivateDesktop::adoptEnvironment() const {
         }
     }
     unsetenv("AT_SPI_BUS_ADDRESS");
-}
-
-bool PrivateDesktop::screenshot(const std::filesystem::path& file) const {
-    std::filesystem::create_directories(file.parent_path());
-    return runToCompletion({"import", "-display", display_, "-window", "root", file.string()},
-                           environment_, milliseconds(20000));
 }
 
 }  // namespace joyvane::testing

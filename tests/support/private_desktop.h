@@ -53,9 +53,6 @@ class PrivateDesktop {
     bool startTray();
     void stopAccessibilityBus();
 
-    // A picture of the whole screen, written with ImageMagick's `import`.
-    bool screenshot(const std::filesystem::path& file) const;
-
   private:
     bool startSessionBus(bool serviceActivation);
     bool startXServer(const std::string& size, bool xtest);
