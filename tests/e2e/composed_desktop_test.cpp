@@ -1,6 +1,5 @@
 // The engine and the on-screen keyboard on the real SDL, X11 and AT-SPI backends, put together
 // as the program does, on one headless desktop that these tests share.
-#include <dirent.h>
 #include <gtest/gtest.h>
 
 #include "composed_engine.h"
@@ -54,15 +53,8 @@ void walkCursorTo(PadDriver& driver, PSKeyboardController& keyboard, Cell target
         driver.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
 }
 
-int openFileDescriptors() {
-    int count = 0;
-    if (DIR* folder = opendir("/proc/self/fd")) {
-        while (readdir(folder) != nullptr) {
-            ++count;
-        }
-        closedir(folder);
-    }
-    return count;
+auto openFileDescriptors() {
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
 }
 
 class ComposedDesktop : public ::testing::Test {
@@ -95,12 +87,11 @@ TEST_F(ComposedDesktop, ControllerTypesHebrewAndKeepsWorkingWhenAccessibilityFai
     ASSERT_TRUE(placed) << why;
     VirtualPad pad = attachVirtualPad(0x054C, 0x0CE6, true);
     ASSERT_GE(pad.deviceIndex, 0) << SDL_GetError();
-    std::string error;
-    auto engine = ComposedEngine::create(desktop->display(), true, &error);
-    ASSERT_TRUE(engine) << error;
-    PadDriver driver(*engine, pad);
-    ControllerManager& manager = *engine->manager;
-    PSKeyboardController& keyboard = *engine->keyboard;
+    ComposedEngine engine(desktop->display(), true);
+    ASSERT_TRUE(engine.ok()) << engine.error;
+    PadDriver driver(engine, pad);
+    ControllerManager& manager = *engine.manager;
+    PSKeyboardController& keyboard = *engine.keyboard;
     ASSERT_TRUE(runUntil([&] { return manager.isConnected.get() && manager.isEnabled().get(); }));
     EXPECT_FALSE(keyboard.isVisible.get());
     auto focusIs = [&](const std::string& focus) {
@@ -114,7 +105,7 @@ TEST_F(ComposedDesktop, ControllerTypesHebrewAndKeepsWorkingWhenAccessibilityFai
                                       placed->field.centreY()));
     driver.press(SDL_CONTROLLER_BUTTON_A);
     ASSERT_TRUE(focusIs("field")) << "X focus: " << focusedWindow(desktop->display());
-    ASSERT_TRUE(keyboardOpens()) << "trusted: " << engine->accessibility->isProcessTrusted();
+    ASSERT_TRUE(keyboardOpens()) << "trusted: " << engine.accessibility->isProcessTrusted();
 
     // R1 switches to the Hebrew layout; the d-pad walks to each letter; Cross types it.
     driver.press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
@@ -144,14 +135,14 @@ TEST_F(ComposedDesktop, ControllerTypesHebrewAndKeepsWorkingWhenAccessibilityFai
     ASSERT_TRUE(focusIs("field"));
     ASSERT_TRUE(keyboardOpens());
     app.freeze();
-    driver.run(1.0);  // several focus checks against the frozen application
+    runUntil([] { return false; }, 1.0);  // several focus checks against the frozen application
     KeyboardLayout before = keyboard.layout.get();
     auto start = Clock::now();
     driver.press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
     EXPECT_NE(keyboard.layout.get(), before);
     EXPECT_LT(secondsSince(start), 0.5);
     start = Clock::now();
-    engine->accessibility->focusedElement(app.pid());
+    engine.accessibility->focusedElement(app.pid());
     EXPECT_LT(secondsSince(start), 1.0);
     app.thaw();
 
@@ -160,9 +151,9 @@ TEST_F(ComposedDesktop, ControllerTypesHebrewAndKeepsWorkingWhenAccessibilityFai
     desktop->stopAccessibilityBus();
     EXPECT_TRUE(runUntil([&] { return !manager.accessibility.get(); }, 6.0));
     // Either answer keeps the keyboard from opening.
-    auto element = engine->accessibility->focusedElement(app.pid());
+    auto element = engine.accessibility->focusedElement(app.pid());
     bool textField = element && element->role == "AXTextField";
-    EXPECT_FALSE(engine->accessibility->isProcessTrusted() && textField);
+    EXPECT_FALSE(engine.accessibility->isProcessTrusted() && textField);
     EXPECT_TRUE(runUntil([&] { return !keyboard.isVisible.get(); }, 5.0));
     auto pointer = pointerPosition(desktop->display());
     ASSERT_TRUE(pointer);
@@ -177,14 +168,13 @@ TEST_F(ComposedDesktop, ControllerTypesHebrewAndKeepsWorkingWhenAccessibilityFai
 // here, memory under LeakSanitizer in the sanitizer build), and the controller plugged in last
 // has exactly one set of handlers, so one press of Cross is one click.
 TEST_F(ComposedDesktop, AThousandConnectsAndDisconnectsLeaveOneSetOfHandlersAndNoLeaks) {
-    std::string error;
-    auto engine = ComposedEngine::create(desktop->display(), false, &error);
-    ASSERT_TRUE(engine) << error;
-    ControllerManager& manager = *engine->manager;
+    ComposedEngine engine(desktop->display(), false);
+    ASSERT_TRUE(engine.ok()) << engine.error;
+    ControllerManager& manager = *engine.manager;
     auto cycle = [&] {
         VirtualPad pad = attachVirtualPad(0x054C, 0x0CE6, true);
         ASSERT_GE(pad.deviceIndex, 0) << SDL_GetError();
-        PadDriver driver(*engine, pad);
+        PadDriver driver(engine, pad);
         driver.settle();
         ASSERT_TRUE(manager.isConnected.get());
         pad.detach();
@@ -203,20 +193,20 @@ TEST_F(ComposedDesktop, AThousandConnectsAndDisconnectsLeaveOneSetOfHandlersAndN
         }
     }
     EXPECT_EQ(openFileDescriptors(), descriptors);
-    EXPECT_TRUE(engine->controllers->controllers().empty());
+    EXPECT_TRUE(engine.controllers->controllers().empty());
 
     TestWindow window(desktop->display());
     ASSERT_TRUE(window.ok());
     VirtualPad pad = attachVirtualPad(0x054C, 0x0CE6, true);
-    PadDriver driver(*engine, pad);
+    PadDriver driver(engine, pad);
     driver.settle();
     ASSERT_TRUE(manager.isConnected.get() && manager.isEnabled().get());
     driver.press(SDL_CONTROLLER_BUTTON_A);
-    driver.run(0.1);
+    runUntil([] { return false; }, 0.1);
     window.collect(0, 2, 2.0);
     window.collect(0, 3, 0.2);  // and nothing more arrives
     EXPECT_EQ(window.buttons, (std::vector<std::pair<unsigned int, bool>>{{1, true}, {1, false}}));
-    EXPECT_EQ(engine->controllers->controllers().size(), 1u);
+    EXPECT_EQ(engine.controllers->controllers().size(), 1u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/language.h"
@@ -24,28 +25,26 @@ namespace joyvane::testing {
 
 class ComposedEngine {
   public:
-    // Null with the reason in `error` when a backend cannot start.
-    static std::unique_ptr<ComposedEngine> create(
-        const std::string& display, bool realAccessibility, std::string* error,
-        linux_input::SdlControllerService::Options controllerOptions = {});
-    ~ComposedEngine();
+    // ok() is false, with the reason in `error`, when a backend cannot start.
+    ComposedEngine(const std::string& display, bool realAccessibility);
     ComposedEngine(const ComposedEngine&) = delete;
     ComposedEngine& operator=(const ComposedEngine&) = delete;
+    bool ok() const { return manager != nullptr; }
 
+    // In the order they are made; they go in the reverse order, users before what they use,
+    // and the poster before the rest of X so it can let go of held buttons and keys.
+    std::string error;
     QtScheduler scheduler;
-    std::unique_ptr<linux_input::SdlControllerService> controllers;
-    std::unique_ptr<x11::X11Backend> x;
-    std::unique_ptr<AccessibilityService> accessibility;
     sim::CallLog log{scheduler};
     sim::SimWorkspace workspace{log};
     FixedLanguages languages{{"en-US"}};
     sim::SimKeyboardPanelFactory panels{log};
+    std::unique_ptr<linux_input::SdlControllerService> controllers;
+    std::optional<x11::X11Backend> x;
+    std::unique_ptr<AccessibilityService> accessibility;
     std::unique_ptr<MouseController> mouse;
     std::unique_ptr<PSKeyboardController> keyboard;
     std::unique_ptr<ControllerManager> manager;
-
-  private:
-    ComposedEngine() = default;
 };
 
 // Plays a virtual SDL controller into a composed engine, a step at a time: each change is
@@ -68,10 +67,6 @@ class PadDriver {
     }
     // Steers the pointer with the left stick until it is within `tolerance` of (x, y).
     bool steerPointerTo(const std::string& display, int x, int y, int tolerance = 4);
-    // Runs the loop for `seconds`.
-    void run(double seconds) {
-        runUntil([] { return false; }, seconds);
-    }
     void settle();
 
   private:

@@ -51,8 +51,7 @@ class ChildProcess {
 
 // Runs a program to its end (at most `limit`); true when it exited with status 0.
 bool runToCompletion(const std::vector<std::string>& argv, const Environment& environment,
-                     std::chrono::milliseconds limit = std::chrono::seconds(10),
-                     std::string* output = nullptr);
+                     std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 // Polls `done` every few milliseconds until it holds or `limit` passes.
 template <typename Done>

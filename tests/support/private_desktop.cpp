@@ -12,6 +12,11 @@ namespace {
 
 using std::chrono::milliseconds;
 
+// What a desktop of the test's own must not inherit from the one the test runs on.
+constexpr const char* kInherited[] = {
+    "DISPLAY",         "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
+    "SESSION_MANAGER", "WAYLAND_DISPLAY",          "XAUTHORITY"};
+
 // The first line of `text` that `accept` takes, or empty.
 template <typename Accept>
 std::string findLine(const std::string& text, Accept accept) {
@@ -56,8 +61,7 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
     }
     folder_ = pattern;
     environment_ = currentEnvironment();
-    for (const char* inherited : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
-                                  "SESSION_MANAGER", "WAYLAND_DISPLAY", "XAUTHORITY"}) {
+    for (const char* inherited : kInherited) {
         environment_.erase(inherited);
     }
     for (const char* name : {"runtime", "config", "cache", "data", "home"}) {
@@ -229,15 +233,12 @@ void PrivateDesktop::stopAccessibilityBus() {
 }
 
 void PrivateDesktop::adoptEnvironment() const {
-    for (const char* name : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR",
-                             "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "HOME",
-                             "GSETTINGS_BACKEND", "NO_AT_BRIDGE", "SDL_VIDEODRIVER"}) {
-        auto found = environment_.find(name);
-        if (found != environment_.end()) {
-            setenv(name, found->second.c_str(), 1);
-        }
+    for (const char* name : kInherited) {
+        unsetenv(name);
     }
-    unsetenv("AT_SPI_BUS_ADDRESS");
+    for (const auto& [name, value] : environment_) {
+        setenv(name.c_str(), value.c_str(), 1);
+    }
 }
 
 }  // namespace joyvane::testing

@@ -5,23 +5,16 @@
 #include <X11/extensions/XTest.h>
 
 #include <functional>
-#include <memory>
 
 namespace joyvane::testing {
 namespace {
 
-using DisplayHandle = std::unique_ptr<Display, int (*)(Display*)>;
-
-DisplayHandle open(const std::string& name) {
-    return DisplayHandle(XOpenDisplay(name.c_str()), XCloseDisplay);
-}
-
 // Asks `ask` on a connection of its own, flushed afterwards; false when there is no display.
 bool withDisplay(const std::string& name, const std::function<void(Display*)>& ask) {
-    auto display = open(name);
-    if (display) {
-        ask(display.get());
-        XSync(display.get(), False);
+    Display* display = XOpenDisplay(name.c_str());
+    if (display != nullptr) {
+        ask(display);
+        XCloseDisplay(display);  // which flushes what was asked
     }
     return display != nullptr;
 }
