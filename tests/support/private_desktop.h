@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -59,8 +60,10 @@ class PrivateDesktop {
     bool startAccessibilityBus();
     bool startWindowManager();
 
-    std::unique_ptr<ChildProcess> start(const std::string& name,
-                                        const std::vector<std::string>& argv);
+    // Starts a service and waits until it is `ready`; false, with the reason in error(), when
+    // it is not ready in time.
+    bool startService(std::unique_ptr<ChildProcess>& service, const std::string& name,
+                      const std::vector<std::string>& argv, const std::function<bool()>& ready);
 
     std::string error_;
     std::string display_;
