@@ -282,69 +282,47 @@ TEST_F(Program, AHostileAccessibleApplicationNeitherFloodsNorHoldsItUp) {
     EXPECT_LT(std::chrono::steady_clock::now() - asked, seconds(3));
 }
 
-// Another user's process in `folder`: it owns the folders `ownFolders`, a lock file and a socket
-// named like the program's, and answers "ok" to whoever connects. Needs root.
+// Another user's lock file and socket, named like the program's, in `folder`, and folders of
+// theirs: the socket answers "ok" to whoever connects, and the peer a client sees is the other
+// user, who listened. Needs root.
 class PlantedListener {
   public:
     PlantedListener(const fs::path& folder, const std::vector<fs::path>& ownFolders) {
-        int ready[2];
-        if (::pipe(ready) != 0) {
-            return;
+        for (const fs::path& own : ownFolders) {
+            fs::create_directory(own);
+            giveAway(own);
         }
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::close(ready[0]);
-            serve(folder, ownFolders, ready[1]);
-        }
-        ::close(ready[1]);
-        char byte = 0;
-        ok_ = ::read(ready[0], &byte, 1) == 1;
-        ::close(ready[0]);
+        std::ofstream(folder / "joyvane.lock").close();
+        giveAway(folder / "joyvane.lock");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s",
+                      (folder / "joyvane.socket").c_str());
+        ok_ = ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+              giveAway(folder / "joyvane.socket") && ::seteuid(kOtherUser) == 0;
+        ok_ = ok_ && ::listen(listener_, 8) == 0 && ::seteuid(0) == 0;
+        answering_ = std::thread([this] {
+            for (int client; (client = ::accept(listener_, nullptr, nullptr)) >= 0;) {
+                ::send(client, "ok\n", 3, MSG_NOSIGNAL);
+                ::close(client);
+            }
+        });
     }
     ~PlantedListener() {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
+        ::shutdown(listener_, SHUT_RDWR);  // which ends the wait for a client
+        answering_.join();
+        ::close(listener_);
     }
     bool ok() const { return ok_; }
 
   private:
-    [[noreturn]] static void serve(const fs::path& folder, const std::vector<fs::path>& ownFolders,
-                                   int ready) {
-        // Made as root (the folder may be root's alone), then owned and served by the other user.
-        auto giveAway = [](const fs::path& path) {
-            if (::chown(path.c_str(), kOtherUser, kOtherUser) != 0) {
-                ::_exit(1);
-            }
-        };
-        for (const fs::path& own : ownFolders) {
-            ::mkdir(own.c_str(), 0700);
-            giveAway(own);
-        }
-        ::close(::open((folder / "joyvane.lock").c_str(), O_CREAT | O_WRONLY, 0644));
-        giveAway(folder / "joyvane.lock");
-        const fs::path socketPath = folder / "joyvane.socket";
-        int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
-        if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-            ::_exit(1);
-        }
-        giveAway(socketPath);
-        if (::setgid(kOtherUser) != 0 || ::setuid(kOtherUser) != 0) {
-            ::_exit(1);
-        }
-        ::listen(listener, 8);  // the socket's peer is now the other user
-        [[maybe_unused]] auto n = ::write(ready, "r", 1);
-        for (;;) {
-            int client = ::accept(listener, nullptr, nullptr);
-            [[maybe_unused]] auto w = ::write(client, "ok\n", 3);
-            ::close(client);
-        }
+    static bool giveAway(const fs::path& path) {
+        return ::chown(path.c_str(), kOtherUser, kOtherUser) == 0;
     }
 
-    pid_t pid_ = -1;
+    int listener_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
     bool ok_ = false;
+    std::thread answering_;
 };
 
 // What others leave in the single-instance check's way does not keep the program from running
