@@ -15,7 +15,6 @@
 #include <csignal>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <thread>
 
 #include "support/private_desktop.h"
@@ -39,12 +38,6 @@ long statusKb(pid_t pid, const std::string& field) {
     }
     status >> kb;
     return kb;
-}
-
-std::string contentsOf(const fs::path& file) {
-    std::stringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
 }
 
 class Program : public ::testing::Test {
@@ -86,14 +79,14 @@ class Program : public ::testing::Test {
             seconds(20));
         return found;
     }
-    // The program's window of this size (the panel 390 × 620, onboarding 480 × 580, the hint
-    // 380 × 380), once it is on screen.
-    static std::optional<XWindowInfo> windowSized(pid_t pid, int width, int height) {
+    // The program's first window on screen that `matches`, waiting for it up to 10 s.
+    static std::optional<XWindowInfo> windowOf(
+        pid_t pid, const std::function<bool(const XWindowInfo&)>& matches) {
         std::optional<XWindowInfo> found;
         pollUntil(
             [&] {
                 for (const XWindowInfo& window : viewableWindowsOf(display(), pid)) {
-                    if (window.box.width == width && window.box.height == height) {
+                    if (!found && matches(window)) {
                         found = window;
                     }
                 }
@@ -101,6 +94,12 @@ class Program : public ::testing::Test {
             },
             seconds(10));
         return found;
+    }
+    // The panel is 390 × 620, onboarding 480 × 580, the hint 380 × 380.
+    static std::optional<XWindowInfo> windowSized(pid_t pid, int width, int height) {
+        return windowOf(pid, [&](const XWindowInfo& window) {
+            return window.box.width == width && window.box.height == height;
+        });
     }
 
     static inline std::unique_ptr<PrivateDesktop> desktop;
@@ -166,8 +165,8 @@ TEST_F(Program, AnUnusableSettingsFileNeitherFreezesNorFloodsStartUp) {
         EXPECT_LT(statusKb(program->pid(), "VmHWM"), 300 * 1024);
         EXPECT_NE(program->output().find(file.string() + ": " + c.fault), std::string::npos)
             << program->output();
-        ASSERT_TRUE(pollUntil([&] { return contentsOf(file).ends_with("}\n"); }, seconds(5)));
-        std::string written = contentsOf(file);
+        ASSERT_TRUE(pollUntil([&] { return readFile(file).ends_with("}\n"); }, seconds(5)));
+        std::string written = readFile(file);
         EXPECT_NE(written.find("\"deadzone\": 0.12"), std::string::npos) << written;
         if (std::string(c.name) == "bad value") {
             EXPECT_NE(written.find("\"sensitivity\": 20"), std::string::npos) << written;
@@ -261,16 +260,9 @@ TEST_F(Program, AHostileAccessibleApplicationNeitherFloodsNorHoldsItUp) {
     auto ready = other.readyState(&why);
     ASSERT_TRUE(ready) << why;
     ASSERT_TRUE(clickAt(display(), ready->field.centreX(), ready->field.centreY()));
-    auto keyboardShown = [&] {
-        for (const XWindowInfo& window : viewableWindowsOf(display(), program->pid())) {
-            if (window.name == "Joyvane Keyboard") {
-                return true;
-            }
-        }
-        return false;
-    };
-    EXPECT_TRUE(pollUntil(keyboardShown, seconds(10)))
-        << "the keyboard did not open for the other application's field";
+    EXPECT_TRUE(windowOf(program->pid(), [](const XWindowInfo& window) {
+        return window.name == "Joyvane Keyboard";
+    })) << "the keyboard did not open for the other application's field";
 
     auto asked = std::chrono::steady_clock::now();
     ::kill(program->pid(), SIGTERM);

@@ -108,10 +108,12 @@ void ChildProcess::stop(std::chrono::milliseconds grace) {
 }
 
 std::string ChildProcess::output() const {
+    return output_.empty() ? std::string() : readFile(output_);
+}
+
+std::string readFile(const std::filesystem::path& file) {
     std::stringstream text;
-    if (!output_.empty()) {
-        text << std::ifstream(output_).rdbuf();
-    }
+    text << std::ifstream(file).rdbuf();
     return text.str();
 }
 

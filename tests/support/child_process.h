@@ -49,6 +49,9 @@ class ChildProcess {
     std::filesystem::path output_;
 };
 
+// The contents of a file; empty when it cannot be read.
+std::string readFile(const std::filesystem::path& file);
+
 // Runs a program to its end (at most `limit`); true when it exited with status 0.
 bool runToCompletion(const std::vector<std::string>& argv, const Environment& environment,
                      std::chrono::milliseconds limit = std::chrono::seconds(10));

@@ -21,11 +21,8 @@ namespace {
 
 QString geometryOf(const QWidget* widget) {
     QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    return QString("%1 %2 %3 %4")
-        .arg(origin.x())
-        .arg(origin.y())
-        .arg(widget->width())
-        .arg(widget->height());
+    return QString::asprintf("%d %d %d %d", origin.x(), origin.y(), widget->width(),
+                             widget->height());
 }
 
 class TextApp : public QWidget {
