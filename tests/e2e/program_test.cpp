@@ -1,160 +1,362 @@
-// The desktop program itself on a headless desktop of its own: the tray icon, the main panel,
-// onboarding, the menu-bar hint on a second launch, and what it does when the desktop fails
-// under it. Screenshots go to the build folder (e2e-screenshots/) to be looked at.
+// The desktop program on one headless desktop that these tests share, run in the order written:
+// the tray and a second launch, settings files it cannot use, a click held at each way out, a
+// hostile accessible application, single-instance files planted by another user, and last the
+// X server going away. Every test starts as a first launch (no settings, no lock).
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <csignal>
+#include <fstream>
+#include <functional>
+#include <thread>
 
-#include "support/child_process.h"
 #include "support/private_desktop.h"
+#include "support/text_app.h"
 #include "support/x_probe.h"
 
 namespace joyvane::testing {
 namespace {
 
-using std::chrono::milliseconds;
+namespace fs = std::filesystem;
 using std::chrono::seconds;
 
-const std::filesystem::path kScreenshots = JOYVANE_E2E_SCREENSHOTS;
+constexpr uid_t kOtherUser = 12345;
 
-// The program's window of this size (the panel 390 × 620, onboarding 480 × 580, the hint
-// 380 × 380), if it is on screen.
-std::optional<XWindowInfo> windowSized(const PrivateDesktop& desktop, pid_t pid, int width,
-                                       int height) {
-    for (const XWindowInfo& window : viewableWindowsOf(desktop.display(), pid)) {
-        if (window.box.width == width && window.box.height == height) {
-            return window;
-        }
+// A figure of /proc/<pid>/status in kB ("VmRSS", "VmHWM").
+long statusKb(pid_t pid, const std::string& field) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string word;
+    long kb = -1;
+    while (status >> word && word != field + ":") {
     }
-    return std::nullopt;
-}
-
-std::string describeWindows(const PrivateDesktop& desktop, pid_t pid) {
-    std::string text;
-    for (const XWindowInfo& window : viewableWindowsOf(desktop.display(), pid)) {
-        text += " \"" + window.name + "\" " + std::to_string(window.box.width) + "x" +
-                std::to_string(window.box.height) + ";";
-    }
-    return text.empty() ? " none" : text;
+    status >> kb;
+    return kb;
 }
 
 class Program : public ::testing::Test {
   protected:
-    // Starts the program; its output is kept in the desktop's folder.
-    std::unique_ptr<ChildProcess> launch(const std::string& name = "joyvane") {
-        return std::make_unique<ChildProcess>(std::vector<std::string>{JOYVANE_PROGRAM},
-                                              desktop.environment(),
-                                              desktop.folder() / (name + ".log"));
-    }
-    std::optional<XWindowInfo> trayIconOf(pid_t pid) {
-        for (const XWindowInfo& icon : trayIcons(desktop.display())) {
-            if (icon.pid == pid) {
-                return icon;
-            }
+    static void SetUpTestSuite() { desktop = std::make_unique<PrivateDesktop>(); }
+    static void TearDownTestSuite() { desktop.reset(); }
+    void SetUp() override {
+        JOYVANE_REQUIRE_PRIVATE_DESKTOP(*desktop);
+        fs::remove_all(config());
+        for (const char* name : {"joyvane.lock", "joyvane.socket"}) {
+            fs::remove(runtime() / name);
         }
-        return std::nullopt;
     }
-    // Waits for the program's icon in the tray.
-    std::optional<XWindowInfo> waitForTrayIcon(ChildProcess& program) {
-        std::optional<XWindowInfo> icon;
+
+    static fs::path config() {
+        return fs::path(desktop->environment().at("XDG_CONFIG_HOME")) / "joyvane";
+    }
+    static fs::path runtime() { return desktop->environment().at("XDG_RUNTIME_DIR"); }
+    static const std::string& display() { return desktop->display(); }
+
+    static std::unique_ptr<ChildProcess> launch(const Environment& env = desktop->environment()) {
+        static int launches = 0;
+        return std::make_unique<ChildProcess>(
+            std::vector<std::string>{JOYVANE_PROGRAM}, env,
+            desktop->folder() / ("joyvane-" + std::to_string(++launches) + ".log"));
+    }
+    // The program's icon once it is in the tray; nothing if the program leaves first.
+    static std::optional<XWindowInfo> trayIconOf(ChildProcess& program) {
+        std::optional<XWindowInfo> found;
         pollUntil(
             [&] {
-                icon = trayIconOf(program.pid());
-                return icon || !program.running();
+                for (const XWindowInfo& icon : trayIcons(display())) {
+                    if (icon.pid == program.pid()) {
+                        found = icon;
+                    }
+                }
+                return found || !program.running();
             },
             seconds(20));
-        return icon;
+        return found;
     }
-    void shoot(const std::string& name) {
-        EXPECT_TRUE(desktop.screenshot(kScreenshots / (name + ".png"))) << name;
+    // The program's first window on screen that `matches`, waiting for it up to 10 s.
+    static std::optional<XWindowInfo> windowOf(
+        pid_t pid, const std::function<bool(const XWindowInfo&)>& matches) {
+        std::optional<XWindowInfo> found;
+        pollUntil(
+            [&] {
+                for (const XWindowInfo& window : viewableWindowsOf(display(), pid)) {
+                    if (!found && matches(window)) {
+                        found = window;
+                    }
+                }
+                return found.has_value();
+            },
+            seconds(10));
+        return found;
+    }
+    // The panel is 390 × 620, onboarding 480 × 580, the hint 380 × 380.
+    static std::optional<XWindowInfo> windowSized(pid_t pid, int width, int height) {
+        return windowOf(pid, [&](const XWindowInfo& window) {
+            return window.box.width == width && window.box.height == height;
+        });
     }
 
-    PrivateDesktop desktop;
+    static inline std::unique_ptr<PrivateDesktop> desktop;
 };
 
-TEST_F(Program, ItsIconAppearsInTheTrayAndAClickOnItOpensTheMainPanel) {
-    JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
+TEST_F(Program, DocksInTheTrayOpensThePanelAndAnswersASecondLaunchWithTheHint) {
     auto program = launch();
-    auto icon = waitForTrayIcon(*program);
+    auto icon = trayIconOf(*program);
     ASSERT_TRUE(icon) << program->output();
-    shoot("tray-icon");
-    // First launch: onboarding opens half a second after start. Close it, as a new user would,
-    // before turning to the icon.
-    std::optional<XWindowInfo> onboarding;
-    ASSERT_TRUE(pollUntil(
-        [&] { return (onboarding = windowSized(desktop, program->pid(), 480, 580)).has_value(); },
-        seconds(10)));
-    ASSERT_TRUE(closeWindow(desktop.display(), onboarding->id));
-    ASSERT_TRUE(
-        pollUntil([&] { return !windowSized(desktop, program->pid(), 480, 580); }, seconds(10)));
+    // First launch: onboarding opens. Close it, as a new user would, before turning to the icon.
+    auto onboarding = windowSized(program->pid(), 480, 580);
+    ASSERT_TRUE(onboarding);
+    ASSERT_TRUE(closeWindow(display(), onboarding->id));
+    ASSERT_TRUE(clickAt(display(), icon->box.centreX(), icon->box.centreY()));
+    EXPECT_TRUE(windowSized(program->pid(), 390, 620)) << "no main panel";
 
-    ASSERT_TRUE(clickAt(desktop.display(), icon->box.centreX(), icon->box.centreY()));
-    std::optional<XWindowInfo> panel;
-    EXPECT_TRUE(pollUntil(
-        [&] { return (panel = windowSized(desktop, program->pid(), 390, 620)).has_value(); },
-        seconds(10)))
-        << "windows:" << describeWindows(desktop, program->pid());
-    shoot("main-panel");
-    EXPECT_TRUE(program->running()) << program->output();
-}
-
-TEST_F(Program, FirstLaunchShowsOnboardingAndALaterOneDoesNot) {
-    JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
-    {
-        auto first = launch("first");
-        ASSERT_TRUE(waitForTrayIcon(*first)) << first->output();
-        std::optional<XWindowInfo> onboarding;
-        ASSERT_TRUE(pollUntil(
-            [&] { return (onboarding = windowSized(desktop, first->pid(), 480, 580)).has_value(); },
-            seconds(10)))
-            << "windows:" << describeWindows(desktop, first->pid());
-        shoot("onboarding");
-        // Closed by its close button: it is not shown again.
-        ASSERT_TRUE(closeWindow(desktop.display(), onboarding->id));
-        ASSERT_TRUE(
-            pollUntil([&] { return !windowSized(desktop, first->pid(), 480, 580); }, seconds(10)));
-        first->stop();
-    }
-    auto later = launch("later");
-    ASSERT_TRUE(waitForTrayIcon(*later)) << later->output();
-    // Onboarding would come half a second after start; give it well over that.
-    bool shown = pollUntil([&] { return windowSized(desktop, later->pid(), 480, 580).has_value(); },
-                           milliseconds(2500));
-    EXPECT_FALSE(shown) << "onboarding came back";
-}
-
-TEST_F(Program, ASecondLaunchShowsTheMenuBarHintAndExitsWithZero) {
-    JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
-    auto first = launch("first");
-    ASSERT_TRUE(waitForTrayIcon(*first)) << first->output();
-    auto second = launch("second");
+    auto second = launch();
     auto status = second->waitForExit(seconds(15));
     ASSERT_TRUE(status) << "the second launch is still running";
     EXPECT_EQ(describeStatus(*status), "exit 0") << second->output();
-    EXPECT_TRUE(pollUntil([&] { return windowSized(desktop, first->pid(), 380, 380).has_value(); },
-                          seconds(10)))
-        << "windows:" << describeWindows(desktop, first->pid());
-    shoot("menu-bar-hint");
-    EXPECT_TRUE(first->running());
-}
+    EXPECT_TRUE(windowSized(program->pid(), 380, 380)) << "no menu-bar hint";
 
-TEST_F(Program, TheIconComesBackWhenTheTrayHostRestarts) {
-    JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
-    auto program = launch();
-    ASSERT_TRUE(waitForTrayIcon(*program)) << program->output();
-    desktop.stopTray();
-    ASSERT_TRUE(desktop.startTray());
-    EXPECT_TRUE(waitForTrayIcon(*program)) << program->output();
+    // The icon comes back when the tray host restarts.
+    desktop->stopTray();
+    ASSERT_TRUE(desktop->startTray());
+    EXPECT_TRUE(trayIconOf(*program)) << program->output();
     EXPECT_TRUE(program->running()) << program->output();
 }
 
+// Something unusable at the settings path: the program starts all the same, says what was
+// wrong, keeps the original beside as settings.json.bad and writes a good file.
+TEST_F(Program, AnUnusableSettingsFileNeitherFreezesNorFloodsStartUp) {
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> plant;
+        const char* fault;  // in the line on standard error
+    } cases[] = {
+        {"fifo", [](const auto& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); },
+         "not a regular file"},
+        {"huge",
+         [](const auto& at) {
+             std::ofstream(at) << R"({"sensitivity": 20})";
+             fs::resize_file(at, std::uintmax_t{1} << 30);
+         },
+         "larger than"},
+        {"bad value",
+         [](const auto& at) { std::ofstream(at) << R"({"sensitivity": 20, "deadzone": 9})"; },
+         "deadzone"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(config());
+        fs::create_directories(config());
+        const fs::path file = config() / "settings.json";
+        const fs::path bad = config() / "settings.json.bad";
+        c.plant(file);
+        auto program = launch();
+        ASSERT_TRUE(pollUntil(
+            [&] { return fs::exists(fs::symlink_status(bad)) && fs::is_regular_file(file); },
+            seconds(20)))
+            << program->output();
+        EXPECT_TRUE(program->running());
+        EXPECT_LT(statusKb(program->pid(), "VmHWM"), 300 * 1024);
+        EXPECT_NE(program->output().find(file.string() + ": " + c.fault), std::string::npos)
+            << program->output();
+        ASSERT_TRUE(pollUntil([&] { return readFile(file).ends_with("}\n"); }, seconds(5)));
+        std::string written = readFile(file);
+        EXPECT_NE(written.find("\"deadzone\": 0.12"), std::string::npos) << written;
+        if (std::string(c.name) == "bad value") {
+            EXPECT_NE(written.find("\"sensitivity\": 20"), std::string::npos) << written;
+        }
+        struct stat info {};
+        ::stat(file.c_str(), &info);
+        EXPECT_EQ(info.st_mode & 0777, 0600u);
+    }
+}
+
+// A virtual DualSense, preloaded into the program, holds Cross (a left click); each way a
+// session ends the program must let go of the click before the process is gone.
+TEST_F(Program, EveryWayOutLetsGoOfAHeldClick) {
+    const fs::path fifo = desktop->folder() / "pad";
+    Environment env = desktop->environment();
+    env["LD_PRELOAD"] = JOYVANE_PAD_PRELOAD;
+    env["JOYVANE_TEST_PAD"] = fifo.string();
+    env["ASAN_OPTIONS"] = "verify_asan_link_order=0";
+    // Kills the connection Qt draws the windows on, as xkill would; the program's own input
+    // connection stays, and must be used to let go.
+    auto killWindowsConnection = [](ChildProcess& program) {
+        for (const XWindowInfo& window : allWindows(display())) {
+            if (window.pid == program.pid()) {
+                return killClient(display(), window.id);
+            }
+        }
+        return false;
+    };
+    for (int way : {SIGTERM, SIGINT, SIGHUP, 0}) {
+        SCOPED_TRACE(way == 0 ? "lost display connection" : strsignal(way));
+        fs::remove(fifo);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        auto program = launch(env);
+        int pad = -1;
+        ASSERT_TRUE(pollUntil(
+            [&] {
+                pad = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                return pad >= 0 || !program->running();
+            },
+            seconds(20)));
+        ASSERT_GE(pad, 0) << program->output();
+        // The controller is taken up a moment after it appears; press until the click is held.
+        bool held = pollUntil(
+            [&] {
+                [[maybe_unused]] auto n = ::write(pad, "up 0\ndown 0\n", 12);
+                return pollUntil([&] { return leftButtonDown(display()); }, seconds(1));
+            },
+            seconds(20));
+        ASSERT_TRUE(held) << program->output();
+        if (way != 0) {
+            ::kill(program->pid(), way);
+        } else {
+            ASSERT_TRUE(pollUntil([&] { return killWindowsConnection(*program); }, seconds(20)));
+        }
+        auto ended = program->waitForExit(seconds(10));
+        ::close(pad);
+        ASSERT_TRUE(ended) << "still running";
+        EXPECT_EQ(describeStatus(*ended), way ? "signal " + std::to_string(way) : "exit 1")
+            << program->output();
+        EXPECT_FALSE(leftButtonDown(display())) << "the click is still held";
+    }
+}
+
+// The active window belongs to an application that claims ten million accessible children: the
+// program keeps its memory, still opens the keyboard for another application's text field, and
+// quits at once.
+TEST_F(Program, AHostileAccessibleApplicationNeitherFloodsNorHoldsItUp) {
+    ChildProcess hostile({JOYVANE_E2E_TEXT_APP, "--huge-list"}, desktop->environment(),
+                         desktop->folder() / "hostile.log");
+    ASSERT_TRUE(pollUntil([&] { return !viewableWindowsOf(display(), hostile.pid()).empty(); },
+                          seconds(20)))
+        << hostile.output();
+    // A controller (attached by the preloaded library) keeps the focus monitor running.
+    Environment env = desktop->environment();
+    env["LD_PRELOAD"] = JOYVANE_PAD_PRELOAD;
+    env["JOYVANE_TEST_PAD"] = (desktop->folder() / "unused-pad").string();
+    // Under AddressSanitizer, freed memory would stay resident in its quarantine.
+    env["ASAN_OPTIONS"] =
+        "verify_asan_link_order=0:quarantine_size_mb=0:thread_local_quarantine_size_kb=0";
+    auto program = launch(env);
+    ASSERT_TRUE(trayIconOf(*program)) << program->output();
+    // The hostile window is active: the search for its focused element is under way.
+    std::this_thread::sleep_for(seconds(1));
+    long before = statusKb(program->pid(), "VmRSS");
+    std::this_thread::sleep_for(seconds(5));
+    long after = statusKb(program->pid(), "VmRSS");
+    EXPECT_LT(after - before, 4 * 1024) << "grew from " << before << " kB to " << after << " kB";
+
+    TextApp other(*desktop);
+    std::string why;
+    auto ready = other.readyState(&why);
+    ASSERT_TRUE(ready) << why;
+    ASSERT_TRUE(clickAt(display(), ready->field.centreX(), ready->field.centreY()));
+    EXPECT_TRUE(windowOf(program->pid(), [](const XWindowInfo& window) {
+        return window.name == "Joyvane Keyboard";
+    })) << "the keyboard did not open for the other application's field";
+
+    auto asked = std::chrono::steady_clock::now();
+    ::kill(program->pid(), SIGTERM);
+    auto status = program->waitForExit(seconds(5));
+    ASSERT_TRUE(status) << "still running 5 s after SIGTERM";
+    EXPECT_EQ(describeStatus(*status), "signal 15") << program->output();
+    // One second is the aim; the margin is for a loaded machine. The fault it catches is a quit
+    // that waits on the search for ever.
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, seconds(3));
+}
+
+// Another user's lock file and socket, named like the program's, in `folder`, and folders of
+// theirs: the socket answers "ok" to whoever connects, and the peer a client sees is the other
+// user, who listened. Needs root.
+class PlantedListener {
+  public:
+    PlantedListener(const fs::path& folder, const std::vector<fs::path>& ownFolders) {
+        for (const fs::path& own : ownFolders) {
+            fs::create_directory(own);
+            giveAway(own);
+        }
+        std::ofstream(folder / "joyvane.lock").close();
+        giveAway(folder / "joyvane.lock");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s",
+                      (folder / "joyvane.socket").c_str());
+        ok_ = ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+              giveAway(folder / "joyvane.socket") && ::seteuid(kOtherUser) == 0;
+        ok_ = ok_ && ::listen(listener_, 8) == 0 && ::seteuid(0) == 0;
+        answering_ = std::thread([this] {
+            for (int client; (client = ::accept(listener_, nullptr, nullptr)) >= 0;) {
+                ::send(client, "ok\n", 3, MSG_NOSIGNAL);
+                ::close(client);
+            }
+        });
+    }
+    ~PlantedListener() {
+        ::shutdown(listener_, SHUT_RDWR);  // which ends the wait for a client
+        answering_.join();
+        ::close(listener_);
+    }
+    bool ok() const { return ok_; }
+
+  private:
+    static bool giveAway(const fs::path& path) {
+        return ::chown(path.c_str(), kOtherUser, kOtherUser) == 0;
+    }
+
+    int listener_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    bool ok_ = false;
+    std::thread answering_;
+};
+
+// What others leave in the single-instance check's way does not keep the program from running
+// (its icon in the tray): an empty lock, another user's lock and answering socket in the runtime
+// folder, and, with no runtime folder, every private folder name in the shared temporary folder.
+TEST_F(Program, SingleInstanceFilesPlantedByOthersDoNotStopIt) {
+    auto expectItRuns = [](const Environment& env) {
+        auto program = launch(env);
+        EXPECT_TRUE(trayIconOf(*program) && program->running())
+            << "it left: " << describeStatus(program->waitForExit(seconds(1)).value_or(-1)) << "\n"
+            << program->output();
+        return program->output();
+    };
+    std::ofstream(runtime() / "joyvane.lock").close();
+    expectItRuns(desktop->environment());
+    if (::getuid() != 0) {
+        GTEST_SKIP() << "needs root to act as another user";
+    }
+    fs::remove(runtime() / "joyvane.lock");
+    {
+        PlantedListener planted(runtime(), {});
+        ASSERT_TRUE(planted.ok());
+        expectItRuns(desktop->environment());
+    }
+    const fs::path shared = desktop->folder() / "tmp";
+    fs::create_directories(shared);
+    ::chmod(shared.c_str(), 01777);
+    const std::string user = ::getpwuid(::getuid())->pw_name;
+    PlantedListener planted(
+        shared, {shared / ("runtime-" + user), shared / ("joyvane-" + std::to_string(::getuid()))});
+    ASSERT_TRUE(planted.ok());
+    Environment env = desktop->environment();
+    env.erase("XDG_RUNTIME_DIR");
+    env["TMPDIR"] = shared.string();
+    EXPECT_NE(expectItRuns(env).find("running without the check"), std::string::npos);
+}
+
+// Last: it takes the desktop away.
 TEST_F(Program, WhenTheXServerGoesAwayItExitsWithOneAndAClearMessage) {
-    JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
     auto program = launch();
-    ASSERT_TRUE(waitForTrayIcon(*program)) << program->output();
-    desktop.stopXServer();
+    ASSERT_TRUE(trayIconOf(*program)) << program->output();
+    desktop->stopXServer();
     auto status = program->waitForExit(seconds(15));
     ASSERT_TRUE(status) << "still running after the X server went away";
     EXPECT_EQ(describeStatus(*status), "exit 1") << program->output();

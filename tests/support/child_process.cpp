@@ -8,11 +8,23 @@
 
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 extern char** environ;
 
 namespace joyvane::testing {
+namespace {
+
+// Pointers to the texts, ended by a null pointer, as a new program takes them.
+std::vector<char*> pointersTo(std::vector<std::string>& texts) {
+    std::vector<char*> pointers;
+    for (std::string& text : texts) {
+        pointers.push_back(text.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+}  // namespace
 
 Environment currentEnvironment() {
     Environment environment;
@@ -26,29 +38,16 @@ Environment currentEnvironment() {
     return environment;
 }
 
-void sleepBriefly() {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-}
-
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Environment& environment,
                            const std::filesystem::path& output)
     : output_(output) {
     std::vector<std::string> arguments = argv;
-    std::vector<char*> args;
-    for (auto& a : arguments) {
-        args.push_back(a.data());
-    }
-    args.push_back(nullptr);
     std::vector<std::string> pairs;
     for (const auto& [name, value] : environment) {
         pairs.push_back(name + "=" + value);
     }
-    std::vector<char*> env;
-    for (auto& p : pairs) {
-        env.push_back(p.data());
-    }
-    env.push_back(nullptr);
-
+    std::vector<char*> args = pointersTo(arguments);
+    std::vector<char*> env = pointersTo(pairs);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     std::string target = output.empty() ? std::string("/dev/null") : output.string();
@@ -77,15 +76,11 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::running() {
-    if (pid_ <= 0 || status_) {
-        return false;
-    }
     int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+    if (pid_ > 0 && !status_ && waitpid(pid_, &status, WNOHANG) == pid_) {
         status_ = status;
-        return false;
     }
-    return true;
+    return pid_ > 0 && !status_;
 }
 
 std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds limit) {
@@ -100,9 +95,6 @@ void ChildProcess::signalGroup(int signal) const {
 }
 
 void ChildProcess::stop(std::chrono::milliseconds grace) {
-    if (pid_ <= 0) {
-        return;
-    }
     if (running()) {
         signalGroup(SIGCONT);
         signalGroup(SIGTERM);
@@ -112,54 +104,31 @@ void ChildProcess::stop(std::chrono::milliseconds grace) {
         }
     }
     // Whatever the program left behind in its group goes too.
-    kill(-pid_, SIGKILL);
+    signalGroup(SIGKILL);
 }
 
 std::string ChildProcess::output() const {
-    if (output_.empty()) {
-        return {};
-    }
-    std::ifstream in(output_);
+    return output_.empty() ? std::string() : readFile(output_);
+}
+
+std::string readFile(const std::filesystem::path& file) {
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(file).rdbuf();
     return text.str();
 }
 
 bool runToCompletion(const std::vector<std::string>& argv, const Environment& environment,
-                     std::chrono::milliseconds limit, std::string* output) {
-    char pattern[] = "/tmp/joyvane-e2e-run.XXXXXX";
-    int fd = mkstemp(pattern);
-    if (fd < 0) {
-        return false;
-    }
-    close(fd);
-    std::filesystem::path file = pattern;
-    bool ok = false;
-    {
-        ChildProcess child(argv, environment, file);
-        auto status = child.waitForExit(limit);
-        ok = status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
-        if (output != nullptr) {
-            *output = child.output();
-        }
-    }
-    std::filesystem::remove(file);
-    return ok;
+                     std::chrono::milliseconds limit) {
+    auto status = ChildProcess(argv, environment).waitForExit(limit);
+    return status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
 }
 
 std::string describeStatus(int status) {
-    std::ostringstream text;
     if (WIFEXITED(status)) {
-        text << "exit " << WEXITSTATUS(status);
-    } else if (WIFSIGNALED(status)) {
-        text << "signal " << WTERMSIG(status);
-        if (WCOREDUMP(status)) {
-            text << " (core dumped)";
-        }
-    } else {
-        text << "status " << status;
+        return "exit " + std::to_string(WEXITSTATUS(status));
     }
-    return text.str();
+    return WIFSIGNALED(status) ? "signal " + std::to_string(WTERMSIG(status))
+                               : "status " + std::to_string(status);
 }
 
 int zombieChildren() {

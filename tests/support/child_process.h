@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Programs the end-to-end tests start: each in its own process group, with an explicit
@@ -48,12 +49,12 @@ class ChildProcess {
     std::filesystem::path output_;
 };
 
+// The contents of a file; empty when it cannot be read.
+std::string readFile(const std::filesystem::path& file);
+
 // Runs a program to its end (at most `limit`); true when it exited with status 0.
 bool runToCompletion(const std::vector<std::string>& argv, const Environment& environment,
-                     std::chrono::milliseconds limit = std::chrono::seconds(10),
-                     std::string* output = nullptr);
-
-void sleepBriefly();
+                     std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 // Polls `done` every few milliseconds until it holds or `limit` passes.
 template <typename Done>
@@ -63,7 +64,7 @@ bool pollUntil(Done done, std::chrono::milliseconds limit) {
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
-        sleepBriefly();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
 }
@@ -71,7 +72,7 @@ bool pollUntil(Done done, std::chrono::milliseconds limit) {
 // Children of this process that have exited but were never collected.
 int zombieChildren();
 
-// A human-readable account of a wait status: "exit 1", "signal 11 (core dumped)".
+// A human-readable account of a wait status: "exit 1", "signal 11".
 std::string describeStatus(int status);
 
 }  // namespace joyvane::testing

@@ -4,10 +4,13 @@
 //   text=<the field's text, UTF-8>
 //   focus=field|button|none
 //   field=<x> <y> <width> <height>      global position of the field
-//   button=<x> <y> <width> <height>
+// With --huge-list instead it is a hostile accessible application: its one window shows a list
+// that claims ten million items to the accessibility bus, and nothing in it takes focus, so a
+// program looking for the focused element has to search the window.
+#include <QAbstractListModel>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTimer>
@@ -18,11 +21,8 @@ namespace {
 
 QString geometryOf(const QWidget* widget) {
     QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    return QString("%1 %2 %3 %4")
-        .arg(origin.x())
-        .arg(origin.y())
-        .arg(widget->width())
-        .arg(widget->height());
+    return QString::asprintf("%d %d %d %d", origin.x(), origin.y(), widget->width(),
+                             widget->height());
 }
 
 class TextApp : public QWidget {
@@ -31,7 +31,6 @@ class TextApp : public QWidget {
         setWindowTitle("Joyvane test text field");
         auto* layout = new QVBoxLayout(this);
         field_ = new QLineEdit;
-        field_->setObjectName("field");
         field_->setMinimumWidth(360);
         button_ = new QPushButton("Done");
         button_->setFocusPolicy(Qt::StrongFocus);
@@ -41,28 +40,31 @@ class TextApp : public QWidget {
         QObject::connect(qApp, &QApplication::focusChanged, this, [this] { save(); });
         // The window manager places the window after it is shown: keep the geometry fresh.
         auto* timer = new QTimer(this);
-        QObject::connect(timer, &QTimer::timeout, this, [this] { saveIfMoved(); });
+        QObject::connect(timer, &QTimer::timeout, this, [this] {
+            if (geometryOf(field_) != lastGeometry_) {
+                save();
+            }
+        });
         timer->start(100);
+        move(200, 200);
+        show();
+        // Active from the start, as an application the user just opened; focus starts on the
+        // button, so the field gets it only when clicked.
+        activateWindow();
+        button_->setFocus();
     }
 
   private:
-    void saveIfMoved() {
-        QString where = geometryOf(field_);
-        if (where != lastGeometry_) {
-            save();
-        }
-    }
     void save() {
         lastGeometry_ = geometryOf(field_);
         QString focus = field_->hasFocus() ? "field" : button_->hasFocus() ? "button" : "none";
         QSaveFile file(stateFile_);
-        if (!file.open(QIODevice::WriteOnly)) {
-            return;
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(
+                ("text=" + field_->text() + "\nfocus=" + focus + "\nfield=" + lastGeometry_ + "\n")
+                    .toUtf8());
+            file.commit();
         }
-        QString state = "text=" + field_->text() + "\nfocus=" + focus + "\nfield=" + lastGeometry_ +
-                        "\nbutton=" + geometryOf(button_) + "\n";
-        file.write(state.toUtf8());
-        file.commit();
     }
 
     QString stateFile_;
@@ -71,21 +73,35 @@ class TextApp : public QWidget {
     QPushButton* button_ = nullptr;
 };
 
+class HugeModel : public QAbstractListModel {
+  public:
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : 10'000'000;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        return role == Qt::DisplayRole ? QVariant(index.row()) : QVariant();
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication app(argc, argv);
-    app.setApplicationName("joyvane-e2e-text-app");
     if (argc < 2) {
-        qWarning("usage: e2e_text_app STATE-FILE");
+        qWarning("usage: e2e_text_app STATE-FILE | --huge-list");
         return 2;
     }
+    if (QString(argv[1]) == "--huge-list") {
+        HugeModel model;
+        QListView list;
+        list.setUniformItemSizes(true);
+        list.setFocusPolicy(Qt::NoFocus);
+        list.setModel(&model);
+        list.resize(400, 300);
+        list.show();
+        return QApplication::exec();
+    }
     TextApp window(QString::fromLocal8Bit(argv[1]));
-    window.move(200, 200);
-    window.show();
-    // Active from the start, as an application the user just opened; focus starts on the
-    // button, so the field gets it only when clicked.
-    window.activateWindow();
-    window.findChild<QPushButton*>()->setFocus();
-    return app.exec();
+    return QApplication::exec();
 }

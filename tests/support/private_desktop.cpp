@@ -1,11 +1,11 @@
 #include "support/private_desktop.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace joyvane::testing {
@@ -13,12 +13,10 @@ namespace {
 
 using std::chrono::milliseconds;
 
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+// What a desktop of the test's own must not inherit from the one the test runs on.
+constexpr const char* kInherited[] = {
+    "DISPLAY",         "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
+    "SESSION_MANAGER", "WAYLAND_DISPLAY",          "XAUTHORITY"};
 
 // The first line of `text` that `accept` takes, or empty.
 template <typename Accept>
@@ -46,25 +44,12 @@ bool askDisplay(const std::string& name, Ask ask) {
     return answer;
 }
 
-bool hasWindowManager(Display* display) {
-    Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
-                                    XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
-                 count == 1;
-    if (data != nullptr) {
-        XFree(data);
-    }
-    return found;
-}
-
-bool hasTrayHost(Display* display) {
-    std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(DefaultScreen(display));
-    return XGetSelectionOwner(display, XInternAtom(display, name.c_str(), False)) != None;
+// Whether a client owns the selection `name` (a window manager owns WM_S0, a tray host
+// _NET_SYSTEM_TRAY_S0).
+bool selectionOwned(const std::string& display, const char* name) {
+    return askDisplay(display, [name](Display* x) {
+        return XGetSelectionOwner(x, XInternAtom(x, name, False)) != None;
+    });
 }
 
 }  // namespace
@@ -77,8 +62,7 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
     }
     folder_ = pattern;
     environment_ = currentEnvironment();
-    for (const char* inherited : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
-                                  "SESSION_MANAGER", "WAYLAND_DISPLAY", "XAUTHORITY"}) {
+    for (const char* inherited : kInherited) {
         environment_.erase(inherited);
     }
     for (const char* name : {"runtime", "config", "cache", "data", "home"}) {
@@ -105,8 +89,8 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
     if (options.windowManager && !startWindowManager()) {
         return;
     }
-    if (options.tray && !startTray()) {
-        error_ = "the tray host did not take the tray";
+    if (options.tray) {
+        startTray();
     }
 }
 
@@ -122,13 +106,16 @@ PrivateDesktop::~PrivateDesktop() {
     }
 }
 
-std::unique_ptr<ChildProcess> PrivateDesktop::start(const std::string& name,
-                                                    const std::vector<std::string>& argv) {
-    auto child = std::make_unique<ChildProcess>(argv, environment_, folder_ / (name + ".log"));
-    if (!child->started()) {
-        error_ = "cannot run " + argv.front();
+bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service, const std::string& name,
+                                  const std::vector<std::string>& argv,
+                                  const std::function<bool()>& ready) {
+    service = std::make_unique<ChildProcess>(argv, environment_, folder_ / (argv[0] + ".log"));
+    pollUntil([&] { return ready() || !service->running(); }, milliseconds(10000));
+    bool started = ready();
+    if (!started) {
+        error_ = name + " did not start: " + service->output();
     }
-    return child;
+    return started;
 }
 
 bool PrivateDesktop::startSessionBus(bool serviceActivation) {
@@ -154,17 +141,12 @@ bool PrivateDesktop::startSessionBus(bool serviceActivation) {
 )";
         command.push_back("--config-file=" + config.string());
     }
-    sessionBus_ = start("session-bus", command);
     std::string address;
-    pollUntil(
-        [&] {
-            address = findLine(readFile(folder_ / "session-bus.log"),
+    if (!startService(sessionBus_, "the session bus", command, [&] {
+            address = findLine(sessionBus_->output(),
                                [](const std::string& line) { return line.starts_with("unix:"); });
-            return !address.empty() || !sessionBus_->running();
-        },
-        milliseconds(5000));
-    if (address.empty()) {
-        error_ = "the session bus did not start: " + sessionBus_->output();
+            return !address.empty();
+        })) {
         return false;
     }
     environment_["DBUS_SESSION_BUS_ADDRESS"] = address;
@@ -174,70 +156,56 @@ bool PrivateDesktop::startSessionBus(bool serviceActivation) {
 bool PrivateDesktop::startXServer(const std::string& size, bool xtest) {
     // -displayfd: the server picks a free display number itself and writes it out.
     // -noreset: it must not reset when its last client leaves.
-    xServer_ = start(
-        "xvfb", {"Xvfb", "-displayfd", "1", "-screen", "0", size + "x24", "-nolisten", "tcp",
-                 "-noreset", xtest ? "+extension" : "-extension", "XTEST", "+extension", "RANDR"});
-    std::string number;
-    pollUntil(
-        [&] {
-            number = findLine(readFile(folder_ / "xvfb.log"), [](const std::string& line) {
-                return !line.empty() && line.find_first_not_of("0123456789") == std::string::npos;
-            });
-            return !number.empty() || !xServer_->running();
-        },
-        milliseconds(10000));
-    if (number.empty()) {
-        error_ = "Xvfb did not start: " + xServer_->output();
+    std::vector<std::string> command = {
+        "Xvfb",       "-displayfd", "1",    "-screen",  "0",
+        size + "x24", "-nolisten",  "tcp",  "-noreset", xtest ? "+extension" : "-extension",
+        "XTEST",      "+extension", "RANDR"};
+    if (!startService(xServer_, "Xvfb", command, [&] {
+            display_ = ":" + findLine(xServer_->output(), [](const std::string& line) {
+                           return !line.empty() &&
+                                  line.find_first_not_of("0123456789") == std::string::npos;
+                       });
+            return display_ != ":" && askDisplay(display_, [](Display*) { return true; });
+        })) {
         return false;
     }
-    display_ = ":" + number;
     environment_["DISPLAY"] = display_;
-    if (!pollUntil([&] { return askDisplay(display_, [](Display*) { return true; }); },
-                   milliseconds(10000))) {
-        error_ = "Xvfb does not answer on " + display_;
-        return false;
-    }
     return true;
 }
 
 bool PrivateDesktop::startAccessibilityBus() {
-    accessibilityBus_ =
-        start("atspi", {"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"});
-    std::vector<std::string> getAddress = {
-        "gdbus",         "call",         "--session",
-        "--dest",        "org.a11y.Bus", "--object-path",
-        "/org/a11y/bus", "--method",     "org.a11y.Bus.GetAddress"};
-    if (!pollUntil([&] { return runToCompletion(getAddress, environment_, milliseconds(2000)); },
-                   milliseconds(10000))) {
-        error_ = "the accessibility bus did not start: " + accessibilityBus_->output();
+    auto call = [&](const std::vector<std::string>& method) {
+        std::vector<std::string> command = {"gdbus",         "call",         "--session",
+                                            "--dest",        "org.a11y.Bus", "--object-path",
+                                            "/org/a11y/bus", "--method"};
+        command.insert(command.end(), method.begin(), method.end());
+        return runToCompletion(command, environment_, milliseconds(2000));
+    };
+    if (!startService(accessibilityBus_, "the accessibility bus",
+                      {"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"},
+                      [&] { return call({"org.a11y.Bus.GetAddress"}); })) {
         return false;
     }
     // Enabled before any application starts, as a desktop with accessibility switched on.
-    runToCompletion({"gdbus", "call", "--session", "--dest", "org.a11y.Bus", "--object-path",
-                     "/org/a11y/bus", "--method", "org.freedesktop.DBus.Properties.Set",
-                     "org.a11y.Status", "IsEnabled", "<true>"},
-                    environment_);
+    call({"org.freedesktop.DBus.Properties.Set", "org.a11y.Status", "IsEnabled", "<true>"});
     return true;
 }
 
 bool PrivateDesktop::startWindowManager() {
-    windowManager_ = start("openbox", {"openbox", "--sm-disable"});
-    if (!pollUntil([&] { return askDisplay(display_, hasWindowManager); }, milliseconds(10000))) {
-        error_ = "the window manager did not start: " + windowManager_->output();
-        return false;
-    }
-    return true;
+    return startService(windowManager_, "the window manager", {"openbox", "--sm-disable"},
+                        [&] { return selectionOwned(display_, "WM_S0"); });
 }
 
 bool PrivateDesktop::startTray() {
-    tray_ = start("trayer", {"trayer", "--edge", "top", "--align", "right", "--widthtype",
-                             "request", "--height", "24"});
-    return pollUntil([&] { return askDisplay(display_, hasTrayHost); }, milliseconds(10000));
+    return startService(
+        tray_, "the tray host",
+        {"trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24"},
+        [&] { return selectionOwned(display_, "_NET_SYSTEM_TRAY_S0"); });
 }
 
 void PrivateDesktop::stopTray() {
     tray_.reset();
-    pollUntil([&] { return !askDisplay(display_, hasTrayHost); }, milliseconds(5000));
+    pollUntil([&] { return !selectionOwned(display_, "_NET_SYSTEM_TRAY_S0"); }, milliseconds(5000));
 }
 
 void PrivateDesktop::stopXServer() {
@@ -249,21 +217,12 @@ void PrivateDesktop::stopAccessibilityBus() {
 }
 
 void PrivateDesktop::adoptEnvironment() const {
-    for (const char* name : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR",
-                             "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "HOME",
-                             "GSETTINGS_BACKEND", "NO_AT_BRIDGE", "SDL_VIDEODRIVER"}) {
-        auto found = environment_.find(name);
-        if (found != environment_.end()) {
-            setenv(name, found->second.c_str(), 1);
-        }
+    for (const char* name : kInherited) {
+        unsetenv(name);
     }
-    unsetenv("AT_SPI_BUS_ADDRESS");
-}
-
-bool PrivateDesktop::screenshot(const std::filesystem::path& file) const {
-    std::filesystem::create_directories(file.parent_path());
-    return runToCompletion({"import", "-display", display_, "-window", "root", file.string()},
-                           environment_, milliseconds(20000));
+    for (const auto& [name, value] : environment_) {
+        setenv(name.c_str(), value.c_str(), 1);
+    }
 }
 
 }  // namespace joyvane::testing

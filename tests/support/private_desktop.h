@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -53,17 +54,16 @@ class PrivateDesktop {
     bool startTray();
     void stopAccessibilityBus();
 
-    // A picture of the whole screen, written with ImageMagick's `import`.
-    bool screenshot(const std::filesystem::path& file) const;
-
   private:
     bool startSessionBus(bool serviceActivation);
     bool startXServer(const std::string& size, bool xtest);
     bool startAccessibilityBus();
     bool startWindowManager();
 
-    std::unique_ptr<ChildProcess> start(const std::string& name,
-                                        const std::vector<std::string>& argv);
+    // Starts a service and waits until it is `ready`; false, with the reason in error(), when
+    // it is not ready in time.
+    bool startService(std::unique_ptr<ChildProcess>& service, const std::string& name,
+                      const std::vector<std::string>& argv, const std::function<bool()>& ready);
 
     std::string error_;
     std::string display_;

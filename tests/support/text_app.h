@@ -25,7 +25,6 @@ struct TextAppState {
     std::string text;
     std::string focus;  // "field", "button" or "none"
     Box field;
-    Box button;
 };
 
 class TextApp {
@@ -39,13 +38,9 @@ class TextApp {
     void thaw() const { process_->signalGroup(SIGCONT); }
     // The last state the application wrote, if any.
     std::optional<TextAppState> state() const;
-    // The state once the window has stopped moving (the window manager places and frames it
-    // after it is shown), waiting up to `limit`.
-    std::optional<TextAppState> settledState(
-        std::chrono::milliseconds limit = std::chrono::seconds(15)) const;
-    std::string output() const { return process_->output(); }
-    // The placed window's state once the window manager has made it active (focus on its
-    // button); absent, with the reason in `why`, when that does not happen in time.
+    // The state once the window manager has placed the window (it stopped moving) and made it
+    // active (focus on its button); absent, with the reason in `why`, when that does not happen
+    // in time.
     std::optional<TextAppState> readyState(std::string* why) const;
 
   private:

@@ -14,6 +14,7 @@ namespace joyvane::testing {
 
 struct XWindowInfo {
     unsigned long id = 0;
+    unsigned long parent = 0;
     std::string name;  // _NET_WM_NAME, or WM_NAME
     pid_t pid = 0;     // _NET_WM_PID, 0 when not set
     bool viewable = false;
@@ -21,6 +22,8 @@ struct XWindowInfo {
 };
 
 std::optional<Box> pointerPosition(const std::string& display);
+// Whether pointer button 1 is down.
+bool leftButtonDown(const std::string& display);
 
 // Every window of the display, top-level or not, in stacking order.
 std::vector<XWindowInfo> allWindows(const std::string& display);
@@ -36,6 +39,8 @@ std::string focusedWindow(const std::string& display);
 
 // Asks a window to close, as its title bar's close button does (WM_DELETE_WINDOW).
 bool closeWindow(const std::string& display, unsigned long window);
+// Breaks the connection of the client that made `window`, as xkill does.
+bool killClient(const std::string& display, unsigned long window);
 
 // Presses and releases a key ("Tab") with XTest; true once the server has it.
 bool typeKey(const std::string& display, const std::string& keysymName);

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "platform/linux/desktop/atomic_file.h"
+#include "platform/linux/desktop/program_path.h"
 #include "platform/linux/desktop/xdg_paths.h"
 #include "platform/linux/desktop/xdg_workspace.h"
 #include "temp_folder.h"
@@ -12,11 +13,10 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempFolder;
 
-XdgWorkspace workspaceIn(const fs::path& config,
-                         const fs::path& executable = "/opt/joyvane/bin/joyvane") {
+XdgWorkspace workspaceIn(const fs::path& config) {
     XdgWorkspace::Options options;
     options.configHome = config;
-    options.executable = executable;
+    options.executable = "/opt/joyvane/bin/joyvane";
     return XdgWorkspace(options);
 }
 
@@ -26,70 +26,81 @@ ino_t inodeOf(const fs::path& file) {
     return info.st_ino;
 }
 
-TEST(Autostart, WritesRemovesAndIsSeenByTheNextStart) {
+TEST(Autostart, WritesReplacesAtomicallyRemovesAndIsSeenByTheNextStart) {
     TempFolder config;
     auto entry = config.path() / "autostart" / "joyvane.desktop";
-    {
-        auto workspace = workspaceIn(config.path());
-        EXPECT_FALSE(workspace.isLaunchAtLoginRegistered());
-        workspace.setLaunchAtLogin(true);
-        EXPECT_TRUE(workspace.isLaunchAtLoginRegistered());
-        EXPECT_EQ(workspace.autostartEntryPath(), entry);
-    }
+    auto workspace = workspaceIn(config.path());
+    EXPECT_FALSE(workspace.isLaunchAtLoginRegistered());
+    EXPECT_TRUE(workspace.setLaunchAtLogin(true));
+    EXPECT_EQ(workspace.autostartEntryPath(), entry);
     auto text = readWholeFile(entry);
     ASSERT_TRUE(text);
     EXPECT_TRUE(text->starts_with("[Desktop Entry]\n"));
     EXPECT_NE(text->find("\nType=Application\n"), std::string::npos);
     EXPECT_NE(text->find("\nExec=/opt/joyvane/bin/joyvane\n"), std::string::npos);
 
+    // A new file renamed into place, never the old one rewritten in place, and no leftovers.
+    auto before = inodeOf(entry);
+    workspace.setLaunchAtLogin(true);
+    EXPECT_NE(inodeOf(entry), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(entry.parent_path()), {}), 1);
+
     auto nextStart = workspaceIn(config.path());
     EXPECT_TRUE(nextStart.isLaunchAtLoginRegistered());
-    nextStart.setLaunchAtLogin(false);
-    EXPECT_FALSE(nextStart.isLaunchAtLoginRegistered());
+    EXPECT_TRUE(nextStart.setLaunchAtLogin(false));
     EXPECT_FALSE(fs::exists(entry));
-    nextStart.setLaunchAtLogin(false);  // removing twice is harmless
+    EXPECT_TRUE(nextStart.setLaunchAtLogin(false)) << "nothing to remove is not a failure";
     EXPECT_FALSE(workspaceIn(config.path()).isLaunchAtLoginRegistered());
 }
 
-TEST(Autostart, ReplacesTheEntryAtomically) {
-    TempFolder config;
-    auto workspace = workspaceIn(config.path());
-    auto entry = config.write("autostart/joyvane.desktop", "[Desktop Entry]\nExec=old\n");
-    auto before = inodeOf(entry);
+TEST(Autostart, AnEntryThatCannotBeWrittenOrThatTheUserHidReadsAsOff) {
+    TempFolder blocked;
+    blocked.write("autostart", "a file where the folder should be");
+    EXPECT_FALSE(workspaceIn(blocked.path()).setLaunchAtLogin(true));
+    EXPECT_FALSE(workspaceIn(blocked.path()).isLaunchAtLoginRegistered());
 
-    workspace.setLaunchAtLogin(true);
-
-    // A new file renamed into place, never the old one rewritten in place, and no leftovers.
-    EXPECT_NE(inodeOf(entry), before);
-    EXPECT_NE(readWholeFile(entry)->find("Exec=/opt/joyvane/bin/joyvane"), std::string::npos);
-    std::vector<fs::path> files;
-    for (const auto& item : fs::directory_iterator(config.path() / "autostart")) {
-        files.push_back(item.path().filename());
+    const std::pair<const char*, bool> entries[] = {
+        {"[Desktop Entry]\nExec=joyvane\nHidden=true\n", false},
+        {"[Desktop Entry]\nHidden=true", false},
+        {"[Desktop Entry]\nHidden=false\n", true},
+        {"[Desktop Entry]\nExec=joyvane\n[Desktop Action x]\nHidden=true\n", true},
+    };
+    for (const auto& [entry, registered] : entries) {
+        TempFolder config;
+        config.write("autostart/joyvane.desktop", entry);
+        EXPECT_EQ(workspaceIn(config.path()).isLaunchAtLoginRegistered(), registered) << entry;
     }
-    EXPECT_EQ(files, std::vector<fs::path>{"joyvane.desktop"});
 }
 
-TEST(Autostart, FollowsXdgConfigHome) {
+TEST(Autostart, FollowsXdgConfigHomeAndQuotesTheExecutable) {
     TempFolder home;
-    std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
     ::setenv("XDG_CONFIG_HOME", (home.path() / "cfg").c_str(), 1);
-    EXPECT_EQ(configHome(), home.path() / "cfg");
-    XdgWorkspace workspace;
-    workspace.setLaunchAtLogin(true);
+    XdgWorkspace().setLaunchAtLogin(true);
     EXPECT_TRUE(fs::exists(home.path() / "cfg/autostart/joyvane.desktop"));
-
     ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);  // not absolute: ignored
     ::setenv("HOME", home.path().c_str(), 1);
     EXPECT_EQ(configHome(), home.path() / ".config");
-    saved.empty() ? ::unsetenv("XDG_CONFIG_HOME") : ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-}
+    ::unsetenv("XDG_CONFIG_HOME");
 
-TEST(Autostart, QuotesTheExecutableForTheExecLine) {
     EXPECT_EQ(execArgument("/usr/bin/joyvane"), "/usr/bin/joyvane");
     EXPECT_EQ(execArgument("/home/a b/joyvane"), "\"/home/a b/joyvane\"");
     // Inside quotes $ and " are escaped with a backslash, which the entry escapes again.
     EXPECT_EQ(execArgument("/x/$HOME\"q"), "\"/x/\\\\$HOME\\\\\"q\"");
     EXPECT_EQ(execArgument("/x/100%"), "/x/100%%");
+}
+
+TEST(ProgramPath, TheInstalledProgramOrTheRunningOneWithoutTheDeletedMark) {
+    TempFolder folder;
+    const fs::path installed = folder.write("bin/joyvane", "");
+    const fs::path replaced = folder.path() / "replaced";
+    fs::create_symlink("/home/me/build/joyvane (deleted)", replaced);
+    const fs::path running = folder.path() / "running";
+    fs::create_symlink("/home/me/build/joyvane", running);
+
+    EXPECT_EQ(programPath(installed, replaced), installed);
+    EXPECT_EQ(programPath(folder.path() / "bin/absent", replaced), "/home/me/build/joyvane");
+    EXPECT_EQ(programPath({}, running), "/home/me/build/joyvane");
+    EXPECT_EQ(programPath({}, folder.path() / "no-link"), "joyvane");
 }
 
 }  // namespace

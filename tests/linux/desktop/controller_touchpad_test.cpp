@@ -5,7 +5,7 @@
 namespace joyvane::linux_desktop {
 namespace {
 
-TEST(ControllerTouchpadName, TheTouchpadOfEveryModelOverUsbAndBluetooth) {
+TEST(ControllerTouchpadName, OnlyTheTouchpadOfEveryModelOverUsbAndBluetooth) {
     for (const char* name : {
              "Sony Interactive Entertainment DualSense Wireless Controller Touchpad",  // USB
              "DualSense Wireless Controller Touchpad",                                 // Bluetooth
@@ -18,9 +18,7 @@ TEST(ControllerTouchpadName, TheTouchpadOfEveryModelOverUsbAndBluetooth) {
          }) {
         EXPECT_TRUE(isControllerTouchpadName(name)) << name;
     }
-}
-
-TEST(ControllerTouchpadName, LeavesEveryOtherDeviceAlone) {
+    // Every other device is left alone.
     for (const char* name : {
              "Sony Interactive Entertainment DualSense Wireless Controller",  // the gamepad
              "Sony Interactive Entertainment DualSense Wireless Controller Motion Sensors",

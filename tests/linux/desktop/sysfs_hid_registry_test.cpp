@@ -72,43 +72,32 @@ TEST(SysfsHidRegistry, ReadsTheVersionKeysOfThePlayStationDevice) {
     EXPECT_EQ(readFirmwareVersion(registry), "33041");
 }
 
-TEST(SysfsHidRegistry, BluetoothDeviceHasNoBcdDevice) {
+TEST(SysfsHidRegistry, BluetoothOtherVendorsAndMalformedContents) {
     FakeSysfs sysfs;
-    auto pad = sysfs.addBluetoothHid("0005:054C:05C4.0002", "0005:0000054C:000005C4");
-    sysfs.write(pad, "input/input3/id/version", "0100\n");
-    SysfsHidRegistry registry(sysfs.root());
-
-    auto devices = registry.devicesOfVendor(kPlayStationVendorId);
-    ASSERT_EQ(devices.size(), 1u);
-    EXPECT_EQ(devices[0].properties.count("bcdDevice"), 0u);
-    EXPECT_EQ(readFirmwareVersion(registry), "256");
-}
-
-TEST(SysfsHidRegistry, OtherVendorsAndMissingTreesGiveNothing) {
-    FakeSysfs sysfs;
+    auto bluetooth = sysfs.addBluetoothHid("0005:054C:05C4.0002", "0005:0000054C:000005C4");
+    sysfs.write(bluetooth, "input/input3/id/version", "0100\n");
     auto other = sysfs.addUsbHid("0003:045E:0B12.0003", "0003:0000045E:00000B12", "0408\n");
     sysfs.write(other, "input/input9/id/version", "0408\n");
-    EXPECT_TRUE(SysfsHidRegistry(sysfs.root()).devicesOfVendor(kPlayStationVendorId).empty());
-    EXPECT_EQ(readFirmwareVersion(SysfsHidRegistry(sysfs.root())), std::nullopt);
-    EXPECT_EQ(SysfsHidRegistry(sysfs.root()).devicesOfVendor(0x045E).size(), 1u);
-
-    EXPECT_TRUE(SysfsHidRegistry(sysfs.root() / "missing").devicesOfVendor(0x045E).empty());
-}
-
-TEST(SysfsHidRegistry, MalformedContentsReadAsAbsent) {
-    FakeSysfs sysfs;
-    auto pad = sysfs.addUsbHid("0003:054C:0CE6.0004", "0003:0000054C:00000CE6", "zz01\n");
-    sysfs.write(pad, "input/input2/id/version", "\n");
-    sysfs.write(pad, "firmware_version", "\n");
-    auto broken = sysfs.addUsbHid("0003:054C:09CC.0005", "0003:0000054C", "0100\n");
+    sysfs.addUsbHid("0003:054C:09CC.0005", "0003:0000054C", "0100\n");
     SysfsHidRegistry registry(sysfs.root());
-
     auto devices = registry.devicesOfVendor(kPlayStationVendorId);
     ASSERT_EQ(devices.size(), 1u) << "a uevent without a whole HID_ID is not a device";
-    EXPECT_EQ(devices[0].properties.count("VersionNumber"), 0u);
-    EXPECT_EQ(devices[0].properties.count("FirmwareVersion"), 0u);
-    EXPECT_EQ(devices[0].properties.count("bcdDevice"), 0u);
-    EXPECT_EQ(readFirmwareVersion(registry), std::nullopt);
+    EXPECT_EQ(devices[0].properties.count("bcdDevice"), 0u) << "no USB parent";
+    EXPECT_EQ(readFirmwareVersion(registry), "256");
+    EXPECT_EQ(registry.devicesOfVendor(0x045E).size(), 1u);
+    EXPECT_TRUE(SysfsHidRegistry(sysfs.root() / "missing").devicesOfVendor(0x045E).empty());
+
+    FakeSysfs garbled;
+    auto pad = garbled.addUsbHid("0003:054C:0CE6.0004", "0003:0000054C:00000CE6", "zz01\n");
+    garbled.write(pad, "input/input2/id/version", "\n");
+    garbled.write(pad, "firmware_version", "\n");
+    SysfsHidRegistry garbledRegistry(garbled.root());
+    const auto garbledDevices = garbledRegistry.devicesOfVendor(kPlayStationVendorId);
+    ASSERT_EQ(garbledDevices.size(), 1u);
+    for (const char* key : {"VersionNumber", "FirmwareVersion", "bcdDevice"}) {
+        EXPECT_EQ(garbledDevices[0].properties.count(key), 0u) << key;
+    }
+    EXPECT_EQ(readFirmwareVersion(garbledRegistry), std::nullopt);
 }
 
 TEST(SysfsText, ParsesHexAsSysfsWritesIt) {

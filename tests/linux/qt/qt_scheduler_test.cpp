@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
 #include <thread>
 #include <vector>
 
@@ -11,22 +10,15 @@
 namespace joyvane {
 namespace {
 
-class QtSchedulerTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { testing::ensureApplication(); }
+using testing::runUntil;
 
-    template <typename Done>
-    bool runUntil(Done done, double limit = 2.0) {
-        return testing::runUntil(done, limit);
-    }
-    void runFor(double seconds) {
-        testing::runUntil([] { return false; }, seconds);
-    }
+void runFor(double seconds) {
+    runUntil([] { return false; }, seconds);
+}
 
+TEST(QtScheduler, PostedJobsRunInOrderOnTheMainThreadIncludingThoseFromOtherThreads) {
+    testing::ensureApplication();
     QtScheduler scheduler;
-};
-
-TEST_F(QtSchedulerTest, PostedJobsRunInOrderOnTheMainThreadIncludingThoseFromOtherThreads) {
     std::vector<int> order;
     std::thread::id ranOn;
     scheduler.post([&] {
@@ -46,68 +38,43 @@ TEST_F(QtSchedulerTest, PostedJobsRunInOrderOnTheMainThreadIncludingThoseFromOth
     EXPECT_EQ(ranOn, std::this_thread::get_id());
 }
 
-TEST_F(QtSchedulerTest, RunAfterFiresOnceNeverEarlyAndEndsInactive) {
-    Time started = scheduler.now();
-    Time firedAt = 0;
-    int count = 0;
-    auto task = scheduler.runAfter(0.03, [&] {
-        firedAt = scheduler.now();
-        ++count;
-    });
-    EXPECT_TRUE(task->isActive());
-    ASSERT_TRUE(runUntil([&] { return count > 0; }));
-    runFor(0.05);
-    EXPECT_EQ(count, 1);
-    EXPECT_GE(firedAt - started, 0.03);
-    EXPECT_FALSE(task->isActive());
-}
-
-TEST_F(QtSchedulerTest, CancelledJobsNeverRun) {
-    int count = 0;
-    auto once = scheduler.runAfter(0.01, [&] { ++count; });
-    auto every = scheduler.runEvery(0.01, [&] { ++count; });
-    once->cancel();
-    every->cancel();
-    every->cancel();
-    runFor(0.05);
-    EXPECT_EQ(count, 0);
-    EXPECT_FALSE(once->isActive());
-    EXPECT_FALSE(every->isActive());
-}
-
-TEST_F(QtSchedulerTest, RepeatingTimerKeepsItsRateAndStopsFromItsOwnJob) {
-    std::shared_ptr<ScheduledTask> task;
-    std::vector<Time> firings;
-    Time started = scheduler.now();
-    task = scheduler.runEvery(1.0 / 60.0, [&] {
-        firings.push_back(scheduler.now());
-        if (firings.size() == 12) {
-            task->cancel();
+// A one-shot and a 60 Hz timer fire never early, the repeating one until its own job cancels
+// it; cancelled jobs never run, and a task outlives its scheduler safely.
+TEST(QtScheduler, TimersFireNeverEarlyAndCancelledOnesNever) {
+    testing::ensureApplication();
+    auto scheduler = std::make_unique<QtScheduler>();
+    const Time started = scheduler->now();
+    std::vector<Time> once;
+    std::vector<Time> every;
+    int cancelledRuns = 0;
+    auto oneShot = scheduler->runAfter(0.03, [&] { once.push_back(scheduler->now()); });
+    std::shared_ptr<ScheduledTask> repeating;
+    repeating = scheduler->runEvery(1.0 / 60.0, [&] {
+        every.push_back(scheduler->now());
+        if (every.size() == 12) {
+            repeating->cancel();
         }
     });
-    ASSERT_TRUE(runUntil([&] { return firings.size() >= 12; }));
+    scheduler->runAfter(0.01, [&] { ++cancelledRuns; })->cancel();
+    scheduler->runEvery(0.01, [&] { ++cancelledRuns; })->cancel();
+    EXPECT_TRUE(oneShot->isActive());
+    ASSERT_TRUE(runUntil([&] { return every.size() >= 12; }));
     runFor(0.05);
-    EXPECT_EQ(firings.size(), 12u);
-    EXPECT_FALSE(task->isActive());
-    // Never early: the n-th firing comes at or after n/60 s.
-    for (std::size_t i = 0; i < firings.size(); ++i) {
-        EXPECT_GE(firings[i] - started, static_cast<double>(i + 1) / 60.0 - 1e-6) << i;
+    ASSERT_EQ(once.size(), 1u);
+    EXPECT_GE(once[0] - started, 0.03);
+    EXPECT_FALSE(oneShot->isActive());
+    EXPECT_EQ(every.size(), 12u);
+    for (std::size_t i = 0; i < every.size(); ++i) {
+        EXPECT_GE(every[i] - started, static_cast<double>(i + 1) / 60.0 - 1e-6) << i;
     }
-}
+    EXPECT_EQ(cancelledRuns, 0);
 
-TEST_F(QtSchedulerTest, DroppingTheHandleKeepsTheTimerRunning) {
+    // Dropping the handle keeps a timer running.
     int count = 0;
-    scheduler.runEvery(0.005, [&] { ++count; });
+    scheduler->runEvery(0.005, [&] { ++count; });
     EXPECT_TRUE(runUntil([&] { return count >= 3; }));
-}
-
-TEST_F(QtSchedulerTest, TasksOutliveTheirSchedulerSafely) {
-    std::shared_ptr<ScheduledTask> task;
-    {
-        QtScheduler local;
-        task = local.runEvery(0.01, [] {});
-        EXPECT_TRUE(task->isActive());
-    }
+    auto task = scheduler->runEvery(0.01, [] {});
+    scheduler.reset();
     EXPECT_FALSE(task->isActive());
     task->cancel();
 }

@@ -63,36 +63,32 @@ TEST_F(PowerSupplyTest, ReadsTheControllersOwnBatteryThroughEitherNode) {
     }
 }
 
-TEST_F(PowerSupplyTest, NoBatteryWhenOnlyOtherDevicesHaveOne) {
+TEST_F(PowerSupplyTest, NoBatteryUnlessTheControllerHasAWellFormedOneOfItsOwn) {
     addSupply("BAT0", root / "devices/LNXSYSTM:00/PNP0C0A:00", "50", "Discharging");
     PowerSupplyReader reader(root);
     EXPECT_EQ(reader.read("/dev/input/event5"), std::nullopt);
     EXPECT_EQ(reader.read("/dev/input/event9"), std::nullopt);  // node unknown to sysfs
     EXPECT_EQ(reader.read(""), std::nullopt);
     EXPECT_EQ(PowerSupplyReader(root / "missing").read("/dev/input/event5"), std::nullopt);
-}
 
-TEST_F(PowerSupplyTest, MalformedCapacityReadsAsAbsentAndNonBatteriesAreSkipped) {
+    // Not batteries of the controller: a charger, and a battery that powers the system even
+    // when it sits below the controller. A malformed capacity reads as absent.
     addSupply("usb-charger", hid, "40", "Charging", "USB");
-    // A battery that powers the system, not the controller, even when it sits below it.
     write(addSupply("a-system-battery", hid, "30", "Discharging") / "scope", "System\n");
     fs::path supply = addSupply("ps-controller-battery-aa:bb", hid, "eighty", "Full");
-    PowerSupplyReader reader(root);
     EXPECT_EQ(reader.read("/dev/input/event5"), std::nullopt);
     write(supply / "capacity", "100\n");
     EXPECT_EQ(reader.read("/dev/input/event5"), (BatteryReading{1.0f, BatteryState::full}));
 }
 
-TEST(ParsePowerSupply, CapacityMustBeAWholePercentage) {
+TEST(ParsePowerSupply, CapacityMustBeAWholePercentageAndStatusesAreKnownOrUnknown) {
     EXPECT_EQ(parsePowerSupply("0", "Discharging"),
               (BatteryReading{0.0f, BatteryState::discharging}));
     EXPECT_EQ(parsePowerSupply(" 55 \n", "Full"), (BatteryReading{0.55f, BatteryState::full}));
     for (const char* bad : {"", "\n", "101", "-1", "55%", "5.5", "nan", "99999999999999"}) {
         EXPECT_EQ(parsePowerSupply(bad, "Charging"), std::nullopt) << bad;
     }
-}
-
-TEST(ParsePowerSupply, UnrecognisedStatusIsUnknown) {
+    // An unrecognised status is unknown.
     for (const char* status : {"Not charging", "Unknown", "", "charging", "\x01\x02"}) {
         EXPECT_EQ(parsePowerSupply("30", status)->state, BatteryState::unknown) << status;
     }

@@ -66,26 +66,19 @@ class FakeClipboard final : public TextClipboard {
     std::vector<std::string> writes;
 };
 
-struct Typing {
-    explicit Typing(bool terminal) {
-        auto owned = std::make_unique<RecordingSink>();
-        sink = owned.get();
-        poster = std::make_unique<WaylandEventPoster>(std::move(owned), space,
-                                                      XkbKeymap::fromNames("us"), nullptr);
-        typing = std::make_unique<ClipboardTyping>(scheduler, clipboard, *poster,
-                                                   [terminal] { return terminal; });
-        poster->setTypeText([this](const std::u16string& text) { typing->type(text); });
+// The poster typing through the clipboard what the keymap cannot place.
+struct Typing : Posting {
+    explicit Typing(bool terminal)
+        : typing(scheduler, clipboard, *poster, [terminal] { return terminal; }) {
+        poster->setTypeText([this](const std::u16string& text) { typing.type(text); });
     }
     void type(std::u16string text) {
         poster->post(KeyEvent{EventSourceState::combinedSession, 0, true, 0, text});
         poster->post(KeyEvent{EventSourceState::combinedSession, 0, false, 0, text});
     }
     ManualScheduler scheduler;
-    FixedSpace space;
     FakeClipboard clipboard;
-    RecordingSink* sink = nullptr;
-    std::unique_ptr<WaylandEventPoster> poster;
-    std::unique_ptr<ClipboardTyping> typing;
+    ClipboardTyping typing;
 };
 
 TEST(ClipboardTyping, PastesWhatTheKeymapCannotTypeAndPutsTheClipboardBack) {

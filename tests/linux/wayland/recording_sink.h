@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <linux/input-event-codes.h>
 
 #include <ostream>
@@ -7,6 +8,8 @@
 
 #include "platform/linux/wayland/evdev_sink.h"
 #include "platform/linux/wayland/pointer_space.h"
+#include "platform/linux/wayland/wayland_event_poster.h"
+#include "platform/linux/wayland/xkb_keymap.h"
 
 namespace joyvane::wayland {
 
@@ -69,5 +72,27 @@ inline std::vector<Frame> chord(std::vector<std::uint16_t> codes) {
     }
     return frames;
 }
+
+inline std::shared_ptr<const KeymapLookup> keymap(const char* layout) {
+    std::shared_ptr<const KeymapLookup> result = XkbKeymap::fromNames(layout);
+    EXPECT_TRUE(result) << layout;
+    return result;
+}
+
+// The poster over a recording sink, as the program builds it on the session's keymap; what it
+// cannot place is collected in `unplaced`.
+struct Posting {
+    explicit Posting(const char* layout = "us") {
+        auto owned = std::make_unique<RecordingSink>();
+        sink = owned.get();
+        poster = std::make_unique<WaylandEventPoster>(std::move(owned), space, keymap(layout),
+                                                      keymap("us"));
+        poster->setTypeText([this](const std::u16string& text) { unplaced.push_back(text); });
+    }
+    FixedSpace space;
+    RecordingSink* sink = nullptr;
+    std::unique_ptr<WaylandEventPoster> poster;
+    std::vector<std::u16string> unplaced;
+};
 
 }  // namespace joyvane::wayland

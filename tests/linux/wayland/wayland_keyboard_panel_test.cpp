@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QProcess>
 #include <QTest>
-#include <chrono>
 #include <optional>
 
 #include "core/language.h"
@@ -16,24 +15,14 @@
 #include "platform/linux/wayland/compositor_keymap.h"
 #include "platform/linux/wayland/qt_screen_service.h"
 #include "platform/sim/sim_platform.h"
+#include "support/qt_loop.h"
+#include "support/x_probe.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
 
 namespace joyvane::wayland {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-template <typename Done>
-bool waitUntil(Done done, int limitMs = 5000) {
-    auto start = Clock::now();
-    while (!done()) {
-        if (Clock::now() - start > std::chrono::milliseconds(limitMs)) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
+using testing::runUntil;
 
 // The text application in its own process; its reports ("active", "inactive", "focus-line",
 // "focus-other") are collected as they arrive.
@@ -46,10 +35,10 @@ class TextApp {
         process_.setProcessEnvironment(env);
         QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] {
             while (process_.canReadLine()) {
-                reports.push_back(process_.readLine().split(' ').front().toStdString());
+                reports.push_back(process_.readLine().trimmed().toStdString());
             }
         });
-        process_.start(QStringLiteral(JOYVANE_WAYLAND_TEXT_APP), {});
+        process_.start(QStringLiteral(JOYVANE_FOCUS_WINDOW), {QStringLiteral("--start-on-button")});
         process_.waitForStarted();
     }
     ~TextApp() {
@@ -82,11 +71,9 @@ class TextApp {
 // Clicks the text application where no other window can be (it fills the screen; the panel is
 // narrower than half of it), through XTest on the display the compositor draws into.
 bool clickTextApp(TextApp& app) {
-    for (const char* x : {"1435", "5"}) {
-        QProcess::execute(QStringLiteral("xdotool"),
-                          {QStringLiteral("mousemove"), QString::fromLatin1(x),
-                           QStringLiteral("895"), QStringLiteral("click"), QStringLiteral("1")});
-        if (waitUntil([&] { return app.isActive(); }, 3000)) {
+    for (int x : {1435, 5}) {
+        testing::clickAt(std::getenv("DISPLAY"), x, 895);
+        if (runUntil([&] { return app.isActive(); }, 3)) {
             return true;
         }
     }
@@ -103,7 +90,7 @@ class WaylandKeyboardPanel : public ::testing::Test {
         // Stands in for a writable /dev/uinput, which these machines lack.
         options.canPostEvents = [] { return true; };
         accessibility.emplace(options);
-        ASSERT_TRUE(waitUntil([&] { return accessibility->isProcessTrusted(); }))
+        ASSERT_TRUE(runUntil([&] { return accessibility->isProcessTrusted(); }, 5))
             << "the accessibility bus is not on";
         keyboard.emplace(scheduler, sim.poster, *accessibility, panels);
         keyboard->controllerConnected = true;
@@ -111,14 +98,14 @@ class WaylandKeyboardPanel : public ::testing::Test {
         keyboard->featureEnabled = true;
         keyboard->startFocusMonitoring();
         app.emplace();
-        ASSERT_TRUE(waitUntil([&] { return app->reported("active"); }, 10000))
+        ASSERT_TRUE(runUntil([&] { return app->reported("active"); }, 10))
             << "the compositor never activated the text application";
-        ASSERT_TRUE(waitUntil(
+        ASSERT_TRUE(runUntil(
             [&] {
                 auto front = accessibility->frontmostApplication();
                 return front && front->processId == app->pid();
             },
-            10000))
+            10))
             << "AT-SPI never named the text application as the front one";
         EXPECT_FALSE(keyboard->isVisible) << "opened on a button";
     }
@@ -126,9 +113,11 @@ class WaylandKeyboardPanel : public ::testing::Test {
     // Moves the focus into the text field; whether the panel came up.
     bool focusLine() {
         app->command("line");
-        return waitUntil([&] {
-            return keyboard->isVisible && panels.lastPanel() && panels.lastPanel()->isVisible();
-        });
+        return runUntil(
+            [&] {
+                return keyboard->isVisible && panels.lastPanel() && panels.lastPanel()->isVisible();
+            },
+            5);
     }
 
     QtScheduler scheduler;
@@ -161,7 +150,7 @@ TEST_F(WaylandKeyboardPanel, OpensInATextFieldAndClosesWhenFocusLeaves) {
                             "took the focus";
         }
         app->command("button");
-        ASSERT_TRUE(waitUntil([&] { return !keyboard->isVisible; }))
+        ASSERT_TRUE(runUntil([&] { return !keyboard->isVisible; }, 5))
             << "the keyboard stayed open on a button; the application reported "
             << ::testing::PrintToString(app->reports);
         EXPECT_FALSE(panels.lastPanel()->isVisible());
@@ -175,7 +164,7 @@ TEST(CompositorKeymap, ArrivesFromTheCompositorAndPlacesKeys) {
     std::shared_ptr<const KeymapLookup> keymap;
     auto follower = CompositorKeymap::follow([&](auto k) { keymap = std::move(k); });
     ASSERT_TRUE(follower);
-    ASSERT_TRUE(waitUntil([&] { return keymap != nullptr; })) << "no keymap from the compositor";
+    ASSERT_TRUE(runUntil([&] { return keymap != nullptr; }, 5)) << "no keymap from the compositor";
     // Weston's default keymap: US.
     EXPECT_EQ(keymap->locate('a'), (KeyPlacement{30, {}}));
     EXPECT_EQ(keymap->locate('A'), (KeyPlacement{30, {42}}));

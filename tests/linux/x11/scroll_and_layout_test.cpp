@@ -6,17 +6,15 @@
 namespace joyvane::x11 {
 namespace {
 
-TEST(ScrollClicks, SlowScrollingAddsUpToClicks) {
-    ScrollClicks wheel;
+TEST(ScrollClicks, PixelsAddUpToBoundedClicksAndTurningDropsTheRemainder) {
+    ScrollClicks slow;
     int total = 0;
     for (int i = 0; i < 64; ++i) {
-        total += wheel.add(1);  // the slowest scroll: one pixel per tick
+        total += slow.add(1);  // the slowest scroll: one pixel per tick
     }
     EXPECT_EQ(total, 64 / ScrollClicks::kPixelsPerClick);
-    EXPECT_EQ(wheel.add(-16), 0);
-}
+    EXPECT_EQ(slow.add(-16), 0);
 
-TEST(ScrollClicks, FastScrollingKeepsTheRemainderAndTurningDropsIt) {
     ScrollClicks wheel;
     EXPECT_EQ(wheel.add(-80), -2);  // 16 pixels left over
     EXPECT_EQ(wheel.add(-16), -1);
@@ -24,10 +22,6 @@ TEST(ScrollClicks, FastScrollingKeepsTheRemainderAndTurningDropsIt) {
     // Turning round starts from nothing instead of paying back the other way first.
     EXPECT_EQ(wheel.add(32), 1);
     EXPECT_EQ(wheel.add(0), 0);
-}
-
-TEST(ScrollClicks, HugeValuesAreBounded) {
-    ScrollClicks wheel;
     EXPECT_EQ(wheel.add(INT32_MAX), ScrollClicks::kMaxClicksPerEvent);
     EXPECT_EQ(wheel.add(INT32_MIN), -ScrollClicks::kMaxClicksPerEvent);
 }
