@@ -59,12 +59,14 @@ class DevicesTest : public ::testing::Test {
         return controller;
     }
     static ControllerAccess dualSense(bool readWrite) {
-        return {.model = "DualSense",
-                .bus = HidBus::bluetooth,
-                .vendor = 0x054c,
-                .product = 0x0ce6,
-                .node = "/dev/hidraw4",
-                .readWrite = readWrite};
+        ControllerAccess access;
+        access.model = "DualSense";
+        access.bus = HidBus::bluetooth;
+        access.vendor = 0x054c;
+        access.product = 0x0ce6;
+        access.node = "/dev/hidraw4";
+        access.readWrite = readWrite;
+        return access;
     }
 };
 
