@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -47,6 +48,15 @@ class EngineTest : public ::testing::Test {
 
     // Runs `count` firings of the 60 Hz loop (a hair past the last, so rounding cannot drop it).
     void runTicks(int count) { sim.scheduler.advanceBy(count / 60.0 + 1e-7); }
+
+    // Changes some buttons' actions, keeping the rest of the map.
+    void remap(std::initializer_list<std::pair<const ButtonID, ButtonAction>> changes) {
+        ButtonMap buttons = engine->buttonMap.get();
+        for (const auto& [button, action] : changes) {
+            buttons[button] = action;
+        }
+        engine->buttonMap = buttons;
+    }
 
     // Opens the on-screen keyboard with the focus monitor out of the way.
     void openKeyboard() {

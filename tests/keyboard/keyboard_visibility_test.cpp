@@ -47,24 +47,6 @@ TEST(KeyboardVisibilityTest, PanelIsBuiltOnceAndShowResetsCursorAndShift) {
     EXPECT_EQ(f.kb.displayChar(f.kb.cursorRow, f.kb.cursorCol), "[");
 }
 
-TEST(KeyboardVisibilityTest, ShowPublishesCursorShiftThenVisibility) {
-    test::KeyboardFixture f;
-    std::vector<std::string> order;
-    Subscription s1 =
-        f.kb.cursorRow.willChange.connect([&](const int&) { order.push_back("row"); });
-    Subscription s2 =
-        f.kb.cursorCol.willChange.connect([&](const int&) { order.push_back("col"); });
-    Subscription s3 =
-        f.kb.isUppercase.willChange.connect([&](const bool&) { order.push_back("shift"); });
-    Subscription s4 = f.kb.isVisible.willChange.connect([&](const bool& visible) {
-        order.push_back("visible");
-        EXPECT_TRUE(visible);
-        EXPECT_FALSE(f.kb.isVisible);  // observers hear before the value changes
-    });
-    f.kb.show();
-    EXPECT_EQ(order, (std::vector<std::string>{"row", "col", "shift", "visible"}));
-}
-
 TEST(KeyboardVisibilityTest, ToggleRecordsTheUsersChoice) {
     test::KeyboardFixture f;
     f.kb.userDismissed = true;
