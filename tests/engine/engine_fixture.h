@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -49,33 +48,9 @@ class EngineTest : public ::testing::Test {
     // Runs `count` firings of the 60 Hz loop (a hair past the last, so rounding cannot drop it).
     void runTicks(int count) { sim.scheduler.advanceBy(count / 60.0 + 1e-7); }
 
-    // Changes some buttons' actions, keeping the rest of the map.
-    void remap(std::initializer_list<std::pair<const ButtonID, ButtonAction>> changes) {
-        ButtonMap buttons = engine->buttonMap.get();
-        for (const auto& [button, action] : changes) {
-            buttons[button] = action;
-        }
-        engine->buttonMap = buttons;
-    }
-
-    // Opens the on-screen keyboard with the focus monitor out of the way.
-    void openKeyboard() {
-        keyboard.stopFocusMonitoring();
-        keyboard.show();
-        ASSERT_TRUE(keyboard.isVisible.get());
-    }
-
     std::vector<sim::WarpCall> warps() const { return sim.log.all<sim::WarpCall>(); }
     std::vector<MouseEvent> mouseEvents() const { return sim.log.all<MouseEvent>(); }
     std::vector<ScrollEvent> scrolls() const { return sim.log.all<ScrollEvent>(); }
-    std::vector<KeyEvent> keys() const { return sim.log.all<KeyEvent>(); }
-    std::vector<MouseEventType> mouseEventTypes() const {
-        std::vector<MouseEventType> types;
-        for (const auto& event : mouseEvents()) {
-            types.push_back(event.type);
-        }
-        return types;
-    }
 };
 
 }  // namespace joyvane::test
