@@ -8,16 +8,10 @@
 namespace joyvane {
 namespace {
 
-TEST(Encoding, ValuesEncodeAsTheirRawValues) {
-    EXPECT_EQ(encode(ButtonID::cross), "\"\xE2\x9C\x95 Cross\"");
-    EXPECT_EQ(encode(ButtonID::l2), "\"L2 (trigger)\"");
-    EXPECT_EQ(encode(ButtonAction::leftClick), "\"לחיצה שמאלית\"");
-    EXPECT_EQ(encode(ButtonAction::deleteKey), "\"Delete\"");
+// The settings_file scenario shows buttons and actions in their encoded form.
+TEST(Encoding, EveryValueRoundTrips) {
     EXPECT_EQ(encode(ComboID{ButtonID::l2, ButtonID::r2}),
               R"j({"a":"L2 (trigger)","b":"R2 (trigger)"})j");
-}
-
-TEST(Encoding, EveryValueRoundTrips) {
     for (ButtonID id : allButtonIDs) {
         EXPECT_EQ(decodeButtonID(encode(id)), id);
         for (ButtonID other : allButtonIDs) {

@@ -134,16 +134,5 @@ TEST_F(PerformTest, AChordGoesOnPastAnEventThatCannotBeMade) {
               (std::vector<Call>{key(8, true, 0x100000), key(8, false, 0x100000), key(55, false)}));
 }
 
-TEST_F(PerformTest, ShowKeyboardTogglesOnPressOnly) {
-    keyboard.controllerConnected = true;
-    press(ButtonAction::showKeyboard);
-    EXPECT_TRUE(keyboard.isVisible);
-    release(ButtonAction::showKeyboard);
-    EXPECT_TRUE(keyboard.isVisible);
-    press(ButtonAction::showKeyboard);
-    EXPECT_FALSE(keyboard.isVisible);
-    EXPECT_TRUE(posted().empty());
-}
-
 }  // namespace
 }  // namespace joyvane
