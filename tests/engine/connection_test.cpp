@@ -5,24 +5,6 @@ namespace {
 
 using Connection = EngineTest;
 
-// The naming, the retry and the replacement of the attached controller are in the connection
-// scenario; here, what happens within one turn of the main queue.
-TEST_F(Connection, HandlersAndLoopAreLiveBeforeTheConnectionIsPublished) {
-    start();
-    auto pad = makeController();
-    sim.controllers.connect(pad);
-    EXPECT_TRUE(engine->isLoopRunning());
-    EXPECT_FALSE(engine->isConnected.get());
-    EXPECT_FALSE(keyboard.controllerConnected);
-    pad->press(sim::SimElement::buttonA);
-    ASSERT_EQ(mouseEvents().size(), 1u);
-    EXPECT_EQ(mouseEvents()[0].type, MouseEventType::leftMouseDown);
-    sim.scheduler.runOneTurn();
-    EXPECT_TRUE(engine->isConnected.get());
-    EXPECT_TRUE(keyboard.controllerConnected);
-    EXPECT_TRUE(keyboard.isMonitoringFocus());
-}
-
 TEST_F(Connection, AControllerPresentAtStartIsAttachedOnceAndTheRetryLeavesItAlone) {
     auto pad = makeController();
     sim.controllers.addPresent(pad);

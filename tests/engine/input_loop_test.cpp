@@ -41,15 +41,5 @@ TEST_F(InputLoop, NonFiniteStickValuesAndSettingsNeverMoveThePointer) {
     EXPECT_TRUE(warps().empty());
 }
 
-TEST_F(InputLoop, AttachingAgainReplacesTheLoop) {
-    start();
-    auto pad = connect();
-    engine->attach(pad);
-    sim.scheduler.runQueued();
-    pad->setLeftStick(1.0f, 0.0f);
-    runTicks(4);
-    EXPECT_EQ(warps().size(), 4u);
-}
-
 }  // namespace
 }  // namespace joyvane::test

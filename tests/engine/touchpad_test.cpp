@@ -20,15 +20,6 @@ class Touchpad : public EngineTest {
     }
 };
 
-TEST_F(Touchpad, TheAnchorSurvivesAReconnect) {
-    touchAt(0.0, 0.0f, 0.0f);
-    sim.controllers.disconnect(pad);
-    sim.controllers.connect(pad);
-    touchAt(0.02, 0.0f, -0.1f);
-    ASSERT_EQ(warps().size(), 1u);
-    EXPECT_NEAR(warps()[0].position.y, 450 + 35, 1e-3);
-}
-
 TEST_F(Touchpad, NonFiniteReportsReadAsTheCentre) {
     float nan = std::numeric_limits<float>::quiet_NaN();
     touchAt(0.0, 0.1f, 0.0f);
