@@ -10,39 +10,35 @@ namespace {
 
 TEST(ManualScheduler, JobQueuedFromAJobRunsAfterTheJobsQueuedBeforeIt) {
     ManualScheduler s;
-    std::vector<std::string> order;
+    std::string order;
     s.post([&] {
-        order.push_back("a");
-        s.post([&] { order.push_back("a2"); });
+        order += "a";
+        s.post([&] { order += "c"; });
     });
-    s.post([&] { order.push_back("b"); });
+    s.post([&] { order += "b"; });
     EXPECT_EQ(s.runOneTurn(), 2u);
-    EXPECT_EQ(order, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(order, "ab");
     s.runQueued();
-    EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "a2"}));
+    EXPECT_EQ(order, "abc");
 }
 
-TEST(ManualScheduler, TimersFireInDueOrderAndDrainTheQueueBetweenFirings) {
+TEST(ManualScheduler, TimersFireInDueOrderAtTheirDueTimeAndDrainTheQueueBetween) {
     ManualScheduler s;
     std::vector<std::string> order;
-    s.runAfter(0.5, [&] {
-        order.push_back("late");
-    });
+    std::vector<double> times;
+    s.runAfter(0.5, [&] { order.push_back("late"); });
     s.runAfter(0.2, [&] {
         order.push_back("early");
+        times.push_back(s.now());
         s.post([&] { order.push_back("queued by early"); });
     });
+    auto cancelled = s.runAfter(0.35, [&] { order.push_back("cancelled"); });
+    s.advanceTo(0.3);
+    cancelled->cancel();
     s.advanceTo(1.0);
     EXPECT_EQ(order, (std::vector<std::string>{"early", "queued by early", "late"}));
+    EXPECT_EQ(times, std::vector{0.2});
     EXPECT_DOUBLE_EQ(s.now(), 1.0);
-}
-
-TEST(ManualScheduler, TimeDuringAFiringIsItsDueTime) {
-    ManualScheduler s;
-    double seen = -1;
-    s.runAfter(0.35, [&] { seen = s.now(); });
-    s.advanceTo(2.0);
-    EXPECT_DOUBLE_EQ(seen, 0.35);
 }
 
 TEST(ManualScheduler, RepeatingTimerKeepsItsPhaseAndStopsWhenCancelled) {
@@ -56,13 +52,10 @@ TEST(ManualScheduler, RepeatingTimerKeepsItsPhaseAndStopsWhenCancelled) {
     EXPECT_FALSE(timer->isActive());
     s.advanceTo(2.0);
     EXPECT_EQ(times.size(), 4u);
-}
 
-TEST(ManualScheduler, SixtyTicksASecondGiveExactlySixtyFirings) {
-    ManualScheduler s;
     int ticks = 0;
     s.runEvery(1.0 / 60.0, [&] { ++ticks; });
-    s.advanceTo(1.0 + 1e-9);
+    s.advanceTo(3.0 + 1e-9);
     EXPECT_EQ(ticks, 60);
 }
 
@@ -77,16 +70,6 @@ TEST(ManualScheduler, TimerCancellingItselfFromItsJobFiresOnce) {
     s.advanceTo(1.0);
     EXPECT_EQ(firings, 1);
     EXPECT_EQ(s.activeTimerCount(), 0u);
-}
-
-TEST(ManualScheduler, CancelledDelayedJobNeverRuns) {
-    ManualScheduler s;
-    bool ran = false;
-    auto task = s.runAfter(0.35, [&] { ran = true; });
-    s.advanceTo(0.3);
-    task->cancel();
-    s.advanceTo(1.0);
-    EXPECT_FALSE(ran);
 }
 
 TEST(ManualScheduler, TiesRunInTheOrderScheduled) {

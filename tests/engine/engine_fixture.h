@@ -48,24 +48,9 @@ class EngineTest : public ::testing::Test {
     // Runs `count` firings of the 60 Hz loop (a hair past the last, so rounding cannot drop it).
     void runTicks(int count) { sim.scheduler.advanceBy(count / 60.0 + 1e-7); }
 
-    // Opens the on-screen keyboard with the focus monitor out of the way.
-    void openKeyboard() {
-        keyboard.stopFocusMonitoring();
-        keyboard.show();
-        ASSERT_TRUE(keyboard.isVisible.get());
-    }
-
     std::vector<sim::WarpCall> warps() const { return sim.log.all<sim::WarpCall>(); }
     std::vector<MouseEvent> mouseEvents() const { return sim.log.all<MouseEvent>(); }
     std::vector<ScrollEvent> scrolls() const { return sim.log.all<ScrollEvent>(); }
-    std::vector<KeyEvent> keys() const { return sim.log.all<KeyEvent>(); }
-    std::vector<MouseEventType> mouseEventTypes() const {
-        std::vector<MouseEventType> types;
-        for (const auto& event : mouseEvents()) {
-            types.push_back(event.type);
-        }
-        return types;
-    }
 };
 
 }  // namespace joyvane::test

@@ -5,67 +5,32 @@ namespace {
 
 using Settings = EngineTest;
 
-TEST_F(Settings, TheNoControllerNameFollowsTheFirstPreferredLanguage) {
-    sim.languages.setLanguages({"he-IL", "en-US"});
-    start();
-    EXPECT_EQ(engine->controllerName.get(), "אין שלט מחובר");
-    // Chosen once: a later change of language does not rename it until it is assigned again.
-    sim.languages.setLanguages({"en-US", "he-IL"});
-    EXPECT_EQ(engine->controllerName.get(), "אין שלט מחובר");
-    auto pad = connect();
-    disconnect(pad);
-    EXPECT_EQ(engine->controllerName.get(), "No controller connected");
-}
-
-TEST_F(Settings, EnableSwitchTellsTheKeyboardAfterStoring) {
-    start();
-    bool storedWhenTold = true;
-    auto s = engine->isEnabledWillChange().connect(
-        [&](bool) { storedWhenTold = keyboard.controllerEnabled; });
-    keyboard.controllerEnabled = true;
-    engine->setEnabled(false);
-    EXPECT_TRUE(storedWhenTold);  // observers hear first, the keyboard after
-    EXPECT_FALSE(keyboard.controllerEnabled);
-    engine->setEnabled(true);
-    EXPECT_TRUE(keyboard.controllerEnabled);
-}
-
 TEST_F(Settings, KeyboardFeatureMonitorsFocusOnlyWithAController) {
     start();
     engine->setKeyboardFeatureEnabled(true);
     EXPECT_TRUE(keyboard.featureEnabled);
     EXPECT_FALSE(keyboard.isMonitoringFocus());
-
     auto pad = connect();
     EXPECT_TRUE(keyboard.isMonitoringFocus());
     engine->setKeyboardFeatureEnabled(false);
     EXPECT_FALSE(keyboard.featureEnabled);
     EXPECT_FALSE(keyboard.isMonitoringFocus());
-
-    // Assigning the current value runs both steps again.
-    engine->setKeyboardFeatureEnabled(true);
-    keyboard.stopFocusMonitoring();
-    keyboard.featureEnabled = false;
-    engine->setKeyboardFeatureEnabled(true);
-    EXPECT_TRUE(keyboard.featureEnabled);
-    EXPECT_TRUE(keyboard.isMonitoringFocus());
 }
 
-TEST_F(Settings, AccessibilityIsRepublishedEveryTwoSeconds) {
+// The switch is told to show off again when the autostart entry cannot be written.
+TEST_F(Settings, LaunchAtLoginStaysAsItWasWhenTheRegistrationFails) {
     start();
-    int notices = 0;
-    auto s = engine->accessibility.willChange.connect([&](bool) { ++notices; });
-    sim.scheduler.advanceTo(1.99);
-    EXPECT_EQ(notices, 0);
-    sim.accessibility.setTrusted(false);
-    sim.scheduler.advanceTo(2.0);
-    EXPECT_EQ(notices, 1);
-    EXPECT_FALSE(engine->accessibility.get());
-    sim.scheduler.advanceTo(6.0);
-    EXPECT_EQ(notices, 3);  // unchanged, still told
-    sim.accessibility.setTrusted(true);
-    sim.scheduler.advanceTo(8.0);
-    EXPECT_TRUE(engine->accessibility.get());
+    sim.workspace.launchAtLoginWorks = false;
+    int told = 0;
+    auto watch = engine->launchAtLogin.willChange.connect([&](const bool&) { ++told; });
+    engine->setLaunchAtLogin(true);
+    EXPECT_FALSE(engine->launchAtLogin.get());
+    EXPECT_EQ(told, 1);
+    sim.workspace.launchAtLoginWorks = true;
+    engine->setLaunchAtLogin(true);
+    sim.workspace.launchAtLoginWorks = false;
+    engine->setLaunchAtLogin(false);
+    EXPECT_TRUE(engine->launchAtLogin.get());
 }
 
 TEST_F(Settings, ADestroyedEngineNeverRunsAnything) {

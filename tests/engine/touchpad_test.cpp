@@ -5,7 +5,7 @@
 namespace joyvane::test {
 namespace {
 
-// Virtual time starts at 0, so report times below are exact.
+// Strokes, pauses, the switch and the families are in the touchpad_strokes scenario.
 class Touchpad : public EngineTest {
   protected:
     std::shared_ptr<sim::SimController> pad;
@@ -20,15 +20,6 @@ class Touchpad : public EngineTest {
     }
 };
 
-TEST_F(Touchpad, TheAnchorSurvivesAReconnect) {
-    touchAt(0.0, 0.0f, 0.0f);
-    sim.controllers.disconnect(pad);
-    sim.controllers.connect(pad);
-    touchAt(0.02, 0.0f, -0.1f);
-    ASSERT_EQ(warps().size(), 1u);
-    EXPECT_NEAR(warps()[0].position.y, 450 + 35, 1e-3);
-}
-
 TEST_F(Touchpad, NonFiniteReportsReadAsTheCentre) {
     float nan = std::numeric_limits<float>::quiet_NaN();
     touchAt(0.0, 0.1f, 0.0f);
@@ -38,13 +29,14 @@ TEST_F(Touchpad, NonFiniteReportsReadAsTheCentre) {
     EXPECT_NEAR(warps()[0].position.y, 450, 1e-9);
 }
 
-TEST_F(Touchpad, ItsClickIsAnOrdinaryMappableButton) {
-    ButtonMap buttons = defaultButtonMap();
-    buttons[ButtonID::touchpad] = ButtonAction::escape;
-    engine->buttonMap = buttons;
-    pad->press(sim::SimElement::touchpadButton);
-    ASSERT_FALSE(keys().empty());
-    EXPECT_EQ(keys()[0].keyCode, key_code::escape);
+// The touchpad moves through the same clamp as the sticks: with a monitor above the primary
+// one, a stroke upward near the primary's top edge carries on onto it.
+TEST_F(Touchpad, AStrokeReachesAMonitorAboveThePrimary) {
+    sim.screens.addScreen({0, 900, 1920, 1080});
+    sim.screens.setPointer({720, 10});
+    touchAt(0.0, 0.0f, 0.0f);
+    touchAt(0.05, 0.0f, 0.2f);  // 70 points up
+    EXPECT_NEAR(sim.screens.pointer().y, -60, 1e-3);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "keyboard_test_support.h"
 
 namespace joyvane {
@@ -57,72 +55,6 @@ TEST(KeyboardCursorTest, StickThresholdIsStrictAndYPointsUp) {
     f.kb.feedStick(-0.9f, -0.9f);  // down-left diagonal: one row and one column
     EXPECT_EQ(f.kb.cursorRow.get(), 1);
     EXPECT_EQ(f.kb.cursorCol.get(), 3);
-}
-
-// The input loop at 60 ticks a second, handing the held stick to the keyboard while it is
-// visible, and the tick numbers at which the cursor moved.
-class StickRepeatTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        f.kb.show();
-        loop = f.sim.scheduler.runEvery(1.0 / 60.0, [this] {
-            ++tick;
-            if (f.kb.isVisible) {
-                f.kb.feedStick(stickX, 0.0f);
-            }
-        });
-        moves =
-            f.kb.cursorCol.willChange.connect([this](const int&) { moveTicks.push_back(tick); });
-    }
-    void runTicks(int count) { f.sim.scheduler.advanceBy(count / 60.0 + 1e-6); }
-    void expectRepeating(std::size_t from) {
-        // The first repeat on the first tick at or after 0.35 s, then one every 0.12 s.
-        ASSERT_GT(moveTicks.size(), from + 2);
-        for (std::size_t i = from + 1; i < moveTicks.size(); ++i) {
-            double gap = (moveTicks[i] - moveTicks[i - 1]) / 60.0;
-            double delay = i == from + 1 && firstDelay ? PSKeyboardController::initialDelay
-                                                       : PSKeyboardController::repeatInterval;
-            EXPECT_GE(gap, delay - 1e-9) << "move " << i;
-            // Clock readings are doubles: a due time that falls exactly on a tick may be met
-            // one tick later.
-            EXPECT_LE(gap, delay + 1.0 / 60.0 + 1e-9) << "move " << i;
-        }
-    }
-
-    test::KeyboardFixture f;
-    std::shared_ptr<ScheduledTask> loop;
-    Subscription moves;
-    int tick = 0;
-    float stickX = 0.9f;
-    bool firstDelay = true;
-    std::vector<int> moveTicks;
-};
-
-TEST_F(StickRepeatTest, ChangeOfDirectionMovesAtOnceAndRestartsTheDelay) {
-    runTicks(40);  // repeating by now
-    ASSERT_EQ(f.kb.movePhase, MovePhase::repeating);
-    stickX = -0.9f;
-    moveTicks.clear();
-    int changedAt = tick + 1;
-    runTicks(40);
-    EXPECT_EQ(moveTicks.front(), changedAt);
-    expectRepeating(0);
-}
-
-TEST_F(StickRepeatTest, ShownAgainWhileRepeatingSkipsTheInitialDelay) {
-    runTicks(40);
-    ASSERT_EQ(f.kb.movePhase, MovePhase::repeating);
-    f.kb.dismiss();
-    runTicks(30);
-    moveTicks.clear();
-    f.kb.show();  // resets the cursor, not the repeat phase
-    moveTicks.clear();
-    int shownAt = tick + 1;
-    runTicks(40);
-    ASSERT_FALSE(moveTicks.empty());
-    EXPECT_EQ(moveTicks.front(), shownAt);
-    firstDelay = false;
-    expectRepeating(0);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 namespace joyvane {
 namespace {
 
-using test::keyEvent;
 using test::textEvent;
 
 class KeyboardTypingTest : public ::testing::Test {

@@ -23,15 +23,6 @@ KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
     return event;
 }
 
-MouseEvent click(int type, Point at, int button) {
-    MouseEvent event;
-    event.source = EventSourceState::hidSystem;
-    event.type = static_cast<MouseEventType>(type);
-    event.position = at;
-    event.button = button;
-    return event;
-}
-
 std::vector<Call> singleKey(std::uint16_t code) {
     return {key(code, true), key(code, false)};
 }
@@ -120,39 +111,7 @@ TEST_F(PerformTest, OnlyClicksActOnRelease) {
     EXPECT_TRUE(posted().empty());
 }
 
-TEST_F(PerformTest, LeftClickHeldDragsUntilReleased) {
-    press(ButtonAction::leftClick);
-    EXPECT_TRUE(mouse.isLeftDown);
-    mouse.move(3, 4);
-    release(ButtonAction::leftClick);
-    EXPECT_FALSE(mouse.isLeftDown);
-
-    MouseEvent drag = click(6, {723, 454}, 0);
-    drag.deltaX = 3;
-    drag.deltaY = 4;
-    EXPECT_EQ(posted(), (std::vector<Call>{click(1, {720, 450}, 0), sim::WarpCall{{723, 454}}, drag,
-                                           click(2, {723, 454}, 0)}));
-}
-
-TEST_F(PerformTest, RightClickWithoutMotionIsADownAndAnUpInPlace) {
-    sim.screens.setPointer({100, 200});
-    press(ButtonAction::rightClick);
-    EXPECT_TRUE(mouse.isRightDown);
-    release(ButtonAction::rightClick);
-    EXPECT_FALSE(mouse.isRightDown);
-    EXPECT_EQ(posted(), (std::vector<Call>{click(3, {100, 200}, 1), click(4, {100, 200}, 1)}));
-}
-
-TEST_F(PerformTest, MiddleClickHasNoFlagSoMotionStaysAPlainMove) {
-    press(ButtonAction::middleClick);
-    mouse.move(1, 0);
-    release(ButtonAction::middleClick);
-    MouseEvent moved = click(5, {721, 450}, 0);
-    moved.deltaX = 1;
-    EXPECT_EQ(posted(), (std::vector<Call>{click(25, {720, 450}, 2), sim::WarpCall{{721, 450}},
-                                           moved, click(26, {721, 450}, 2)}));
-}
-
+// The clicks' events are in the scenarios (held_clicks, combos); here, when their flags change.
 TEST_F(PerformTest, ClickFlagsChangeBeforeTheirEventIsPosted) {
     std::vector<bool> leftAtPost;
     std::vector<bool> rightAtPost;
@@ -173,17 +132,6 @@ TEST_F(PerformTest, AChordGoesOnPastAnEventThatCannotBeMade) {
     press(ButtonAction::cmdCopy);
     EXPECT_EQ(posted(),
               (std::vector<Call>{key(8, true, 0x100000), key(8, false, 0x100000), key(55, false)}));
-}
-
-TEST_F(PerformTest, ShowKeyboardTogglesOnPressOnly) {
-    keyboard.controllerConnected = true;
-    press(ButtonAction::showKeyboard);
-    EXPECT_TRUE(keyboard.isVisible);
-    release(ButtonAction::showKeyboard);
-    EXPECT_TRUE(keyboard.isVisible);
-    press(ButtonAction::showKeyboard);
-    EXPECT_FALSE(keyboard.isVisible);
-    EXPECT_TRUE(posted().empty());
 }
 
 }  // namespace

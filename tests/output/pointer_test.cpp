@@ -24,23 +24,6 @@ TEST_F(MouseTest, CurrentPositionFlipsAboutThePrimaryScreen) {
     EXPECT_EQ(mouse.currentCGPosition(), (Point{100, -800}));
 }
 
-TEST_F(MouseTest, MoveWarpsAndPostsAMovedEventWithTheRequestedDeltas) {
-    mouse.move(10, -20);
-    ASSERT_EQ(warps().size(), 1u);
-    EXPECT_EQ(warps()[0].position, (Point{730, 430}));
-    MouseEvent event = onlyMouseEvent();
-    EXPECT_EQ(event.source, EventSourceState::hidSystem);
-    EXPECT_EQ(event.type, MouseEventType::mouseMoved);
-    EXPECT_EQ(event.position, (Point{730, 430}));
-    EXPECT_EQ(event.button, mouse_button::left);
-    EXPECT_EQ(event.deltaX, 10);
-    EXPECT_EQ(event.deltaY, -20);
-    // The warp comes before the event, and the next move starts from where the pointer went.
-    EXPECT_TRUE(std::holds_alternative<sim::WarpCall>(sim.log.entries()[0].call));
-    mouse.move(1, 1);
-    EXPECT_EQ(sim.screens.pointer(), (Point{731, 431}));
-}
-
 // Moves from a pointer position; the event carries the clamped position and the requested
 // deltas, truncated towards zero. With a taller 1920 x 1080 screen to the right of the primary,
 // bottoms aligned in the screen service's space, the clamp uses the union flipped like the
@@ -88,8 +71,8 @@ TEST_F(MouseTest, MovesAreClampedToTheUnionOfTheScreensAndKeepTheRequestedDeltas
     EXPECT_EQ(onlyMouseEvent().position, (Point{2000, -100}));
 }
 
+// A screen 0.5 points wide: the lower limit (0) passes the upper one (-0.5), which wins.
 TEST_F(MouseTest, ARangeNarrowerThanOnePointLetsTheUpperLimitWin) {
-    // A 0.5-point wide screen: lower limit 0, upper limit -0.5.
     sim.screens.setScreens({Screen{{0, 0, 0.5, 900}, {0, 0, 0.5, 900}}});
     sim.screens.setPointer({0, 450});
     mouse.move(0, 0);

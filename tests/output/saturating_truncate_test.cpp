@@ -8,12 +8,7 @@
 namespace joyvane {
 namespace {
 
-TEST(SaturatingTruncate, TruncatesTowardsZeroInsideTheRange) {
-    EXPECT_EQ(saturatingTruncate<std::int32_t>(2.99), 2);
-    EXPECT_EQ(saturatingTruncate<std::int32_t>(-2.99), -2);
-    EXPECT_EQ(saturatingTruncate<std::int64_t>(-0.5), 0);
-}
-
+// Truncation towards zero inside the range is in the scroll and pointer tests.
 TEST(SaturatingTruncate, ClampsAtTheExactEdgesOfBothWidths) {
     using I32 = std::numeric_limits<std::int32_t>;
     using I64 = std::numeric_limits<std::int64_t>;
