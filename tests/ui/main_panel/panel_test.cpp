@@ -23,7 +23,6 @@
 #include "ui/main_panel/settings_card.h"
 #include "ui/main_panel/status_card.h"
 #include "ui/main_panel/sticks_row.h"
-#include "ui/main_panel/tiles_row.h"
 #include "ui/main_panel/touchpad_card.h"
 #include "ui/main_panel/uinput_banner.h"
 
@@ -207,28 +206,6 @@ TEST_F(PanelTest, GrantAccessIsWhiteOnBlueAndTheLinkIsBlue) {
         settle();
         EXPECT_GT(pixelsNear(view->banner()->revealButton(), colors::blue(), 50), 8);
     }
-}
-
-TEST_F(PanelTest, TheMappingTileOpensTheWindowWithTheCurrentMap) {
-    ButtonMap shown;
-    PanelActions::SaveMap save;
-    std::function<void()> reset;
-    actions.openRemap = [&](const ButtonMap& map, auto s, auto r) {
-        shown = map;
-        save = std::move(s);
-        reset = std::move(r);
-    };
-    startPanel();
-    ButtonMap edited = manager.buttonMap;
-    edited[ButtonID::r1] = ButtonAction::escape;
-    manager.buttonMap = edited;
-    view->tiles()->mappingTile()->click();
-    EXPECT_EQ(shown, edited);
-    edited[ButtonID::r2] = ButtonAction::enter;
-    save(edited);
-    EXPECT_EQ(manager.buttonMap.get(), edited);
-    reset();
-    EXPECT_EQ(manager.buttonMap.get(), ControllerManager::defaultButtonMap());
 }
 
 // The banners of a machine that keeps input from the program: controllers whose hidraw node is

@@ -1,8 +1,6 @@
 // The windows inside the program's window managers, editing the engine on the sim platform as
 // the user does it.
-#include <QAbstractButton>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <chrono>
@@ -20,6 +18,7 @@
 #include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/panel_header.h"
 #include "ui/main_panel/status_card.h"
+#include "ui/main_panel/tiles_row.h"
 #include "ui/main_panel/uinput_banner.h"
 #include "ui/windows/action_picker.h"
 #include "ui/windows/advanced_view.h"
@@ -42,6 +41,9 @@ class WindowsTest : public UiTest {
     WindowsTest() {
         app::installWindowContent(managers,
                                   {sim.languages, sim.workspace, hid, sim.scheduler, sim.defaults});
+        actions.openRemap = [this](const ButtonMap& map, auto save, auto reset) {
+            managers.remap.open(map, std::move(save), std::move(reset));
+        };
     }
     ~WindowsTest() override {
         for (app::WindowManagerBase* m : std::initializer_list<app::WindowManagerBase*>{
@@ -56,10 +58,12 @@ class WindowsTest : public UiTest {
     static View* shown(const app::WindowManagerBase& manager) {
         return manager.window() ? dynamic_cast<View*>(manager.window()->content()) : nullptr;
     }
+    // As the program does it: through the panel's mapping tile.
     void openRemap() {
-        managers.remap.open(
-            manager.buttonMap, [this](const ButtonMap& map) { manager.buttonMap = map; },
-            [this] { manager.buttonMap = ControllerManager::defaultButtonMap(); });
+        if (!view) {
+            startPanel();
+        }
+        view->tiles()->mappingTile()->click();
         settle();
     }
     ActionPicker* picker(ButtonID id) {
@@ -67,15 +71,20 @@ class WindowsTest : public UiTest {
     }
 };
 
-// Edits reach the engine only when saved (Return, not Shift+Return, or the header's close
-// symbol); a second request brings the open window forward with its edits; closing the window
-// any other way discards them.
+// The mapping tile opens the window on the engine's map. Edits reach the engine only when saved
+// (Save, Return but not Shift+Return, or the header's close symbol); a second request brings the
+// open window forward with its edits; closing it any other way discards them. A missing entry
+// shows none and stays missing; the reset applies the defaults at once and leaves it open.
 TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
+    ButtonMap partial = defaults;
+    partial.erase(ButtonID::touchpad);
+    manager.buttonMap = partial;
     openRemap();
+    EXPECT_EQ(picker(ButtonID::touchpad)->action(), ButtonAction::none);
     picker(ButtonID::cross)->pick(ButtonAction::escape);
     managers.remap.window()->close();
     settle();
-    EXPECT_EQ(manager.buttonMap.get(), defaults);
+    EXPECT_EQ(manager.buttonMap.get(), partial);
     openRemap();
     EXPECT_EQ(picker(ButtonID::cross)->action(), actionFor(defaults, ButtonID::cross));
 
@@ -87,12 +96,13 @@ TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
     EXPECT_EQ(picker(ButtonID::triangle)->action(), ButtonAction::screenshot);
     picker(ButtonID::triangle)->setFocus();
     QTest::keyClick(picker(ButtonID::triangle), Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(manager.buttonMap.get(), defaults);
+    EXPECT_EQ(manager.buttonMap.get(), partial);
     QTest::keyClick(picker(ButtonID::triangle), Qt::Key_Return);
     settle();
     EXPECT_EQ(managers.remap.window(), nullptr);
     EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::cross), ButtonAction::escape);
     EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::triangle), ButtonAction::screenshot);
+    EXPECT_FALSE(manager.buttonMap->contains(ButtonID::touchpad));
 
     openRemap();
     picker(ButtonID::l1)->pick(ButtonAction::tab);
@@ -100,21 +110,6 @@ TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
     settle();
     EXPECT_EQ(managers.remap.window(), nullptr);
     EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::l1), ButtonAction::tab);
-}
-
-// A missing entry shows none and stays missing; the reset applies the defaults at once and leaves
-// the window open.
-TEST_F(WindowsTest, RemapKeepsAMissingEntryMissingAndResetAppliesDefaultsAtOnce) {
-    ButtonMap partial = defaults;
-    partial.erase(ButtonID::touchpad);
-    manager.buttonMap = partial;
-    openRemap();
-    EXPECT_EQ(picker(ButtonID::touchpad)->action(), ButtonAction::none);
-    picker(ButtonID::cross)->pick(ButtonAction::enter);
-    shown<RemapSheet>(managers.remap)->saveButton()->click();
-    settle();
-    EXPECT_FALSE(manager.buttonMap->contains(ButtonID::touchpad));
-    EXPECT_EQ(manager.buttonMap->at(ButtonID::cross), ButtonAction::enter);
 
     openRemap();
     picker(ButtonID::square)->pick(ButtonAction::missionCtrl);
@@ -123,7 +118,10 @@ TEST_F(WindowsTest, RemapKeepsAMissingEntryMissingAndResetAppliesDefaultsAtOnce)
     for (ButtonID id : allButtonIDs) {
         EXPECT_EQ(picker(id)->action(), actionFor(defaults, id));
     }
-    EXPECT_NE(managers.remap.window(), nullptr) << "stays open";
+    picker(ButtonID::cross)->pick(ButtonAction::enter);
+    shown<RemapSheet>(managers.remap)->saveButton()->click();
+    settle();
+    EXPECT_EQ(manager.buttonMap->at(ButtonID::cross), ButtonAction::enter);
 }
 
 // Each choice is written at once; a missing combo shows none until none is picked; the rows
