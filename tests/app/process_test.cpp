@@ -57,28 +57,16 @@ class QuitPath : public ::testing::Test {
     }
 };
 
-// However the loop is left, held input is let go first; a quit signal then ends the program by
-// that signal's default action, so a shell sees it.
-TEST_F(QuitPath, EveryWayOutReleasesHeldInput) {
-    const struct {
-        const char* mode;
-        int signal;
-    } ways[] = {
-        {"signal", SIGTERM}, {"signal", SIGINT}, {"signal", SIGHUP}, {"exit", 0}, {"throw", 0}};
-    for (const auto& [mode, signal] : ways) {
-        SCOPED_TRACE(testing::Message() << mode << " " << signal);
+// Held input is let go also when the loop is left by exit() (as Qt's xcb plugin does) or by an
+// exception. (The quit signals, with the real program holding a click, are the end-to-end
+// program test's.)
+TEST_F(QuitPath, ExitOrAnExceptionInsideTheLoopStillReleases) {
+    for (const char* mode : {"exit", "throw"}) {
+        SCOPED_TRACE(mode);
         start(mode);
-        if (signal != 0) {
-            probe.signal(signal);
-        }
         EXPECT_EQ(probe.line(), "released");
         ASSERT_TRUE(probe.waitForFinished(5000));
-        if (signal != 0) {
-            EXPECT_EQ(probe.exitStatus(), QProcess::CrashExit);
-            EXPECT_EQ(probe.exitCode(), signal);
-        } else {
-            EXPECT_NE(probe.exitCode(), 0);
-        }
+        EXPECT_NE(probe.exitCode(), 0);
     }
 }
 

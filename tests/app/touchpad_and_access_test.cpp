@@ -59,14 +59,7 @@ class DevicesTest : public ::testing::Test {
         return controller;
     }
     static ControllerAccess dualSense(bool readWrite) {
-        ControllerAccess access;
-        access.model = "DualSense";
-        access.bus = HidBus::bluetooth;
-        access.vendor = 0x054c;
-        access.product = 0x0ce6;
-        access.node = "/dev/hidraw4";
-        access.readWrite = readWrite;
-        return access;
+        return {"DualSense", HidBus::bluetooth, 0x054c, 0x0ce6, "/dev/hidraw4", readWrite, {}, {}};
     }
 };
 
