@@ -137,7 +137,6 @@ TEST_F(WindowsTest, CombosAreWrittenAtOnceAndKeptAcrossTabs) {
     auto* view = shown<AdvancedView>(managers.advanced);
     auto combos = [&] { return dynamic_cast<CombosTab*>(view->content()); };
     EXPECT_EQ(combos()->row(first)->picker()->action(), ButtonAction::none);
-    EXPECT_FALSE(manager.comboMap->contains(first));
     combos()->row(first)->picker()->pick(ButtonAction::none);
     EXPECT_EQ(manager.comboMap->at(first), ButtonAction::none);
     combos()->row(second)->picker()->pick(ButtonAction::cmdUndo);
