@@ -100,12 +100,12 @@ TEST(BackendChoice, TheSessionDecidesAndTheOverrideWins) {
         {{"x11", "", "WAYLAND"}, B::x11, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.environment.sessionType + "/" + c.environment.waylandDisplay + "/" +
+                     c.environment.override);
         BackendChoice choice = chooseBackend(c.environment);
-        std::string label = c.environment.sessionType + "/" + c.environment.waylandDisplay + "/" +
-                            c.environment.override;
-        EXPECT_EQ(choice.backend, c.backend) << label;
-        EXPECT_STREQ(choice.qtPlatform, c.backend == B::wayland ? "wayland" : "xcb") << label;
-        EXPECT_EQ(!choice.warning.empty(), c.warned) << label;
+        EXPECT_EQ(choice.backend, c.backend);
+        EXPECT_STREQ(choice.qtPlatform, c.backend == B::wayland ? "wayland" : "xcb");
+        EXPECT_EQ(!choice.warning.empty(), c.warned);
     }
 }
 

@@ -212,10 +212,21 @@ TEST_F(PanelTest, GrantAccessIsWhiteOnBlueAndTheLinkIsBlue) {
 // out of reach, and a Wayland session without a usable /dev/uinput.
 const QString kCommand = QStringLiteral("/usr/bin/joyvane --udev-rules | sudo tee x && trigger");
 
-// Each device out of reach on a line of its own; in Hebrew each line ends with a left-to-right
-// mark so that the node's brackets stay with it. The command is never translated or mirrored.
-TEST_F(PanelTest, DeviceAccessNamesEachControllerAndTheCommandThatFixesIt) {
+// The uinput banner names the device and its fix. Each controller out of reach is on a line of
+// its own; in Hebrew each line ends with a left-to-right mark so that the node's brackets stay
+// with it. The commands are never translated or mirrored.
+TEST_F(PanelTest, BannersNameWhatIsOutOfReachAndTheCommandThatFixesIt) {
     startPanel();
+    EXPECT_EQ(view->uinputBanner(), nullptr) << "shown where input can be posted";
+    for (const auto& [problem, command] :
+         {std::pair{UinputProblem::missing, "sudo modprobe uinput"},
+          std::pair{UinputProblem::notWritable, "udevadm trigger"}}) {
+        actions.uinputProblem = problem;
+        startPanel();
+        ASSERT_NE(view->uinputBanner(), nullptr);
+        EXPECT_TRUE(view->uinputBanner()->command()->text().contains(command));
+        EXPECT_TRUE(view->uinputBanner()->explanation()->text().contains("/dev/uinput"));
+    }
     int checks = 0;
     auto* banner = new DeviceAccessBanner([&] { ++checks; });
     addToPanel(*view, banner);
@@ -244,20 +255,6 @@ TEST_F(PanelTest, DeviceAccessNamesEachControllerAndTheCommandThatFixesIt) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kCommand);
     banner->setNotice(std::nullopt);
     EXPECT_TRUE(banner->isHidden());
-}
-
-TEST_F(PanelTest, UinputNamesWhatIsMissingAndTheCommandThatFixesIt) {
-    startPanel();
-    EXPECT_EQ(view->uinputBanner(), nullptr) << "shown where input can be posted";
-    for (const auto& [problem, command] :
-         {std::pair{UinputProblem::missing, "sudo modprobe uinput"},
-          std::pair{UinputProblem::notWritable, "udevadm trigger"}}) {
-        actions.uinputProblem = problem;
-        startPanel();
-        ASSERT_NE(view->uinputBanner(), nullptr);
-        EXPECT_TRUE(view->uinputBanner()->command()->text().contains(command));
-        EXPECT_TRUE(view->uinputBanner()->explanation()->text().contains("/dev/uinput"));
-    }
 }
 
 }  // namespace
