@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
 #include <QToolButton>
@@ -14,7 +13,6 @@
 #include "ui/controls/style.h"
 #include "ui/controls/switch_button.h"
 #include "ui/controls/symbol_button.h"
-#include "ui/controls/symbol_label.h"
 #include "ui/controls/toggle_row.h"
 #include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/behavior_card.h"

@@ -1,6 +1,5 @@
 // The windows inside the program's window managers, editing the engine on the sim platform as
 // the user does it.
-#include <QLabel>
 #include <QTest>
 #include <QToolButton>
 #include <chrono>
@@ -8,7 +7,6 @@
 #include <thread>
 
 #include "../ui_fixture.h"
-#include "app/managed_window.h"
 #include "app/tray_label.h"
 #include "app/window_content.h"
 #include "app/window_managers.h"
