@@ -1,5 +1,6 @@
 // The windows inside the program's window managers, editing the engine on the sim platform as
 // the user does it.
+#include <QLabel>
 #include <QTest>
 #include <QToolButton>
 #include <chrono>
