@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <sstream>
 
-#include "../linux/desktop/temp_folder.h"
 #include "app/backend_choice.h"
 #include "app/command_line.h"
 #include "app/diagnose.h"
@@ -55,20 +53,15 @@ TEST(CommandLine, VersionHelpAndRulesAnswerWithoutStartingAndUnknownOptionsAreAn
 // to the event device), a second DualSense whose SDL path is unknown (it gets the other node),
 // and an Xbox pad.
 TEST(Diagnose, ControllersOnAFakeMachine) {
-    joyvane::testing::TempFolder tree;
-    tree.write("sys/class/hidraw/hidraw0/device/uevent", "HID_ID=0003:0000054C:00000CE6\n");
-    tree.write("sys/class/hidraw/hidraw0/device/input/input5/name",
-               "Sony Interactive Entertainment DualSense Wireless Controller Touchpad\n");
-    tree.write("sys/class/hidraw/hidraw0/device/power_supply/ps-controller-battery-0c/type",
-               "Battery\n");
-    tree.write("sys/class/hidraw/hidraw1/device/uevent", "HID_ID=0005:0000054C:000009CC\n");
-    tree.write("sys/class/hidraw/hidraw2/device/uevent", "HID_ID=0003:0000054C:00000CE6\n");
-    for (const char* node : {"dev/hidraw0", "dev/hidraw1", "dev/hidraw2"}) {
-        ::chmod(tree.write(node, "").c_str(), 0666);
-    }
-    auto access = linux_desktop::probeDeviceAccess(tree.path());
-    access.controllers[1].readWrite = false;  // as an ordinary user sees it (root opens anything)
-
+    using linux_desktop::HidBus;
+    const std::string touchpad =
+        "Sony Interactive Entertainment DualSense Wireless Controller Touchpad";
+    linux_desktop::DeviceAccessReport access;
+    access.controllers = {
+        {"DualSense", HidBus::usb, 0x054c, 0x0ce6, "/dev/hidraw0", true, touchpad,
+         "ps-controller-battery-0c"},
+        {"DualShock 4", HidBus::bluetooth, 0x054c, 0x09cc, "/dev/hidraw1", false, {}, {}},
+        {"DualSense", HidBus::usb, 0x054c, 0x0ce6, "/dev/hidraw2", true, {}, {}}};
     std::ostringstream out;
     printControllers(out,
                      {{"PS5 Controller", 0x054c, 0x0ce6, "/dev/hidraw0"},
@@ -76,14 +69,13 @@ TEST(Diagnose, ControllersOnAFakeMachine) {
                       {"PS5 Controller", 0x054c, 0x0ce6, ""},
                       {"Xbox Series X Controller", 0x045e, 0x0b12, "/dev/input/event9"}},
                      access);
-    for (const char* line :
-         {"controllers: 4\n- PS5 Controller\n  ids: 054c:0ce6\n  SDL device: /dev/hidraw0\n",
-          "hidraw: /dev/hidraw0 over USB, writable\n",
-          "battery: kernel power supply ps-controller-battery-0c\n",
-          "touchpad device: Sony Interactive Entertainment DualSense Wireless Controller Touchpad",
-          "hidraw: /dev/hidraw1 over Bluetooth, NOT writable",
-          "SDL device: (unknown)\n  hidraw: /dev/hidraw2 over USB",
-          "Controller\n  ids: 045e:0b12\n  SDL device: /dev/input/event9\n  hidraw: none"}) {
+    for (const std::string& line : std::vector<std::string>{
+             "controllers: 4\n- PS5 Controller\n  ids: 054c:0ce6\n  SDL device: /dev/hidraw0\n",
+             "hidraw: /dev/hidraw0 over USB, writable\n",
+             "battery: kernel power supply ps-controller-battery-0c\n",
+             "touchpad device: " + touchpad, "hidraw: /dev/hidraw1 over Bluetooth, NOT writable",
+             "SDL device: (unknown)\n  hidraw: /dev/hidraw2 over USB",
+             "Controller\n  ids: 045e:0b12\n  SDL device: /dev/input/event9\n  hidraw: none"}) {
         EXPECT_NE(out.str().find(line), std::string::npos) << line << "\nin\n" << out.str();
     }
 }
@@ -108,12 +100,12 @@ TEST(BackendChoice, TheSessionDecidesAndTheOverrideWins) {
         {{"x11", "", "WAYLAND"}, B::x11, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.environment.sessionType + "/" + c.environment.waylandDisplay + "/" +
+                     c.environment.override);
         BackendChoice choice = chooseBackend(c.environment);
-        std::string label = c.environment.sessionType + "/" + c.environment.waylandDisplay + "/" +
-                            c.environment.override;
-        EXPECT_EQ(choice.backend, c.backend) << label;
-        EXPECT_STREQ(choice.qtPlatform, c.backend == B::wayland ? "wayland" : "xcb") << label;
-        EXPECT_EQ(!choice.warning.empty(), c.warned) << label;
+        EXPECT_EQ(choice.backend, c.backend);
+        EXPECT_STREQ(choice.qtPlatform, c.backend == B::wayland ? "wayland" : "xcb");
+        EXPECT_EQ(!choice.warning.empty(), c.warned);
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "../linux/desktop/temp_folder.h"
 #include "app/device_access_monitor.h"
 #include "app/touchpad_ownership.h"
@@ -59,14 +61,7 @@ class DevicesTest : public ::testing::Test {
         return controller;
     }
     static ControllerAccess dualSense(bool readWrite) {
-        ControllerAccess access;
-        access.model = "DualSense";
-        access.bus = HidBus::bluetooth;
-        access.vendor = 0x054c;
-        access.product = 0x0ce6;
-        access.node = "/dev/hidraw4";
-        access.readWrite = readWrite;
-        return access;
+        return {"DualSense", HidBus::bluetooth, 0x054c, 0x0ce6, "/dev/hidraw4", readWrite, {}, {}};
     }
 };
 
@@ -96,21 +91,18 @@ TEST_F(DevicesTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
     }
     EXPECT_EQ(server.queries, queries) << "other engine changes do not ask the server";
 
-    manager.touchpadEnabled = false;
-    sim.scheduler.runQueued();
-    EXPECT_TRUE(server.controllerTouchpadOn());
-    manager.touchpadEnabled = true;
-    sim.scheduler.runQueued();
-    EXPECT_FALSE(server.controllerTouchpadOn());
-    manager.setEnabled(false);
-    sim.scheduler.runQueued();
-    EXPECT_TRUE(server.controllerTouchpadOn());
-    manager.setEnabled(true);
-    sim.scheduler.runQueued();
-    EXPECT_FALSE(server.controllerTouchpadOn());
-    sim.controllers.disconnect(controller);
-    sim.scheduler.runQueued();
-    EXPECT_TRUE(server.controllerTouchpadOn());
+    const std::pair<std::function<void()>, bool> steps[] = {
+        {[&] { manager.touchpadEnabled = false; }, false},
+        {[&] { manager.touchpadEnabled = true; }, true},
+        {[&] { manager.setEnabled(false); }, false},
+        {[&] { manager.setEnabled(true); }, true},
+        {[&] { sim.controllers.disconnect(controller); }, false},
+    };
+    for (const auto& [step, held] : steps) {
+        step();
+        sim.scheduler.runQueued();
+        EXPECT_EQ(server.controllerTouchpadOn(), !held);
+    }
 }
 
 // Probed at start, on every connection and on request; a controller out of reach is said once

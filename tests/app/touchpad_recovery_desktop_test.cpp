@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "platform/linux/x11/xinput_devices.h"
@@ -21,20 +22,16 @@ TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
     auto connection = x11::X11Connection::open(desktop.display().c_str(), &error);
     ASSERT_TRUE(connection) << error;
     x11::XInputDevices devices(connection);
-    std::optional<x11::InputDevice> pointer;
-    for (const auto& device : devices.devices()) {
-        if (device.name.find("XTEST") == std::string::npos) {
-            pointer = device;
-        }
-    }
-    ASSERT_TRUE(pointer) << "the X server has a pointer device of its own";
-    auto enabledNow = [&] {
-        for (const auto& device : devices.devices()) {
-            if (device.id == pointer->id) {
-                return device.enabled;
-            }
-        }
-        return false;
+    auto all = devices.devices();
+    auto pointer = std::find_if(all.begin(), all.end(), [](const x11::InputDevice& device) {
+        return device.name.find("XTEST") == std::string::npos;
+    });
+    ASSERT_NE(pointer, all.end()) << "the X server has a pointer device of its own";
+    auto enabledNow = [&, id = pointer->id] {
+        const auto now = devices.devices();
+        return std::any_of(now.begin(), now.end(), [id](const x11::InputDevice& device) {
+            return device.id == id && device.enabled;
+        });
     };
 
     const fs::path runtime = desktop.environment().at("XDG_RUNTIME_DIR");

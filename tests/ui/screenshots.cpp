@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QPainter>
 #include <QScrollArea>
 #include <QTest>
+#include <QVBoxLayout>
 #include <cstdio>
 #include <map>
 
@@ -147,21 +147,22 @@ void trayShots(Scene& s, Camera& shoot) {
                   {"tray-charging", {true, true, BatteryState::charging, 0.5f}},
                   {"tray-low-battery", {true, true, BatteryState::discharging, 0.12f}}};
     for (const auto& [name, state] : states) {
-        QLabel tip(app::trayToolTip(state, s.hebrew));
-        tip.setMargin(6);
-        tip.setStyleSheet("background: #fffff0; color: #1c1c1e; border: 1px solid #999;");
-        const QPixmap tipImage = tip.grab();
-        QPixmap picture(std::max(260, tipImage.width() + 20), 40 + tipImage.height());
-        picture.fill(QColor(246, 246, 248));
-        QPainter p(&picture);
-        p.fillRect(QRect(0, 0, picture.width(), 28), QColor(34, 34, 34));
-        const QPixmap icon = app::renderTrayLabel(app::trayLabelFor(state), 24);
-        p.drawPixmap(s.hebrew ? 8 : picture.width() - 32, 2, icon);
-        p.drawPixmap(s.hebrew ? 8 : picture.width() - tipImage.width() - 8, 34, tipImage);
-        p.end();
-        QLabel shown;
-        shown.setPixmap(picture);
-        shoot(s, shown, name);
+        QWidget strip;
+        strip.setLayoutDirection(s.hebrew ? Qt::RightToLeft : Qt::LeftToRight);
+        strip.setStyleSheet(
+            "QWidget { background: #f6f6f8; } #bar { background: #222222; } "
+            "#tip { background: #fffff0; color: #1c1c1e; border: 1px solid #999; }");
+        auto* layout = new QVBoxLayout(&strip);
+        auto* bar = new QLabel;
+        bar->setObjectName("bar");
+        bar->setPixmap(app::renderTrayLabel(app::trayLabelFor(state), 24));
+        bar->setAlignment(Qt::AlignRight);
+        auto* tip = new QLabel(app::trayToolTip(state, s.hebrew));
+        tip->setObjectName("tip");
+        tip->setMargin(6);
+        layout->addWidget(bar);
+        layout->addWidget(tip, 0, Qt::AlignRight);
+        shoot(s, strip, name);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QSlider>
+#include <algorithm>
 #include <string>
 
 #include "mapping/button_action.h"
@@ -69,14 +70,10 @@ TEST(StickView, DotFollowsTheStickWithYUpward) {
 }
 
 int inkedPixels(const std::string& name) {
-    const QImage image = symbolPixmap(name, 24, Qt::black).toImage();
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            count += qAlpha(image.pixel(x, y)) > 40 ? 1 : 0;
-        }
-    }
-    return count;
+    const QImage alpha =
+        symbolPixmap(name, 24, Qt::black).toImage().convertToFormat(QImage::Format_Alpha8);
+    return std::count_if(alpha.constBits(), alpha.constBits() + alpha.sizeInBytes(),
+                         [](uchar a) { return a > 40; });
 }
 
 // Every symbol draws something, from the installed theme where it names a theme icon; the

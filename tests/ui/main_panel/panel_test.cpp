@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
 #include <QToolButton>
@@ -14,7 +13,6 @@
 #include "ui/controls/style.h"
 #include "ui/controls/switch_button.h"
 #include "ui/controls/symbol_button.h"
-#include "ui/controls/symbol_label.h"
 #include "ui/controls/toggle_row.h"
 #include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/behavior_card.h"
@@ -23,7 +21,6 @@
 #include "ui/main_panel/settings_card.h"
 #include "ui/main_panel/status_card.h"
 #include "ui/main_panel/sticks_row.h"
-#include "ui/main_panel/tiles_row.h"
 #include "ui/main_panel/touchpad_card.h"
 #include "ui/main_panel/uinput_banner.h"
 
@@ -209,36 +206,25 @@ TEST_F(PanelTest, GrantAccessIsWhiteOnBlueAndTheLinkIsBlue) {
     }
 }
 
-TEST_F(PanelTest, TheMappingTileOpensTheWindowWithTheCurrentMap) {
-    ButtonMap shown;
-    PanelActions::SaveMap save;
-    std::function<void()> reset;
-    actions.openRemap = [&](const ButtonMap& map, auto s, auto r) {
-        shown = map;
-        save = std::move(s);
-        reset = std::move(r);
-    };
-    startPanel();
-    ButtonMap edited = manager.buttonMap;
-    edited[ButtonID::r1] = ButtonAction::escape;
-    manager.buttonMap = edited;
-    view->tiles()->mappingTile()->click();
-    EXPECT_EQ(shown, edited);
-    edited[ButtonID::r2] = ButtonAction::enter;
-    save(edited);
-    EXPECT_EQ(manager.buttonMap.get(), edited);
-    reset();
-    EXPECT_EQ(manager.buttonMap.get(), ControllerManager::defaultButtonMap());
-}
-
 // The banners of a machine that keeps input from the program: controllers whose hidraw node is
 // out of reach, and a Wayland session without a usable /dev/uinput.
 const QString kCommand = QStringLiteral("/usr/bin/joyvane --udev-rules | sudo tee x && trigger");
 
-// Each device out of reach on a line of its own; in Hebrew each line ends with a left-to-right
-// mark so that the node's brackets stay with it. The command is never translated or mirrored.
-TEST_F(PanelTest, DeviceAccessNamesEachControllerAndTheCommandThatFixesIt) {
+// The uinput banner names the device and its fix. Each controller out of reach is on a line of
+// its own; in Hebrew each line ends with a left-to-right mark so that the node's brackets stay
+// with it. The commands are never translated or mirrored.
+TEST_F(PanelTest, BannersNameWhatIsOutOfReachAndTheCommandThatFixesIt) {
     startPanel();
+    EXPECT_EQ(view->uinputBanner(), nullptr) << "shown where input can be posted";
+    for (const auto& [problem, command] :
+         {std::pair{UinputProblem::missing, "sudo modprobe uinput"},
+          std::pair{UinputProblem::notWritable, "udevadm trigger"}}) {
+        actions.uinputProblem = problem;
+        startPanel();
+        ASSERT_NE(view->uinputBanner(), nullptr);
+        EXPECT_TRUE(view->uinputBanner()->command()->text().contains(command));
+        EXPECT_TRUE(view->uinputBanner()->explanation()->text().contains("/dev/uinput"));
+    }
     int checks = 0;
     auto* banner = new DeviceAccessBanner([&] { ++checks; });
     addToPanel(*view, banner);
@@ -267,20 +253,6 @@ TEST_F(PanelTest, DeviceAccessNamesEachControllerAndTheCommandThatFixesIt) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kCommand);
     banner->setNotice(std::nullopt);
     EXPECT_TRUE(banner->isHidden());
-}
-
-TEST_F(PanelTest, UinputNamesWhatIsMissingAndTheCommandThatFixesIt) {
-    startPanel();
-    EXPECT_EQ(view->uinputBanner(), nullptr) << "shown where input can be posted";
-    for (const auto& [problem, command] :
-         {std::pair{UinputProblem::missing, "sudo modprobe uinput"},
-          std::pair{UinputProblem::notWritable, "udevadm trigger"}}) {
-        actions.uinputProblem = problem;
-        startPanel();
-        ASSERT_NE(view->uinputBanner(), nullptr);
-        EXPECT_TRUE(view->uinputBanner()->command()->text().contains(command));
-        EXPECT_TRUE(view->uinputBanner()->explanation()->text().contains("/dev/uinput"));
-    }
 }
 
 }  // namespace

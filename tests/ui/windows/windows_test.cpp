@@ -1,8 +1,6 @@
 // The windows inside the program's window managers, editing the engine on the sim platform as
 // the user does it.
-#include <QAbstractButton>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <chrono>
@@ -10,7 +8,6 @@
 #include <thread>
 
 #include "../ui_fixture.h"
-#include "app/managed_window.h"
 #include "app/tray_label.h"
 #include "app/window_content.h"
 #include "app/window_managers.h"
@@ -20,6 +17,7 @@
 #include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/panel_header.h"
 #include "ui/main_panel/status_card.h"
+#include "ui/main_panel/tiles_row.h"
 #include "ui/main_panel/uinput_banner.h"
 #include "ui/windows/action_picker.h"
 #include "ui/windows/advanced_view.h"
@@ -42,13 +40,13 @@ class WindowsTest : public UiTest {
     WindowsTest() {
         app::installWindowContent(managers,
                                   {sim.languages, sim.workspace, hid, sim.scheduler, sim.defaults});
+        actions.openRemap = [this](const ButtonMap& map, auto save, auto reset) {
+            managers.remap.open(map, std::move(save), std::move(reset));
+        };
     }
     ~WindowsTest() override {
-        for (app::WindowManagerBase* m : std::initializer_list<app::WindowManagerBase*>{
-                 &managers.advanced, &managers.remap, &managers.onboarding, &managers.hint}) {
-            if (m->window()) {
-                m->window()->close();
-            }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            window->close();  // the managers' windows delete themselves
         }
         settle();
     }
@@ -56,10 +54,12 @@ class WindowsTest : public UiTest {
     static View* shown(const app::WindowManagerBase& manager) {
         return manager.window() ? dynamic_cast<View*>(manager.window()->content()) : nullptr;
     }
+    // As the program does it: through the panel's mapping tile.
     void openRemap() {
-        managers.remap.open(
-            manager.buttonMap, [this](const ButtonMap& map) { manager.buttonMap = map; },
-            [this] { manager.buttonMap = ControllerManager::defaultButtonMap(); });
+        if (!view) {
+            startPanel();
+        }
+        view->tiles()->mappingTile()->click();
         settle();
     }
     ActionPicker* picker(ButtonID id) {
@@ -67,15 +67,20 @@ class WindowsTest : public UiTest {
     }
 };
 
-// Edits reach the engine only when saved (Return, not Shift+Return, or the header's close
-// symbol); a second request brings the open window forward with its edits; closing the window
-// any other way discards them.
+// The mapping tile opens the window on the engine's map. Edits reach the engine only when saved
+// (Save, Return but not Shift+Return, or the header's close symbol); a second request brings the
+// open window forward with its edits; closing it any other way discards them. A missing entry
+// shows none and stays missing; the reset applies the defaults at once and leaves it open.
 TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
+    ButtonMap partial = defaults;
+    partial.erase(ButtonID::touchpad);
+    manager.buttonMap = partial;
     openRemap();
+    EXPECT_EQ(picker(ButtonID::touchpad)->action(), ButtonAction::none);
     picker(ButtonID::cross)->pick(ButtonAction::escape);
     managers.remap.window()->close();
     settle();
-    EXPECT_EQ(manager.buttonMap.get(), defaults);
+    EXPECT_EQ(manager.buttonMap.get(), partial);
     openRemap();
     EXPECT_EQ(picker(ButtonID::cross)->action(), actionFor(defaults, ButtonID::cross));
 
@@ -87,12 +92,13 @@ TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
     EXPECT_EQ(picker(ButtonID::triangle)->action(), ButtonAction::screenshot);
     picker(ButtonID::triangle)->setFocus();
     QTest::keyClick(picker(ButtonID::triangle), Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(manager.buttonMap.get(), defaults);
+    EXPECT_EQ(manager.buttonMap.get(), partial);
     QTest::keyClick(picker(ButtonID::triangle), Qt::Key_Return);
     settle();
     EXPECT_EQ(managers.remap.window(), nullptr);
     EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::cross), ButtonAction::escape);
     EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::triangle), ButtonAction::screenshot);
+    EXPECT_FALSE(manager.buttonMap->contains(ButtonID::touchpad));
 
     openRemap();
     picker(ButtonID::l1)->pick(ButtonAction::tab);
@@ -100,21 +106,6 @@ TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
     settle();
     EXPECT_EQ(managers.remap.window(), nullptr);
     EXPECT_EQ(actionFor(manager.buttonMap.get(), ButtonID::l1), ButtonAction::tab);
-}
-
-// A missing entry shows none and stays missing; the reset applies the defaults at once and leaves
-// the window open.
-TEST_F(WindowsTest, RemapKeepsAMissingEntryMissingAndResetAppliesDefaultsAtOnce) {
-    ButtonMap partial = defaults;
-    partial.erase(ButtonID::touchpad);
-    manager.buttonMap = partial;
-    openRemap();
-    EXPECT_EQ(picker(ButtonID::touchpad)->action(), ButtonAction::none);
-    picker(ButtonID::cross)->pick(ButtonAction::enter);
-    shown<RemapSheet>(managers.remap)->saveButton()->click();
-    settle();
-    EXPECT_FALSE(manager.buttonMap->contains(ButtonID::touchpad));
-    EXPECT_EQ(manager.buttonMap->at(ButtonID::cross), ButtonAction::enter);
 
     openRemap();
     picker(ButtonID::square)->pick(ButtonAction::missionCtrl);
@@ -123,13 +114,16 @@ TEST_F(WindowsTest, RemapKeepsAMissingEntryMissingAndResetAppliesDefaultsAtOnce)
     for (ButtonID id : allButtonIDs) {
         EXPECT_EQ(picker(id)->action(), actionFor(defaults, id));
     }
-    EXPECT_NE(managers.remap.window(), nullptr) << "stays open";
+    picker(ButtonID::cross)->pick(ButtonAction::enter);
+    shown<RemapSheet>(managers.remap)->saveButton()->click();
+    settle();
+    EXPECT_EQ(manager.buttonMap->at(ButtonID::cross), ButtonAction::enter);
 }
 
-// Each choice is written at once; a missing combo shows none until none is picked; the rows
-// follow changes made elsewhere and the reset. The tab survives a visit to the other tab, and the
-// window reopens on it.
-TEST_F(WindowsTest, CombosAreWrittenAtOnceAndKeptAcrossTabs) {
+// Each combo choice is written at once; a missing combo shows none until none is picked; the rows
+// follow changes made elsewhere and the reset. The controller tab shows the reading, its age and
+// a short refresh. The combos survive a visit to the other tab, and the window reopens on them.
+TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
     const ComboID first = ControllerManager::availableCombos().at(0);
     const ComboID second = ControllerManager::availableCombos().at(1);
     ComboMap map = manager.comboMap;
@@ -139,7 +133,6 @@ TEST_F(WindowsTest, CombosAreWrittenAtOnceAndKeptAcrossTabs) {
     auto* view = shown<AdvancedView>(managers.advanced);
     auto combos = [&] { return dynamic_cast<CombosTab*>(view->content()); };
     EXPECT_EQ(combos()->row(first)->picker()->action(), ButtonAction::none);
-    EXPECT_FALSE(manager.comboMap->contains(first));
     combos()->row(first)->picker()->pick(ButtonAction::none);
     EXPECT_EQ(manager.comboMap->at(first), ButtonAction::none);
     combos()->row(second)->picker()->pick(ButtonAction::cmdUndo);
@@ -147,7 +140,33 @@ TEST_F(WindowsTest, CombosAreWrittenAtOnceAndKeptAcrossTabs) {
 
     view->tabButton(1)->click();
     settle();
-    EXPECT_NE(dynamic_cast<ControllerInfoTab*>(view->content()), nullptr);
+    auto* tab = dynamic_cast<ControllerInfoTab*>(view->content());
+    ASSERT_NE(tab, nullptr);
+    EXPECT_TRUE(tab->noDataLabel()->isVisibleTo(tab));
+    EXPECT_FALSE(tab->refreshButton()->isVisibleTo(tab));
+    for (int i = 0; i < 400 && tab->firmwareVersion() == "Checking..."; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        sim.scheduler.runQueued();  // appearing started the firmware read
+    }
+    settle();
+    EXPECT_EQ(tab->firmwareValue()->text(), "N/A");
+    manager.batteryLevel = 0.6f;
+    manager.batteryState = BatteryState::discharging;
+    manager.batteryLastUpdated = sim.scheduler.now();
+    settle();
+    EXPECT_FALSE(tab->noDataLabel()->isVisibleTo(tab));
+    sim.scheduler.advanceBy(75);
+    manager.batteryState = BatteryState::charging;  // any change redraws the card
+    settle();
+    EXPECT_EQ(tab->updatedLabel()->text(), "Updated 1m ago");
+    EXPECT_EQ(tab->stateLabel()->text(), "Charging");
+    tab->refreshButton()->click();
+    sim.scheduler.advanceBy(0.79);
+    EXPECT_FALSE(tab->refreshButton()->isEnabled());
+    EXPECT_TRUE(tab->refreshSpinner()->isVisibleTo(tab));
+    sim.scheduler.advanceBy(0.02);
+    EXPECT_TRUE(tab->refreshButton()->isEnabled());
+
     view->tabButton(0)->click();
     settle();
     EXPECT_EQ(combos()->row(second)->picker()->action(), ButtonAction::cmdUndo);
@@ -165,38 +184,6 @@ TEST_F(WindowsTest, CombosAreWrittenAtOnceAndKeptAcrossTabs) {
     settle();
     managers.advanced.open(manager);
     EXPECT_EQ(shown<AdvancedView>(managers.advanced)->tab(), 0);
-}
-
-TEST_F(WindowsTest, ControllerTabShowsTheReadingItsAgeAndAShortRefresh) {
-    ControllerInfoTab tab(manager, sim.languages, sim.workspace, hid, sim.scheduler);
-    settle();
-    EXPECT_TRUE(tab.noDataLabel()->isVisibleTo(&tab));
-    EXPECT_FALSE(tab.refreshButton()->isVisibleTo(&tab));
-    tab.show();  // appearing starts the firmware read
-    for (int i = 0; i < 400 && tab.firmwareVersion() == "Checking..."; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        sim.scheduler.runQueued();
-    }
-    settle();
-    EXPECT_EQ(tab.firmwareValue()->text(), "N/A");
-
-    manager.batteryLevel = 0.6f;
-    manager.batteryState = BatteryState::discharging;
-    manager.batteryLastUpdated = sim.scheduler.now();
-    settle();
-    EXPECT_FALSE(tab.noDataLabel()->isVisibleTo(&tab));
-    sim.scheduler.advanceBy(75);
-    manager.batteryState = BatteryState::charging;  // any change redraws the card
-    settle();
-    EXPECT_EQ(tab.updatedLabel()->text(), "Updated 1m ago");
-    EXPECT_EQ(tab.stateLabel()->text(), "Charging");
-
-    tab.refreshButton()->click();
-    sim.scheduler.advanceBy(0.79);
-    EXPECT_FALSE(tab.refreshButton()->isEnabled());
-    EXPECT_TRUE(tab.refreshSpinner()->isVisibleTo(&tab));
-    sim.scheduler.advanceBy(0.02);
-    EXPECT_TRUE(tab.refreshButton()->isEnabled());
 }
 
 // Onboarding pages forward and back, and however it closes it is marked seen. The hint's Got It
