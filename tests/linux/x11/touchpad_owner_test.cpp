@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "../desktop/temp_folder.h"
 #include "platform/linux/x11/touchpad_owner.h"
+#include "support/child_process.h"
 
 namespace joyvane::x11 {
 namespace {
@@ -58,12 +57,7 @@ class TouchpadOwnerTest : public ::testing::Test {
                        {12, kGamepad, true},
                        {13, kDualSenseUsb, true}};
     }
-    std::string recorded() const {
-        std::ifstream in(file);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string recorded() const { return joyvane::testing::readFile(file); }
     using Calls = std::vector<std::string>;
 };
 
