@@ -10,18 +10,13 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <cstdio>
 #include <iostream>
 #include <string>
 
-namespace {
-
-void report(const char* what) {
-    std::printf("%s\n", what);
-    std::fflush(stdout);
+// One report a line, flushed at once.
+static void report(const char* what) {
+    std::cout << what << std::endl;
 }
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

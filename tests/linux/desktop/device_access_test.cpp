@@ -3,9 +3,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/linux/desktop/device_access.h"
 #include "temp_folder.h"
 
@@ -157,14 +154,6 @@ TEST(DeviceAccess, FixCommandInstallsTheRulesOrReloadsThem) {
               "'/home/dana/my build/joyvane'\\''s'" + install + reload);
     report.rulesInstalled = true;
     EXPECT_EQ(accessFixCommand(report, "/usr/bin/joyvane"), reload);
-}
-
-TEST(DeviceAccess, TheCarriedRulesAreTheShippedFile) {
-    std::ifstream file(JOYVANE_UDEV_RULES_FILE);
-    std::stringstream text;
-    text << file.rdbuf();
-    ASSERT_FALSE(text.str().empty());
-    EXPECT_EQ(udevRulesText(), text.str());
 }
 
 }  // namespace
