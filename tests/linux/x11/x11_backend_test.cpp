@@ -58,13 +58,6 @@ class X11BackendTest : public ::testing::Test {
         EXPECT_TRUE(backend->poster->post(key(0, true, 0, character)));
         EXPECT_TRUE(backend->poster->post(key(0, false, 0, character)));
     }
-    void copy() {
-        for (const KeyEvent& e :
-             {key(key_code::command, true), key(key_code::c, true, modifier_flag::command),
-              key(key_code::c, false, modifier_flag::command), key(key_code::command, false)}) {
-            EXPECT_TRUE(backend->poster->post(e));
-        }
-    }
     // The keys the window saw pressed, but for the Shift that chooses a level.
     std::vector<KeySym> pressedKeys() const {
         std::vector<KeySym> pressed;
@@ -159,7 +152,11 @@ TEST_F(X11BackendTest, TypingIgnoresLocksAndFollowsTheActiveLayoutGroup) {
     window->keys.clear();
     type(u"a");
     type(u"\u05e9");
-    copy();
+    for (const KeyEvent& e :
+         {key(key_code::command, true), key(key_code::c, true, modifier_flag::command),
+          key(key_code::c, false, modifier_flag::command), key(key_code::command, false)}) {
+        EXPECT_TRUE(backend->poster->post(e));
+    }
     window->collect(8, 0);
     EXPECT_EQ(pressedKeys(), (std::vector<KeySym>{XK_a, 0x10005e9, XK_Control_L, XK_c}));
     ASSERT_EQ(window->keys.size(), 8u);
