@@ -45,9 +45,6 @@ class SettingsStorageTest : public ::testing::Test {
         engine.emplace(sim.platform(), mouse, keyboard);
         storage.emplace(file, *engine, sim.scheduler);
     }
-    SettingsRecord onDisk() const {
-        return decodeSettings(readWholeFile(file).value_or("")).record;
-    }
 };
 
 TEST_F(SettingsStorageTest, SettingsSurviveARestartTheFileIsPrivateAndAFailedWriteChangesNothing) {
@@ -118,7 +115,7 @@ TEST_F(SettingsStorageTest, ABadFileIsKeptAsideAndRewrittenWithWhatCouldBeUsed) 
         EXPECT_EQ(engine->deadzone.get(), SettingsRecord().deadzone);
         EXPECT_EQ(std::filesystem::status(bad).type(), original);
         storage->flush();
-        EXPECT_EQ(onDisk(), recordOf(*engine));
+        EXPECT_EQ(decodeSettings(readWholeFile(file).value_or("")).record, recordOf(*engine));
     }
 }
 
