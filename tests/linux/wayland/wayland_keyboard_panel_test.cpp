@@ -24,8 +24,8 @@ namespace {
 
 using testing::runUntil;
 
-// The text application in its own process; its reports ("active", "inactive", "focus-line",
-// "focus-other") are collected as they arrive, and `active` follows the last activation report.
+// The text application in its own process; its reports ("active", "inactive") are collected as
+// they arrive, and `active` follows the last one.
 class TextApp {
   public:
     TextApp() {
