@@ -13,10 +13,12 @@ namespace fs = std::filesystem;
 using joyvane::testing::TempFolder;
 
 // A fake machine: <root>/sys/class/hidraw/NAME/device is the HID device (uevent, input devices,
-// power supplies) and <root>/dev/NAME the node, read-write for everyone or for no one.
+// power supplies) and <root>/dev/NAME the node, read-write for everyone or for no one. Everything
+// else is readable by everyone, whatever the umask the tests were started with.
 class FakeMachine {
   public:
-    FakeMachine() { fs::permissions(tree.path(), fs::perms(0755)); }
+    FakeMachine() : umask_(::umask(022)) { fs::permissions(tree.path(), fs::perms(0755)); }
+    ~FakeMachine() { ::umask(umask_); }
 
     void hidraw(const std::string& name, const std::string& hidId, bool readWrite,
                 const std::string& touchpad = "", const std::string& supply = "") {
@@ -35,20 +37,9 @@ class FakeMachine {
         const fs::path node = tree.write(fs::path("dev") / name, "");
         fs::permissions(node, readWrite ? fs::perms(0666) : fs::perms::none);
     }
-    void openAll() {
-        for (const auto& entry : fs::recursive_directory_iterator(tree.path())) {
-            if (entry.is_directory()) {
-                fs::permissions(entry.path(), fs::perms(0755));
-            } else if (entry.path().parent_path().filename() != "dev") {
-                fs::permissions(entry.path(), fs::perms(0644));
-            }
-        }
-    }
-
     // The probe as an ordinary user would run it: root reads every file, so as root the probe
     // runs in a child that has become "nobody".
     DeviceAccessReport probe() {
-        openAll();
         if (::geteuid() != 0) {
             return probeDeviceAccess(tree.path());
         }
@@ -77,6 +68,7 @@ class FakeMachine {
         return report;
     }
 
+    mode_t umask_;
     TempFolder tree;
 };
 
