@@ -108,13 +108,11 @@ TEST_F(X11BackendTest, ThePointerMovesClampsAndClicksOnTheRealServer) {
     EXPECT_EQ(pointerOn(display), (Point{2000, 0}));
 
     backend->poster->warp({300, 300});
+    using enum MouseEventType;
     for (auto [down, up, button] :
-         {std::tuple{MouseEventType::leftMouseDown, MouseEventType::leftMouseUp,
-                     mouse_button::left},
-          std::tuple{MouseEventType::rightMouseDown, MouseEventType::rightMouseUp,
-                     mouse_button::right},
-          std::tuple{MouseEventType::otherMouseDown, MouseEventType::otherMouseUp,
-                     mouse_button::center}}) {
+         {std::tuple{leftMouseDown, leftMouseUp, mouse_button::left},
+          std::tuple{rightMouseDown, rightMouseUp, mouse_button::right},
+          std::tuple{otherMouseDown, otherMouseUp, mouse_button::center}}) {
         mouse.postMouseButton(down, button);
         mouse.postMouseButton(up, button);
     }
