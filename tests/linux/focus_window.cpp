@@ -1,7 +1,7 @@
 // A Qt window for the focus tests: an editable line, a button, a read-only text view and a label
 // that takes keyboard focus, in that tab order. The focus starts in the line, or on the button
-// with --start-on-button. Commands on standard input move the focus ("line", "button"); each
-// focus change and activation is reported on standard output, one word a line.
+// with --start-on-button. Commands on standard input move the focus ("line", "button"); whether
+// the application is active is reported on standard output ("active", "inactive"), a line each.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,24 +10,18 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <cstdio>
 #include <iostream>
 #include <string>
 
-namespace {
-
-void report(const char* what) {
-    std::printf("%s\n", what);
-    std::fflush(stdout);
+// One report a line, flushed at once.
+static void report(const char* what) {
+    std::cout << what << std::endl;
 }
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName("joyvane-focus-helper");
     QWidget window;
-    window.setWindowTitle("Focus helper");
     auto* layout = new QVBoxLayout(&window);
     auto* line = new QLineEdit;
     auto* button = new QPushButton("Button");
@@ -45,9 +39,6 @@ int main(int argc, char** argv) {
                             static_cast<QWidget*>(view), static_cast<QWidget*>(label)}) {
         layout->addWidget(widget);
     }
-    QObject::connect(&app, &QApplication::focusChanged, [line](QWidget*, QWidget* now) {
-        report(now == line ? "focus-line" : "focus-other");
-    });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState s) {
         report(s == Qt::ApplicationActive ? "active" : "inactive");
     });

@@ -17,16 +17,6 @@ namespace {
 using namespace joyvane::testing;
 using std::chrono::seconds;
 
-// The focus helper window (an editable line, a button, a read-only text view, a focusable
-// label), with Qt accessibility on.
-std::unique_ptr<ChildProcess> startHelper() {
-    Environment environment = currentEnvironment();
-    environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
-    environment["QT_QPA_PLATFORM"] = "xcb";
-    return std::make_unique<ChildProcess>(std::vector<std::string>{JOYVANE_FOCUS_WINDOW},
-                                          environment);
-}
-
 bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = seconds(5)) {
     return pollUntil(done, limit);
 }
@@ -85,7 +75,11 @@ TEST(AtspiTrust, FollowsTheStatusAndRequestsItWithoutBlocking) {
 // inherit its focused text field.
 TEST(AtspiFocus, FindsTheFocusedFieldOnlyEditableTextIsAFieldAndALeavingApplicationIsForgotten) {
     JOYVANE_REQUIRE_DESKTOP(true);
-    auto helper = startHelper();
+    Environment environment = currentEnvironment();
+    environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
+    environment["QT_QPA_PLATFORM"] = "xcb";
+    auto helper =
+        std::make_unique<ChildProcess>(std::vector<std::string>{JOYVANE_FOCUS_WINDOW}, environment);
     const int pid = helper->pid();
     ASSERT_TRUE(waitFor([&] { return !viewableWindowsOf(std::getenv("DISPLAY"), pid).empty(); },
                         seconds(10)));
@@ -97,7 +91,6 @@ TEST(AtspiFocus, FindsTheFocusedFieldOnlyEditableTextIsAFieldAndALeavingApplicat
     auto front = backend.frontmostApplication();
     ASSERT_TRUE(front);
     EXPECT_EQ(front->identifier, "joyvane-focus-helper");
-    EXPECT_NE(front->identifier, backend.ownIdentifier());
     for (const char* role : {"AXButton", "AXStaticText", "AXStaticText", "AXTextField"}) {
         typeKey(std::getenv("DISPLAY"), "Tab");
         std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -10,7 +10,7 @@ namespace {
 
 using testing::TempFolder;
 
-TEST(FileDefaultsStore, KeepsTheFlagAcrossRestarts) {
+TEST(FileDefaultsStore, KeepsTheFlagAcrossRestartsAndMendsMalformedLines) {
     TempFolder config;
     auto file = config.path() / "joyvane" / "defaults";
     EXPECT_FALSE(FileDefaultsStore(file).boolForKey("hasSeenOnboarding"));
@@ -21,12 +21,11 @@ TEST(FileDefaultsStore, KeepsTheFlagAcrossRestarts) {
     store.setBool("hasSeenOnboarding", false);
     EXPECT_FALSE(FileDefaultsStore(file).boolForKey("hasSeenOnboarding"));
     EXPECT_TRUE(FileDefaultsStore(file).boolForKey("other"));
-}
 
-TEST(FileDefaultsStore, MalformedLinesReadAsFalseAndWritingMendsTheFile) {
-    TempFolder config;
-    auto file = config.write("defaults", "hasSeenOnboarding=yes\nbroken\n=true\nother=true");
-    FileDefaultsStore store(file);
+    // Malformed lines read as false, and writing mends the file.
+    config.write(file.lexically_relative(config.path()),
+                 "hasSeenOnboarding=yes\nbroken\n=true\nother=true");
+    store = FileDefaultsStore(file);
     EXPECT_FALSE(store.boolForKey("hasSeenOnboarding"));
     EXPECT_TRUE(store.boolForKey("other"));
     store.setBool("hasSeenOnboarding", true);

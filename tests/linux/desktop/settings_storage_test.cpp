@@ -45,12 +45,9 @@ class SettingsStorageTest : public ::testing::Test {
         engine.emplace(sim.platform(), mouse, keyboard);
         storage.emplace(file, *engine, sim.scheduler);
     }
-    SettingsRecord onDisk() const {
-        return decodeSettings(readWholeFile(file).value_or("")).record;
-    }
 };
 
-TEST_F(SettingsStorageTest, SettingsSurviveARestartAndTheFileIsPrivate) {
+TEST_F(SettingsStorageTest, SettingsSurviveARestartTheFileIsPrivateAndAFailedWriteChangesNothing) {
     start();
     EXPECT_FALSE(std::filesystem::exists(file));  // no change, no file
     engine->sensitivity = 20;
@@ -62,6 +59,25 @@ TEST_F(SettingsStorageTest, SettingsSurviveARestartAndTheFileIsPrivate) {
     EXPECT_EQ(engine->sensitivity.get(), 20);
     EXPECT_TRUE(engine->comboMap->empty());
     EXPECT_FALSE(std::filesystem::exists(bad));
+
+    // A failed write (room for no more than a few bytes) leaves the previous file and the
+    // setting in use.
+    std::string before = readWholeFile(file).value();
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = old;
+    tiny.rlim_cur = 16;
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    engine->sensitivity = 5;
+    storage->flush();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(readWholeFile(file), before);
+    EXPECT_EQ(engine->sensitivity.get(), 5);
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);
 }
 
 // Each kind of bad file: the valid entries apply, the original is kept as .bad and the file is
@@ -99,32 +115,8 @@ TEST_F(SettingsStorageTest, ABadFileIsKeptAsideAndRewrittenWithWhatCouldBeUsed) 
         EXPECT_EQ(engine->deadzone.get(), SettingsRecord().deadzone);
         EXPECT_EQ(std::filesystem::status(bad).type(), original);
         storage->flush();
-        EXPECT_EQ(onDisk(), recordOf(*engine));
+        EXPECT_EQ(decodeSettings(readWholeFile(file).value_or("")).record, recordOf(*engine));
     }
-}
-
-TEST_F(SettingsStorageTest, AFailedWriteLeavesThePreviousFileAndTheSettingInUse) {
-    start();
-    engine->sensitivity = 20;
-    storage->flush();
-    std::string before = readWholeFile(file).value();
-
-    // Room for no more than a few bytes: the new file cannot be written.
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = old;
-    tiny.rlim_cur = 16;
-    ::setrlimit(RLIMIT_FSIZE, &tiny);
-    engine->sensitivity = 5;
-    storage->flush();
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_EQ(readWholeFile(file), before);
-    EXPECT_EQ(engine->sensitivity.get(), 5);
-    // No temporary file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);
 }
 
 TEST(AtomicFile, KeepsTheUmaskFollowsLinksAndClearsLeftovers) {

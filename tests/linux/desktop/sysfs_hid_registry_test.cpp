@@ -20,7 +20,7 @@ class FakeSysfs {
     fs::path addUsbHid(const std::string& name, const std::string& hidId,
                        const std::string& bcdDevice) {
         fs::path usb = fs::path("devices/pci0000:00/0000:00:14.0/usb1") / ("1-" + name);
-        tree_.write(usb / "bcdDevice", bcdDevice);
+        tree.write(usb / "bcdDevice", bcdDevice);
         return addHid(usb / ("1-" + name + ":1.3"), name, hidId);
     }
 
@@ -29,31 +29,25 @@ class FakeSysfs {
         return addHid("devices/virtual/misc/uhid", name, hidId);
     }
 
-    void write(const fs::path& device, const std::string& file, const std::string& text) {
-        tree_.write(device / file, text);
-    }
-
-    const fs::path& root() const { return tree_.path(); }
+    TempFolder tree;
 
   private:
     fs::path addHid(const fs::path& parent, const std::string& name, const std::string& hidId) {
         fs::path device = parent / name;
-        tree_.write(device / "uevent",
-                    "DRIVER=playstation\nHID_ID=" + hidId + "\nHID_NAME=Wireless Controller\n");
-        fs::create_directories(tree_.path() / "bus/hid/devices");
-        fs::create_symlink(fs::path("../../..") / device, tree_.path() / "bus/hid/devices" / name);
-        return tree_.path() / device;
+        tree.write(device / "uevent",
+                   "DRIVER=playstation\nHID_ID=" + hidId + "\nHID_NAME=Wireless Controller\n");
+        fs::create_directories(tree.path() / "bus/hid/devices");
+        fs::create_symlink(fs::path("../../..") / device, tree.path() / "bus/hid/devices" / name);
+        return tree.path() / device;
     }
-
-    TempFolder tree_;
 };
 
 TEST(SysfsHidRegistry, ReadsTheVersionKeysOfThePlayStationDevice) {
     FakeSysfs sysfs;
     auto pad = sysfs.addUsbHid("0003:054C:0CE6.0001", "0003:0000054C:00000CE6", "0100\n");
-    sysfs.write(pad, "input/input7/id/version", "0000\n");
-    sysfs.write(pad, "firmware_version", "0x00000000\n");
-    SysfsHidRegistry registry(sysfs.root());
+    sysfs.tree.write(pad / "input/input7/id/version", "0000\n");
+    sysfs.tree.write(pad / "firmware_version", "0x00000000\n");
+    SysfsHidRegistry registry(sysfs.tree.path());
 
     auto devices = registry.devicesOfVendor(kPlayStationVendorId);
     ASSERT_EQ(devices.size(), 1u);
@@ -65,33 +59,33 @@ TEST(SysfsHidRegistry, ReadsTheVersionKeysOfThePlayStationDevice) {
     // Version 0 and no firmware attribute: the USB bcdDevice 0x0100 reads as 256.
     EXPECT_EQ(readFirmwareVersion(registry), "256");
 
-    sysfs.write(pad, "firmware_version", "0x01000226\n");
+    sysfs.tree.write(pad / "firmware_version", "0x01000226\n");
     EXPECT_EQ(readFirmwareVersion(registry), "0x01000226");
 
-    sysfs.write(pad, "input/input7/id/version", "8111\n");
+    sysfs.tree.write(pad / "input/input7/id/version", "8111\n");
     EXPECT_EQ(readFirmwareVersion(registry), "33041");
 }
 
 TEST(SysfsHidRegistry, BluetoothOtherVendorsAndMalformedContents) {
     FakeSysfs sysfs;
     auto bluetooth = sysfs.addBluetoothHid("0005:054C:05C4.0002", "0005:0000054C:000005C4");
-    sysfs.write(bluetooth, "input/input3/id/version", "0100\n");
+    sysfs.tree.write(bluetooth / "input/input3/id/version", "0100\n");
     auto other = sysfs.addUsbHid("0003:045E:0B12.0003", "0003:0000045E:00000B12", "0408\n");
-    sysfs.write(other, "input/input9/id/version", "0408\n");
+    sysfs.tree.write(other / "input/input9/id/version", "0408\n");
     sysfs.addUsbHid("0003:054C:09CC.0005", "0003:0000054C", "0100\n");
-    SysfsHidRegistry registry(sysfs.root());
+    SysfsHidRegistry registry(sysfs.tree.path());
     auto devices = registry.devicesOfVendor(kPlayStationVendorId);
     ASSERT_EQ(devices.size(), 1u) << "a uevent without a whole HID_ID is not a device";
     EXPECT_EQ(devices[0].properties.count("bcdDevice"), 0u) << "no USB parent";
     EXPECT_EQ(readFirmwareVersion(registry), "256");
     EXPECT_EQ(registry.devicesOfVendor(0x045E).size(), 1u);
-    EXPECT_TRUE(SysfsHidRegistry(sysfs.root() / "missing").devicesOfVendor(0x045E).empty());
+    EXPECT_TRUE(SysfsHidRegistry(sysfs.tree.path() / "missing").devicesOfVendor(0x045E).empty());
 
     FakeSysfs garbled;
     auto pad = garbled.addUsbHid("0003:054C:0CE6.0004", "0003:0000054C:00000CE6", "zz01\n");
-    garbled.write(pad, "input/input2/id/version", "\n");
-    garbled.write(pad, "firmware_version", "\n");
-    SysfsHidRegistry garbledRegistry(garbled.root());
+    garbled.tree.write(pad / "input/input2/id/version", "\n");
+    garbled.tree.write(pad / "firmware_version", "\n");
+    SysfsHidRegistry garbledRegistry(garbled.tree.path());
     const auto garbledDevices = garbledRegistry.devicesOfVendor(kPlayStationVendorId);
     ASSERT_EQ(garbledDevices.size(), 1u);
     for (const char* key : {"VersionNumber", "FirmwareVersion", "bcdDevice"}) {

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <random>
+#include "../desktop/temp_folder.h"
 
 namespace joyvane::linux_input {
 namespace {
@@ -15,40 +14,30 @@ namespace fs = std::filesystem;
 class PowerSupplyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        root =
-            fs::temp_directory_path() / ("joyvane-sysfs-" + std::to_string(std::random_device{}()));
-        hid = root / "devices/pci0000:00/usb1/1-1/1-1:1.3/0003:054C:0CE6.0001";
         fs::create_directories(hid / "input/input7/event5");
         fs::create_directories(hid / "hidraw/hidraw2");
-        fs::create_directories(root / "class/input");
-        fs::create_directories(root / "class/hidraw");
-        fs::create_directories(root / "class/power_supply");
         fs::create_directories(root / "devices/LNXSYSTM:00/PNP0C0A:00");
         link(hid / "input/input7", root / "class/input/event5/device");
         link(hid, root / "class/hidraw/hidraw2/device");
     }
-    void TearDown() override { fs::remove_all(root); }
 
     static void link(const fs::path& target, const fs::path& at) {
         fs::create_directories(at.parent_path());
         fs::create_directory_symlink(target, at);
     }
-    static void write(const fs::path& file, const std::string& text) {
-        std::ofstream(file) << text;
-    }
     fs::path addSupply(const std::string& name, const fs::path& device, const std::string& capacity,
                        const std::string& status, const std::string& type = "Battery") {
-        fs::path supply = root / "class/power_supply" / name;
-        fs::create_directories(supply);
-        fs::create_directory_symlink(device, supply / "device");
-        write(supply / "type", type + "\n");
-        write(supply / "capacity", capacity);
-        write(supply / "status", status);
+        const fs::path supply = fs::path("class/power_supply") / name;
+        sysfs.write(supply / "type", type + "\n");
+        sysfs.write(supply / "capacity", capacity);
+        sysfs.write(supply / "status", status);
+        fs::create_directory_symlink(device, root / supply / "device");
         return supply;
     }
 
-    fs::path root;
-    fs::path hid;
+    joyvane::testing::TempFolder sysfs;
+    const fs::path& root = sysfs.path();
+    fs::path hid = root / "devices/pci0000:00/usb1/1-1/1-1:1.3/0003:054C:0CE6.0001";
 };
 
 TEST_F(PowerSupplyTest, ReadsTheControllersOwnBatteryThroughEitherNode) {
@@ -74,10 +63,10 @@ TEST_F(PowerSupplyTest, NoBatteryUnlessTheControllerHasAWellFormedOneOfItsOwn) {
     // Not batteries of the controller: a charger, and a battery that powers the system even
     // when it sits below the controller. A malformed capacity reads as absent.
     addSupply("usb-charger", hid, "40", "Charging", "USB");
-    write(addSupply("a-system-battery", hid, "30", "Discharging") / "scope", "System\n");
+    sysfs.write(addSupply("a-system-battery", hid, "30", "Discharging") / "scope", "System\n");
     fs::path supply = addSupply("ps-controller-battery-aa:bb", hid, "eighty", "Full");
     EXPECT_EQ(reader.read("/dev/input/event5"), std::nullopt);
-    write(supply / "capacity", "100\n");
+    sysfs.write(supply / "capacity", "100\n");
     EXPECT_EQ(reader.read("/dev/input/event5"), (BatteryReading{1.0f, BatteryState::full}));
 }
 

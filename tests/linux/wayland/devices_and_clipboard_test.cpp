@@ -72,10 +72,6 @@ struct Typing : Posting {
         : typing(scheduler, clipboard, *poster, [terminal] { return terminal; }) {
         poster->setTypeText([this](const std::u16string& text) { typing.type(text); });
     }
-    void type(std::u16string text) {
-        poster->post(KeyEvent{EventSourceState::combinedSession, 0, true, 0, text});
-        poster->post(KeyEvent{EventSourceState::combinedSession, 0, false, 0, text});
-    }
     ManualScheduler scheduler;
     FakeClipboard clipboard;
     ClipboardTyping typing;

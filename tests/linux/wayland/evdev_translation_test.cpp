@@ -69,10 +69,6 @@ TEST(WaylandActions, EveryActionPostsItsEvdevFramesOnPressAndRelease) {
     }
 }
 
-KeyEvent typed(std::u16string text, bool down) {
-    return KeyEvent{EventSourceState::combinedSession, 0, down, 0, std::move(text)};
-}
-
 TEST(WaylandTyping, CharactersArePlacedOnTheSessionKeymap) {
     struct Case {
         const char* layout;
@@ -98,8 +94,7 @@ TEST(WaylandTyping, CharactersArePlacedOnTheSessionKeymap) {
     };
     for (const Case& c : cases) {
         Posting posting(c.layout);
-        EXPECT_TRUE(posting.poster->post(typed(c.text, true)));
-        EXPECT_TRUE(posting.poster->post(typed(c.text, false)));
+        EXPECT_TRUE(posting.type(c.text));
         std::string label = std::string(c.layout) + " U+" + std::to_string(c.text[0]);
         if (c.keys.empty()) {
             EXPECT_TRUE(posting.sink->frames.empty()) << label;
@@ -114,15 +109,11 @@ TEST(WaylandTyping, CharactersArePlacedOnTheSessionKeymap) {
 TEST(WaylandTyping, ALevelModifierHeldByTheChordStaysDown) {
     // Shift held for a capital while the chord's own Shift is down goes up only once.
     Posting posting;
-    auto post = [&](std::uint16_t code, bool down, std::uint64_t flags) {
-        posting.poster->post(KeyEvent{EventSourceState::combinedSession, code, down, flags, {}});
-    };
-    post(key_code::shift, true, 0);
-    post(key_code::a, true, modifier_flag::shift);
-    posting.poster->post(typed(u"B", true));
-    posting.poster->post(typed(u"B", false));
-    post(key_code::a, false, modifier_flag::shift);
-    post(key_code::shift, false, 0);
+    posting.poster->post(key(key_code::shift, true));
+    posting.poster->post(key(key_code::a, true, modifier_flag::shift));
+    posting.type(u"B");
+    posting.poster->post(key(key_code::a, false, modifier_flag::shift));
+    posting.poster->post(key(key_code::shift, false));
     EXPECT_EQ(posting.sink->frames,
               (std::vector<Frame>{keyFrame(KEY_LEFTSHIFT, true), keyFrame(KEY_A, true),
                                   keyFrame(KEY_B, true), keyFrame(KEY_B, false),
@@ -177,12 +168,8 @@ TEST(WaylandPointer, NothingStaysDownWhenTheTranslatorGoes) {
         EvdevTranslator translator(sink, keymap("us"), nullptr, {});
         translator.post(
             MouseEvent{EventSourceState::hidSystem, MouseEventType::rightMouseDown, {}, 1});
-        translator.post(KeyEvent{EventSourceState::combinedSession, key_code::command, true, 0, {}},
-                        nullptr);
-        translator.post(
-            KeyEvent{
-                EventSourceState::combinedSession, key_code::tab, true, modifier_flag::command, {}},
-            nullptr);
+        translator.post(key(key_code::command, true), nullptr);
+        translator.post(key(key_code::tab, true, modifier_flag::command), nullptr);
     }
     EXPECT_EQ(sink.frames,
               (std::vector<Frame>{buttonFrame(BTN_RIGHT, true), keyFrame(KEY_LEFTALT, true),

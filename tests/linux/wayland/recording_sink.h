@@ -79,6 +79,11 @@ inline std::shared_ptr<const KeymapLookup> keymap(const char* layout) {
     return result;
 }
 
+inline KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0,
+                    std::u16string text = {}) {
+    return {EventSourceState::combinedSession, code, down, flags, std::move(text)};
+}
+
 // The poster over a recording sink, as the program builds it on the session's keymap; what it
 // cannot place is collected in `unplaced`.
 struct Posting {
@@ -88,6 +93,11 @@ struct Posting {
         poster = std::make_unique<WaylandEventPoster>(std::move(owned), space, keymap(layout),
                                                       keymap("us"));
         poster->setTypeText([this](const std::u16string& text) { unplaced.push_back(text); });
+    }
+    // Types `text` as one key press and release; whether both were posted.
+    bool type(const std::u16string& text) {
+        const bool down = poster->post(key(0, true, 0, text));
+        return poster->post(key(0, false, 0, text)) && down;
     }
     FixedSpace space;
     RecordingSink* sink = nullptr;

@@ -14,12 +14,8 @@ HostStroke release(Keysym k) {
     return {k, false};
 }
 
-KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
-    KeyEvent event;
-    event.keyCode = code;
-    event.down = down;
-    event.flags = flags;
-    return event;
+KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0, std::u16string text = {}) {
+    return {EventSourceState::combinedSession, code, down, flags, std::move(text)};
 }
 
 // Runs a whole engine key sequence through one translator; returns every stroke posted.
@@ -87,11 +83,7 @@ TEST(KeyTranslator, AKeyLeftDownIsReleasedByReleaseAll) {
 
 TEST(KeyTranslator, UnicodeTextTypesItsCharacter) {
     auto typed = [](std::u16string text) {
-        KeyEvent down = key(0, true);
-        down.text = text;
-        KeyEvent up = down;
-        up.down = false;
-        return run({down, up});
+        return run({key(0, true, 0, text), key(0, false, 0, text)});
     };
     const std::pair<std::u16string, Keysym> characters[] = {
         {u"a", 'a'},
@@ -100,30 +92,18 @@ TEST(KeyTranslator, UnicodeTextTypesItsCharacter) {
         {u"\u05e9", 0x10005e9},
         {u"\u20ac", 0x10020ac},
         {u"\u00e9", 0xe9},
+        {u"\u00ff", 0xff},
         {u"\U0001F600", 0x101F600},  // a surrogate pair is one character
     };
     for (const auto& [text, sym] : characters) {
         EXPECT_EQ(typed(text), (std::vector<HostStroke>{press(sym), release(sym)})) << sym;
     }
 
+    // Half a surrogate pair, two characters, and control or non-characters type nothing.
     KeyTranslator translator;
-    KeyEvent lone = key(0, true);
-    lone.text = u"\xd800";  // half a surrogate pair
-    EXPECT_EQ(translator.translate(lone), std::nullopt);
-    lone.text = u"ab";
-    EXPECT_EQ(translator.translate(lone), std::nullopt);
-    lone.text = u"\x07";
-    EXPECT_EQ(translator.translate(lone), std::nullopt);
-}
-
-TEST(Keysyms, CharactersMapToLatin1OrUnicodeKeysyms) {
-    EXPECT_EQ(keysymForCharacter(U'z'), 0x7aU);
-    EXPECT_EQ(keysymForCharacter(U'\u00ff'), 0xffU);
-    EXPECT_EQ(keysymForCharacter(U'\u05d0'), 0x10005d0U);
-    EXPECT_EQ(keysymForCharacter(U'\U0001F600'), 0x101F600U);
-    EXPECT_EQ(keysymForCharacter(U'\n'), std::nullopt);
-    EXPECT_EQ(keysymForCharacter(0x7f), std::nullopt);
-    EXPECT_EQ(keysymForCharacter(0xfffe), std::nullopt);
+    for (std::u16string text : {u"\xd800", u"ab", u"\x07", u"\n", u"\x7f", u"\xfffe"}) {
+        EXPECT_EQ(translator.translate(key(0, true, 0, text)), std::nullopt);
+    }
 }
 
 }  // namespace
