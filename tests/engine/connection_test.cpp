@@ -29,26 +29,5 @@ TEST_F(Connection, ADisconnectStopsAtOnceAndIsPublishedOneTurnLater) {
     EXPECT_FALSE(engine->hasTouchpad.get());
 }
 
-// Mended: the departure of a controller that is not attached used to drop the attached one.
-TEST_F(Connection, TheOtherControllerLeavingKeepsTheAttachedOne) {
-    start();
-    sim.scheduler.advanceTo(1.5);  // past the retry of creation
-    auto first = connect();
-    auto second = connect();
-    disconnect(first);
-    EXPECT_TRUE(engine->isConnected.get());
-    EXPECT_EQ(engine->controller(), second);
-    EXPECT_TRUE(engine->isLoopRunning());
-    EXPECT_TRUE(keyboard.controllerConnected);
-
-    // The attached one leaving attaches nothing else, even with another still connected.
-    auto third = connect();
-    disconnect(third);
-    EXPECT_FALSE(engine->isConnected.get());
-    EXPECT_EQ(sim.controllers.controllers().size(), 1u);
-    sim.scheduler.advanceBy(3.0);
-    EXPECT_FALSE(engine->isConnected.get());
-}
-
 }  // namespace
 }  // namespace joyvane::test

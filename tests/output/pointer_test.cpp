@@ -86,33 +86,6 @@ TEST_F(MouseTest, WithoutAnyScreenTheMoveIsNotClamped) {
     EXPECT_EQ(onlyMouseEvent().position, (Point{15, 25}));
 }
 
-TEST_F(MouseTest, HeldClicksTurnMotionIntoDrags) {
-    struct Case {
-        bool left;
-        bool right;
-        MouseEventType type;
-        int button;
-    };
-    const Case cases[] = {
-        {false, false, MouseEventType::mouseMoved, 0},
-        {true, false, MouseEventType::leftMouseDragged, 0},
-        {false, true, MouseEventType::rightMouseDragged, 1},
-        {true, true, MouseEventType::leftMouseDragged, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "left " << c.left << " right " << c.right);
-        sim.log.clear();
-        mouse.isLeftDown = c.left;
-        mouse.isRightDown = c.right;
-        mouse.move(3, 4);
-        MouseEvent event = onlyMouseEvent();
-        EXPECT_EQ(event.type, c.type);
-        EXPECT_EQ(event.button, c.button);
-        EXPECT_EQ(event.deltaX, 3);
-        EXPECT_EQ(event.deltaY, 4);
-    }
-}
-
 TEST_F(MouseTest, NonFiniteAndHugeRequestsStayDefined) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
