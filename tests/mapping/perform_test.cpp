@@ -13,16 +13,6 @@ namespace {
 
 using sim::Call;
 
-// Numbers written out as the event service defines them, so a wrong named constant shows.
-KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
-    KeyEvent event;
-    event.source = EventSourceState::combinedSession;
-    event.keyCode = code;
-    event.down = down;
-    event.flags = flags;
-    return event;
-}
-
 class PerformTest : public ::testing::Test {
   protected:
     sim::SimPlatform sim;
@@ -77,13 +67,6 @@ TEST_F(PerformTest, ClickFlagsChangeBeforeTheirEventIsPosted) {
     release(ButtonAction::rightClick);
     EXPECT_EQ(leftAtPost, (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(rightAtPost, (std::vector<bool>{false, false, true, false}));
-}
-
-TEST_F(PerformTest, AChordGoesOnPastAnEventThatCannotBeMade) {
-    sim.poster.failNextEvents(1);
-    press(ButtonAction::cmdCopy);
-    EXPECT_EQ(posted(),
-              (std::vector<Call>{key(8, true, 0x100000), key(8, false, 0x100000), key(55, false)}));
 }
 
 }  // namespace
