@@ -5,6 +5,18 @@ namespace {
 
 using Settings = EngineTest;
 
+TEST_F(Settings, KeyboardFeatureMonitorsFocusOnlyWithAController) {
+    start();
+    engine->setKeyboardFeatureEnabled(true);
+    EXPECT_TRUE(keyboard.featureEnabled);
+    EXPECT_FALSE(keyboard.isMonitoringFocus());
+    auto pad = connect();
+    EXPECT_TRUE(keyboard.isMonitoringFocus());
+    engine->setKeyboardFeatureEnabled(false);
+    EXPECT_FALSE(keyboard.featureEnabled);
+    EXPECT_FALSE(keyboard.isMonitoringFocus());
+}
+
 // The switch is told to show off again when the autostart entry cannot be written.
 TEST_F(Settings, LaunchAtLoginStaysAsItWasWhenTheRegistrationFails) {
     start();
