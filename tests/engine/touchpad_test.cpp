@@ -5,7 +5,8 @@
 namespace joyvane::test {
 namespace {
 
-// Strokes, pauses, the switch and the families are in the touchpad_strokes scenario.
+// Strokes, pauses, the switch and the families are in the touchpad_strokes scenario, a stroke
+// onto a monitor above in touchpad_monitor_above.
 class Touchpad : public EngineTest {
   protected:
     std::shared_ptr<sim::SimController> pad;
@@ -27,16 +28,6 @@ TEST_F(Touchpad, NonFiniteReportsReadAsTheCentre) {
     ASSERT_EQ(warps().size(), 1u);
     EXPECT_NEAR(warps()[0].position.x, 720 - 35, 1e-3);
     EXPECT_NEAR(warps()[0].position.y, 450, 1e-9);
-}
-
-// The touchpad moves through the same clamp as the sticks: with a monitor above the primary
-// one, a stroke upward near the primary's top edge carries on onto it.
-TEST_F(Touchpad, AStrokeReachesAMonitorAboveThePrimary) {
-    sim.screens.addScreen({0, 900, 1920, 1080});
-    sim.screens.setPointer({720, 10});
-    touchAt(0.0, 0.0f, 0.0f);
-    touchAt(0.05, 0.0f, 0.2f);  // 70 points up
-    EXPECT_NEAR(sim.screens.pointer().y, -60, 1e-3);
 }
 
 }  // namespace

@@ -31,19 +31,8 @@ class FocusMonitorTest : public ::testing::Test {
     test::KeyboardFixture f;
 };
 
-// The focus_timeline scenario shows the opening, the delayed close and the user's choice; here,
-// that moving from field to field keeps the keyboard as it is.
-TEST_F(FocusMonitorTest, FieldToFieldKeepsTheCursor) {
-    focusOn("AXTextField");
-    at(0.25);
-    f.kb.moveCursor(1, 1);
-    focusOn("AXTextArea");
-    at(1.0);
-    EXPECT_TRUE(f.kb.isVisible);
-    EXPECT_EQ(f.kb.cursorRow.get(), 2);
-    EXPECT_EQ(f.kb.cursorCol.get(), 5);
-}
-
+// The focus_timeline and focus_field_to_field scenarios show the opening, the delayed close, the
+// user's choice and a move from field to field.
 TEST_F(FocusMonitorTest, FailedConditionClosesAsTheUserWouldAtTheNextCheck) {
     const std::function<void(bool)> conditions[] = {
         [this](bool on) { f.kb.controllerEnabled = on; },

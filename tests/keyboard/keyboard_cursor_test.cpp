@@ -36,26 +36,5 @@ TEST(KeyboardCursorTest, StepsWrapAndClampVerticalFirst) {
     }
 }
 
-TEST(KeyboardCursorTest, StickThresholdIsStrictAndYPointsUp) {
-    test::KeyboardFixture f;
-    f.kb.feedStick(0.35f, -0.35f);
-    EXPECT_EQ(f.kb.movePhase, MovePhase::idle);
-    EXPECT_EQ(f.kb.cursorRow.get(), 1);
-    EXPECT_EQ(f.kb.cursorCol.get(), 4);
-
-    f.kb.feedStick(0.0f, 0.36f);  // up moves to the row above
-    EXPECT_EQ(f.kb.cursorRow.get(), 0);
-    EXPECT_EQ(f.kb.movePhase, MovePhase::firstMove);
-    EXPECT_EQ(f.kb.lastDir, (std::pair{0, 1}));
-
-    f.kb.feedStick(0.0f, 0.0f);
-    EXPECT_EQ(f.kb.movePhase, MovePhase::idle);
-    EXPECT_EQ(f.kb.lastDir, (std::pair{0, 1}));  // kept over a neutral sample
-
-    f.kb.feedStick(-0.9f, -0.9f);  // down-left diagonal: one row and one column
-    EXPECT_EQ(f.kb.cursorRow.get(), 1);
-    EXPECT_EQ(f.kb.cursorCol.get(), 3);
-}
-
 }  // namespace
 }  // namespace joyvane

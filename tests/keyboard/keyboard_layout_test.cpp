@@ -5,12 +5,6 @@
 namespace joyvane {
 namespace {
 
-TEST(KeyboardLayoutTest, NextLayoutCyclesThroughAllThree) {
-    EXPECT_EQ(nextLayout(KeyboardLayout::latin), KeyboardLayout::hebrew);
-    EXPECT_EQ(nextLayout(KeyboardLayout::hebrew), KeyboardLayout::symbols);
-    EXPECT_EQ(nextLayout(KeyboardLayout::symbols), KeyboardLayout::latin);
-}
-
 TEST(KeyboardLayoutTest, OutsideTheGridIsEmpty) {
     test::KeyboardFixture f;
     for (auto [row, col] : {std::pair{4, 3}, {4, -1}, {5, 0}, {-1, 0}, {0, 10}, {3, -1}}) {

@@ -13,46 +13,11 @@ using test::textEvent;
 class KeyboardTypingTest : public ::testing::Test {
   protected:
     std::vector<KeyEvent> events() const { return f.sim.log.all<KeyEvent>(); }
-    void select(KeyboardLayout layout, int row, int col) {
-        f.kb.layout = layout;
-        f.kb.cursorRow = row;
-        f.kb.cursorCol = col;
-        f.kb.selectCurrent();
-    }
 
     test::KeyboardFixture f;
 };
 
-TEST_F(KeyboardTypingTest, ShiftTypesLatinCapitalsAndStaysOn) {
-    f.kb.isUppercase = true;
-    select(KeyboardLayout::latin, 1, 0);
-    select(KeyboardLayout::latin, 0, 0);
-    select(KeyboardLayout::hebrew, 2, 0);
-    EXPECT_EQ(events(), (std::vector{textEvent(u"Q", true), textEvent(u"Q", false),
-                                     textEvent(u"1", true), textEvent(u"1", false),
-                                     textEvent(u"\u05E9", true), textEvent(u"\u05E9", false)}));
-    EXPECT_TRUE(f.kb.isUppercase);
-    EXPECT_EQ(f.kb.cursorRow.get(), 2);  // selecting never moves the cursor
-    EXPECT_EQ(f.kb.cursorCol.get(), 0);
-}
-
-TEST_F(KeyboardTypingTest, ControlRowSwitchesLayoutTypesSpaceAndCloses) {
-    f.kb.show();
-    select(KeyboardLayout::symbols, 4, 0);
-    EXPECT_EQ(f.kb.layout.get(), KeyboardLayout::latin);
-    select(KeyboardLayout::hebrew, 4, 0);
-    EXPECT_EQ(f.kb.layout.get(), KeyboardLayout::symbols);
-
-    select(KeyboardLayout::latin, 4, 1);
-    EXPECT_EQ(events(), (std::vector{textEvent(u" ", true), textEvent(u" ", false)}));
-
-    select(KeyboardLayout::latin, 4, 2);
-    EXPECT_FALSE(f.kb.isVisible);
-    EXPECT_TRUE(f.kb.userDismissed);
-    EXPECT_EQ(f.panelCalls().back(), sim::PanelAction::out);
-    EXPECT_EQ(events().size(), 2u);
-}
-
+// Shift and the control row are in the keyboard_latin scenario.
 TEST_F(KeyboardTypingTest, TypeRawSendsEachScalarAndSkipsFailedEvents) {
     f.kb.typeRaw("");
     EXPECT_TRUE(events().empty());

@@ -13,32 +13,6 @@ namespace {
 
 using sim::Call;
 
-// Numbers written out as the event service defines them, so a wrong named constant shows.
-KeyEvent key(std::uint16_t code, bool down, std::uint64_t flags = 0) {
-    KeyEvent event;
-    event.source = EventSourceState::combinedSession;
-    event.keyCode = code;
-    event.down = down;
-    event.flags = flags;
-    return event;
-}
-
-std::vector<Call> singleKey(std::uint16_t code) {
-    return {key(code, true), key(code, false)};
-}
-
-std::vector<Call> chord(std::uint16_t modifierKey, std::uint64_t flag, std::uint16_t code) {
-    return {key(modifierKey, true), key(code, true, flag), key(code, false, flag),
-            key(modifierKey, false)};
-}
-
-std::vector<Call> commandChord(std::uint16_t code) {
-    return chord(55, 0x100000, code);
-}
-std::vector<Call> controlChord(std::uint16_t code) {
-    return chord(59, 0x40000, code);
-}
-
 class PerformTest : public ::testing::Test {
   protected:
     sim::SimPlatform sim;
@@ -60,39 +34,7 @@ class PerformTest : public ::testing::Test {
     }
 };
 
-TEST_F(PerformTest, EveryKeyActionPostsItsExactChordOnPress) {
-    struct Case {
-        ButtonAction action;
-        std::vector<Call> events;
-    };
-    const std::vector<Case> cases = {
-        {ButtonAction::escape, singleKey(53)},
-        {ButtonAction::enter, singleKey(36)},
-        {ButtonAction::space, singleKey(49)},
-        {ButtonAction::tab, singleKey(48)},
-        {ButtonAction::deleteKey, singleKey(51)},
-        {ButtonAction::cmdCopy, commandChord(8)},
-        {ButtonAction::cmdPaste, commandChord(9)},
-        {ButtonAction::cmdUndo, commandChord(6)},
-        {ButtonAction::cmdCut, commandChord(7)},
-        {ButtonAction::cmdSelectAll, commandChord(0)},
-        {ButtonAction::cmdTab, commandChord(48)},
-        {ButtonAction::spaceLeft, controlChord(123)},
-        {ButtonAction::spaceRight, controlChord(124)},
-        {ButtonAction::missionCtrl, singleKey(160)},
-        {ButtonAction::screenshot,
-         {key(56, true), key(55, true), key(20, true, 0x120000), key(20, false, 0x120000),
-          key(55, false), key(56, false)}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(caseName(c.action));
-        sim.log.clear();
-        press(c.action);
-        EXPECT_EQ(posted(), c.events);
-        EXPECT_FALSE(mouse.isLeftDown || mouse.isRightDown);
-    }
-}
-
+// Every key action's exact keys are in the key_actions scenario.
 TEST_F(PerformTest, OnlyClicksActOnRelease) {
     for (ButtonAction action : allButtonActions) {
         bool isClick = action == ButtonAction::leftClick || action == ButtonAction::rightClick ||
@@ -125,13 +67,6 @@ TEST_F(PerformTest, ClickFlagsChangeBeforeTheirEventIsPosted) {
     release(ButtonAction::rightClick);
     EXPECT_EQ(leftAtPost, (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(rightAtPost, (std::vector<bool>{false, false, true, false}));
-}
-
-TEST_F(PerformTest, AChordGoesOnPastAnEventThatCannotBeMade) {
-    sim.poster.failNextEvents(1);
-    press(ButtonAction::cmdCopy);
-    EXPECT_EQ(posted(),
-              (std::vector<Call>{key(8, true, 0x100000), key(8, false, 0x100000), key(55, false)}));
 }
 
 }  // namespace

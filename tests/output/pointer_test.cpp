@@ -43,7 +43,6 @@ TEST_F(MouseTest, MovesAreClampedToTheUnionOfTheScreensAndKeepTheRequestedDeltas
         {false, {720, 450}, 0.4, -0.7, {720.4, 449.3}},
         {false, {720, 450}, -1.9, 2.9, {718.1, 452.9}},
         {true, {1435, 450}, 10, 0, {1445, 450}},
-        {true, {1435, 450}, 5000, 0, {3359, 450}},
         {true, {2000, 100}, 0, -500, {2000, -180}},
         {true, {2000, 100}, 0, 5000, {2000, 899}},
     };
@@ -86,33 +85,6 @@ TEST_F(MouseTest, WithoutAnyScreenTheMoveIsNotClamped) {
     EXPECT_EQ(onlyMouseEvent().position, (Point{15, 25}));
 }
 
-TEST_F(MouseTest, HeldClicksTurnMotionIntoDrags) {
-    struct Case {
-        bool left;
-        bool right;
-        MouseEventType type;
-        int button;
-    };
-    const Case cases[] = {
-        {false, false, MouseEventType::mouseMoved, 0},
-        {true, false, MouseEventType::leftMouseDragged, 0},
-        {false, true, MouseEventType::rightMouseDragged, 1},
-        {true, true, MouseEventType::leftMouseDragged, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "left " << c.left << " right " << c.right);
-        sim.log.clear();
-        mouse.isLeftDown = c.left;
-        mouse.isRightDown = c.right;
-        mouse.move(3, 4);
-        MouseEvent event = onlyMouseEvent();
-        EXPECT_EQ(event.type, c.type);
-        EXPECT_EQ(event.button, c.button);
-        EXPECT_EQ(event.deltaX, 3);
-        EXPECT_EQ(event.deltaY, 4);
-    }
-}
-
 TEST_F(MouseTest, NonFiniteAndHugeRequestsStayDefined) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
@@ -137,6 +109,41 @@ TEST_F(MouseTest, AMotionEventThatCannotBeMadeSkipsOnlyThatEvent) {
     EXPECT_TRUE(mouseEvents().empty());
     mouse.move(10, 0);
     EXPECT_EQ(onlyMouseEvent().position, (Point{740, 450}));
+}
+
+// A 1920 x 1080 monitor beside the 1440 x 900 primary, given in the screen service's space
+// (y up from the primary's bottom edge). Pushing far towards it ends on its far edge; pushing
+// far away ends on the primary's opposite edge.
+struct Arrangement {
+    const char* name;
+    Rect second;
+    Point towards;   // a far push in the second monitor's direction
+    Point farEdge;   // where that push stops, in pointer coordinates (y down)
+    Point awayEdge;  // where the opposite push stops
+};
+
+const Arrangement kArrangements[] = {
+    {"above", {0, 900, 1920, 1080}, {0, -5000}, {720, -1080}, {720, 899}},
+    {"below", {0, -1080, 1920, 1080}, {0, 5000}, {720, 1979}, {720, 0}},
+    {"left", {-1920, 0, 1920, 1080}, {-5000, 0}, {-1920, 450}, {1439, 450}},
+    {"right", {1440, 0, 1920, 1080}, {5000, 0}, {3359, 450}, {0, 450}},
+};
+
+TEST_F(MouseTest, ThePointerReachesAMonitorOnEverySideOfThePrimary) {
+    for (const Arrangement& arrangement : kArrangements) {
+        SCOPED_TRACE(arrangement.name);
+        sim.screens.setScreens({});
+        sim.screens.addScreen({0, 0, 1440, 900});
+        sim.screens.addScreen(arrangement.second);
+
+        sim.screens.setPointer({720, 450});
+        mouse.move(arrangement.towards.x, arrangement.towards.y);
+        EXPECT_EQ(sim.screens.pointer(), arrangement.farEdge);
+
+        sim.screens.setPointer({720, 450});
+        mouse.move(-arrangement.towards.x, -arrangement.towards.y);
+        EXPECT_EQ(sim.screens.pointer(), arrangement.awayEdge);
+    }
 }
 
 }  // namespace

@@ -51,20 +51,13 @@ struct HeldInput {
 
     void feed(const sim::Call& call) {
         if (const auto* m = std::get_if<MouseEvent>(&call)) {
-            switch (m->type) {
-                case MouseEventType::leftMouseDown:
-                case MouseEventType::rightMouseDown:
-                case MouseEventType::otherMouseDown:
-                    mouseButtons[m->button] = 1;
-                    ++presses;
-                    break;
-                case MouseEventType::leftMouseUp:
-                case MouseEventType::rightMouseUp:
-                case MouseEventType::otherMouseUp:
-                    mouseButtons[m->button] = 0;
-                    break;
-                default:
-                    break;
+            using T = MouseEventType;
+            const bool down = m->type == T::leftMouseDown || m->type == T::rightMouseDown ||
+                              m->type == T::otherMouseDown;
+            if (down || m->type == T::leftMouseUp || m->type == T::rightMouseUp ||
+                m->type == T::otherMouseUp) {
+                mouseButtons[m->button] = down ? 1 : 0;
+                presses += down ? 1 : 0;
             }
         } else if (const auto* k = std::get_if<KeyEvent>(&call)) {
             keys[k->keyCode] = k->down ? 1 : 0;
