@@ -13,7 +13,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -38,14 +37,6 @@ class TextApp : public QWidget {
         layout->addWidget(button_);
         QObject::connect(field_, &QLineEdit::textChanged, this, [this] { save(); });
         QObject::connect(qApp, &QApplication::focusChanged, this, [this] { save(); });
-        // The window manager places the window after it is shown: keep the geometry fresh.
-        auto* timer = new QTimer(this);
-        QObject::connect(timer, &QTimer::timeout, this, [this] {
-            if (geometryOf(field_) != lastGeometry_) {
-                save();
-            }
-        });
-        timer->start(100);
         move(200, 200);
         show();
         // Active from the start, as an application the user just opened; focus starts on the
@@ -55,20 +46,22 @@ class TextApp : public QWidget {
     }
 
   private:
+    // The window manager places the window after it is shown.
+    void moveEvent(QMoveEvent*) override { save(); }
+    void resizeEvent(QResizeEvent*) override { save(); }
+
     void save() {
-        lastGeometry_ = geometryOf(field_);
         QString focus = field_->hasFocus() ? "field" : button_->hasFocus() ? "button" : "none";
         QSaveFile file(stateFile_);
         if (file.open(QIODevice::WriteOnly)) {
-            file.write(
-                ("text=" + field_->text() + "\nfocus=" + focus + "\nfield=" + lastGeometry_ + "\n")
-                    .toUtf8());
+            file.write(("text=" + field_->text() + "\nfocus=" + focus +
+                        "\nfield=" + geometryOf(field_) + "\n")
+                           .toUtf8());
             file.commit();
         }
     }
 
     QString stateFile_;
-    QString lastGeometry_;
     QLineEdit* field_ = nullptr;
     QPushButton* button_ = nullptr;
 };

@@ -6,7 +6,7 @@
 
 #include <fstream>
 #include <functional>
-#include <sstream>
+#include <regex>
 
 namespace joyvane::testing {
 namespace {
@@ -18,17 +18,12 @@ constexpr const char* kInherited[] = {
     "DISPLAY",         "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
     "SESSION_MANAGER", "WAYLAND_DISPLAY",          "XAUTHORITY"};
 
-// The first line of `text` that `accept` takes, or empty.
-template <typename Accept>
-std::string findLine(const std::string& text, Accept accept) {
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (accept(line)) {
-            return line;
-        }
-    }
-    return {};
+// The first group of `pattern`'s first match in `text`, which `^` and `$` read by line.
+std::string firstMatch(const std::string& text, const char* pattern) {
+    std::smatch match;
+    return std::regex_search(text, match, std::regex(pattern, std::regex::multiline))
+               ? match[1].str()
+               : "";
 }
 
 // Opens the display for one question and closes it again, so this process holds no
@@ -109,7 +104,9 @@ PrivateDesktop::~PrivateDesktop() {
 bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service, const std::string& name,
                                   const std::vector<std::string>& argv,
                                   const std::function<bool()>& ready) {
-    service = std::make_unique<ChildProcess>(argv, environment_, folder_ / (argv[0] + ".log"));
+    service = std::make_unique<ChildProcess>(
+        argv, environment_,
+        folder_ / (std::filesystem::path(argv[0]).filename().string() + ".log"));
     pollUntil([&] { return ready() || !service->running(); }, milliseconds(10000));
     bool started = ready();
     if (!started) {
@@ -143,8 +140,7 @@ bool PrivateDesktop::startSessionBus(bool serviceActivation) {
     }
     std::string address;
     if (!startService(sessionBus_, "the session bus", command, [&] {
-            address = findLine(sessionBus_->output(),
-                               [](const std::string& line) { return line.starts_with("unix:"); });
+            address = firstMatch(sessionBus_->output(), "^(unix:.*)$");
             return !address.empty();
         })) {
         return false;
@@ -161,10 +157,7 @@ bool PrivateDesktop::startXServer(const std::string& size, bool xtest) {
         size + "x24", "-nolisten",  "tcp",  "-noreset", xtest ? "+extension" : "-extension",
         "XTEST",      "+extension", "RANDR"};
     if (!startService(xServer_, "Xvfb", command, [&] {
-            display_ = ":" + findLine(xServer_->output(), [](const std::string& line) {
-                           return !line.empty() &&
-                                  line.find_first_not_of("0123456789") == std::string::npos;
-                       });
+            display_ = ":" + firstMatch(xServer_->output(), "^([0-9]+)$");
             return display_ != ":" && askDisplay(display_, [](Display*) { return true; });
         })) {
         return false;

@@ -36,27 +36,20 @@ std::optional<TextAppState> TextApp::state() const {
 }
 
 std::optional<TextAppState> TextApp::readyState(std::string* why) const {
-    using Clock = std::chrono::steady_clock;
+    // Placed: the field has not moved for half a second. Active: the focus is on its button.
     std::optional<TextAppState> last;
-    auto lastMove = Clock::now();
-    bool settled = pollUntil(
+    bool ready = pollUntil(
         [&] {
-            auto now = state();
-            if (!now || !last || now->field.x != last->field.x || now->field.y != last->field.y) {
-                last = now;
-                lastMove = Clock::now();
-            }
-            return last && Clock::now() - lastMove > std::chrono::milliseconds(500);
+            auto earlier = state();
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            last = state();
+            return earlier && last && last->focus == "button" &&
+                   earlier->field.x == last->field.x && earlier->field.y == last->field.y;
         },
-        std::chrono::seconds(15));
-    if (!settled) {
-        *why = "the application's window never settled: " + process_->output();
-        return std::nullopt;
-    }
-    if (!pollUntil([&] { return state() && state()->focus == "button"; },
-                   std::chrono::seconds(10))) {
-        *why =
-            "the application's window did not become active; X focus: " + focusedWindow(display_);
+        std::chrono::seconds(20));
+    if (!ready) {
+        *why = "the application's window was not placed and active; X focus: " +
+               focusedWindow(display_) + "\n" + process_->output();
         return std::nullopt;
     }
     return last;
