@@ -64,6 +64,16 @@ class Program : public ::testing::Test {
             std::vector<std::string>{JOYVANE_PROGRAM}, env,
             desktop->folder() / ("joyvane-" + std::to_string(++launches) + ".log"));
     }
+    // The environment of a program given a virtual DualSense by the preloaded library, played from
+    // the FIFO `pad`. Under AddressSanitizer, freed memory would stay resident in its quarantine.
+    static Environment withPad(const fs::path& pad) {
+        Environment env = desktop->environment();
+        env["LD_PRELOAD"] = JOYVANE_PAD_PRELOAD;
+        env["JOYVANE_TEST_PAD"] = pad.string();
+        env["ASAN_OPTIONS"] =
+            "verify_asan_link_order=0:quarantine_size_mb=0:thread_local_quarantine_size_kb=0";
+        return env;
+    }
     // The first of the program's tray icons (or, with `matches`, viewable windows) that
     // `matches`, waiting up to 20 s; nothing if the program leaves first.
     static std::optional<XWindowInfo> windowOf(
@@ -166,14 +176,8 @@ TEST_F(Program, AHostileAccessibleApplicationNeitherFloodsNorHoldsItUp) {
     ASSERT_TRUE(pollUntil([&] { return !viewableWindowsOf(display(), hostile.pid()).empty(); },
                           seconds(20)))
         << hostile.output();
-    // A controller (attached by the preloaded library) keeps the focus monitor running.
-    Environment env = desktop->environment();
-    env["LD_PRELOAD"] = JOYVANE_PAD_PRELOAD;
-    env["JOYVANE_TEST_PAD"] = (desktop->folder() / "unused-pad").string();
-    // Under AddressSanitizer, freed memory would stay resident in its quarantine.
-    env["ASAN_OPTIONS"] =
-        "verify_asan_link_order=0:quarantine_size_mb=0:thread_local_quarantine_size_kb=0";
-    auto program = launch(env);
+    // A controller keeps the focus monitor running.
+    auto program = launch(withPad(desktop->folder() / "unused-pad"));
     ASSERT_TRUE(windowOf(*program)) << program->output();
     // The hostile window is active: the search for its focused element is under way.
     std::this_thread::sleep_for(seconds(1));
@@ -287,17 +291,13 @@ TEST_F(Program, EveryWayOutLetsGoOfAHeldClick) {
     constexpr int kLostConnection = 0;
     constexpr int kServerGone = -1;
     const fs::path fifo = desktop->folder() / "pad";
-    Environment env = desktop->environment();
-    env["LD_PRELOAD"] = JOYVANE_PAD_PRELOAD;
-    env["JOYVANE_TEST_PAD"] = fifo.string();
-    env["ASAN_OPTIONS"] = "verify_asan_link_order=0";
     for (int way : {SIGTERM, SIGINT, SIGHUP, kLostConnection, kServerGone}) {
         SCOPED_TRACE(way > 0                  ? strsignal(way)
                      : way == kLostConnection ? "lost display connection"
                                               : "X server gone");
         fs::remove(fifo);
         ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-        auto program = launch(env);
+        auto program = launch(withPad(fifo));
         int pad = -1;
         ASSERT_TRUE(pollUntil(
             [&] {

@@ -72,7 +72,16 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Environme
 }
 
 ChildProcess::~ChildProcess() {
-    stop(std::chrono::milliseconds(500));
+    if (running()) {
+        signalGroup(SIGCONT);
+        signalGroup(SIGTERM);
+        if (!waitForExit(std::chrono::milliseconds(500))) {
+            signalGroup(SIGKILL);
+            waitForExit(std::chrono::seconds(5));
+        }
+    }
+    // Whatever the program left behind in its group goes too.
+    signalGroup(SIGKILL);
 }
 
 bool ChildProcess::running() {
@@ -94,26 +103,11 @@ void ChildProcess::signalGroup(int signal) const {
     }
 }
 
-void ChildProcess::stop(std::chrono::milliseconds grace) {
-    if (running()) {
-        signalGroup(SIGCONT);
-        signalGroup(SIGTERM);
-        if (!waitForExit(grace)) {
-            signalGroup(SIGKILL);
-            waitForExit(std::chrono::seconds(5));
-        }
-    }
-    // Whatever the program left behind in its group goes too.
-    signalGroup(SIGKILL);
-}
-
 std::string ChildProcess::output() const {
-    return output_.empty() ? std::string() : readFile(output_);
-}
-
-std::string readFile(const std::filesystem::path& file) {
     std::stringstream text;
-    text << std::ifstream(file).rdbuf();
+    if (!output_.empty()) {
+        text << std::ifstream(output_).rdbuf();
+    }
     return text.str();
 }
 

@@ -1,12 +1,13 @@
 #include "support/private_desktop.h"
 
-#include <X11/Xlib.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <functional>
 #include <regex>
+
+#include "support/x_probe.h"
 
 namespace joyvane::testing {
 namespace {
@@ -24,27 +25,6 @@ std::string firstMatch(const std::string& text, const char* pattern) {
     return std::regex_search(text, match, std::regex(pattern, std::regex::multiline))
                ? match[1].str()
                : "";
-}
-
-// Opens the display for one question and closes it again, so this process holds no
-// connection a test may want to see broken.
-template <typename Ask>
-bool askDisplay(const std::string& name, Ask ask) {
-    Display* display = XOpenDisplay(name.c_str());
-    if (display == nullptr) {
-        return false;
-    }
-    bool answer = ask(display);
-    XCloseDisplay(display);
-    return answer;
-}
-
-// Whether a client owns the selection `name` (a window manager owns WM_S0, a tray host
-// _NET_SYSTEM_TRAY_S0).
-bool selectionOwned(const std::string& display, const char* name) {
-    return askDisplay(display, [name](Display* x) {
-        return XGetSelectionOwner(x, XInternAtom(x, name, False)) != None;
-    });
 }
 
 }  // namespace
@@ -74,17 +54,11 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
     environment_["QT_QPA_PLATFORM"] = "xcb";
     environment_["SDL_VIDEODRIVER"] = "dummy";
 
-    if ((options.sessionBus && !startSessionBus(options.serviceActivation)) ||
-        !startXServer(options.size, options.xtest)) {
-        return;
-    }
-    if (options.accessibility && !startAccessibilityBus()) {
-        return;
-    }
-    if (options.windowManager && !startWindowManager()) {
-        return;
-    }
-    if (options.tray) {
+    if (options.onlyXServer) {
+        startXServer(options.size, options.xtest);
+    } else if (startSessionBus(options.serviceActivation) &&
+               startXServer(options.size, options.xtest) && startAccessibilityBus() &&
+               startWindowManager() && options.tray) {
         startTray();
     }
 }
@@ -158,7 +132,7 @@ bool PrivateDesktop::startXServer(const std::string& size, bool xtest) {
         "XTEST",      "+extension", "RANDR"};
     if (!startService(xServer_, "Xvfb", command, [&] {
             display_ = ":" + firstMatch(xServer_->output(), "^([0-9]+)$");
-            return display_ != ":" && askDisplay(display_, [](Display*) { return true; });
+            return display_ != ":" && pointerPosition(display_);
         })) {
         return false;
     }

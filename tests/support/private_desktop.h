@@ -14,20 +14,18 @@
 namespace joyvane::testing {
 
 struct DesktopOptions {
-    bool windowManager = true;
+    bool onlyXServer = false;
     bool tray = true;
-    bool accessibility = true;
     // Whether the session bus starts services on demand. Off, a service the test stops stays
     // stopped instead of coming back on the next call (the accessibility bus would).
     bool serviceActivation = true;
-    bool sessionBus = true;
     bool xtest = true;
     std::string size = "1440x900";
 };
 
 // Only an X server, for tests of the X11 backend.
 inline DesktopOptions xServerOnly(std::string size = "1440x900", bool xtest = true) {
-    return {false, false, false, true, false, xtest, std::move(size)};
+    return {.onlyXServer = true, .xtest = xtest, .size = std::move(size)};
 }
 
 class PrivateDesktop {

@@ -99,6 +99,14 @@ std::optional<std::pair<Box, unsigned int>> queryPointer(const std::string& name
     return answer;
 }
 
+Window selectionOwner(const std::string& name, const std::string& selection) {
+    Window owner = None;
+    withDisplay(name, [&](Display* display) {
+        owner = XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False));
+    });
+    return owner;
+}
+
 }  // namespace
 
 std::optional<Box> pointerPosition(const std::string& display) {
@@ -133,11 +141,7 @@ std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid
 }
 
 std::vector<XWindowInfo> trayIcons(const std::string& name) {
-    Window owner = None;
-    withDisplay(name, [&](Display* display) {
-        std::string selection = "_NET_SYSTEM_TRAY_S" + std::to_string(DefaultScreen(display));
-        owner = XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False));
-    });
+    Window owner = selectionOwner(name, "_NET_SYSTEM_TRAY_S0");
     // The tray host's panel need not be the selection owner, but both belong to the same
     // client, and the server gives each client's resources the same high bits. An icon is
     // another client's window inside the panel.
@@ -149,6 +153,10 @@ std::vector<XWindowInfo> trayIcons(const std::string& name) {
         }
     }
     return icons;
+}
+
+bool selectionOwned(const std::string& name, const std::string& selection) {
+    return selectionOwner(name, selection) != None;
 }
 
 std::string focusedWindow(const std::string& name) {

@@ -34,6 +34,10 @@ std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid
 // id they carry.
 std::vector<XWindowInfo> trayIcons(const std::string& display);
 
+// Whether a client owns the selection `name` (a window manager owns WM_S0, a tray host
+// _NET_SYSTEM_TRAY_S0).
+bool selectionOwned(const std::string& display, const std::string& name);
+
 // The window that has the keyboard focus, described; empty when none.
 std::string focusedWindow(const std::string& display);
 
