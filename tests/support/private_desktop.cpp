@@ -40,15 +40,15 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
     for (const char* inherited : kInherited) {
         environment_.erase(inherited);
     }
-    for (const char* name : {"runtime", "config", "cache", "data", "home"}) {
+    for (auto [variable, name] : {std::pair{"XDG_RUNTIME_DIR", "runtime"},
+                                  {"XDG_CONFIG_HOME", "config"},
+                                  {"XDG_CACHE_HOME", "cache"},
+                                  {"XDG_DATA_HOME", "data"},
+                                  {"HOME", "home"}}) {
         std::filesystem::create_directories(folder_ / name);
+        environment_[variable] = (folder_ / name).string();
     }
     std::filesystem::permissions(folder_ / "runtime", std::filesystem::perms::owner_all);
-    environment_["XDG_RUNTIME_DIR"] = (folder_ / "runtime").string();
-    environment_["XDG_CONFIG_HOME"] = (folder_ / "config").string();
-    environment_["XDG_CACHE_HOME"] = (folder_ / "cache").string();
-    environment_["XDG_DATA_HOME"] = (folder_ / "data").string();
-    environment_["HOME"] = (folder_ / "home").string();
     environment_["GSETTINGS_BACKEND"] = "memory";
     environment_["NO_AT_BRIDGE"] = "0";
     environment_["QT_QPA_PLATFORM"] = "xcb";

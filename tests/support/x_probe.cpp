@@ -185,20 +185,6 @@ bool typeKey(const std::string& name, const std::string& keysymName) {
     return code != 0;
 }
 
-bool closeWindow(const std::string& name, unsigned long window) {
-    return withDisplay(name, [&](Display* display) {
-        XEvent message{};
-        message.xclient.type = ClientMessage;
-        message.xclient.window = window;
-        message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-        message.xclient.format = 32;
-        message.xclient.data.l[0] =
-            static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        message.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, window, False, NoEventMask, &message);
-    });
-}
-
 bool killClient(const std::string& name, unsigned long window) {
     return withDisplay(name, [&](Display* display) { XKillClient(display, window); });
 }
