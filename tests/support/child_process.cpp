@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,27 +47,23 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Environme
     }
     std::vector<char*> args = pointersTo(arguments);
     std::vector<char*> env = pointersTo(pairs);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
     std::string target = output.empty() ? std::string("/dev/null") : output.string();
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, target.c_str(), O_WRONLY | O_CREAT | O_APPEND,
-                                     0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    // A group of its own, so the services a program starts end with it.
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, args[0], &actions, &attributes, args.data(), env.data()) == 0) {
-        pid_ = pid;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        // A group of its own, so the services a program starts end with it; no signal blocked.
+        ::setpgid(0, 0);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        ::dup2(::open("/dev/null", O_RDONLY | O_CLOEXEC), 0);
+        ::dup2(::open(target.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644), 1);
+        ::dup2(1, 2);
+        ::execvpe(args[0], args.data(), env.data());
+        ::_exit(127);
     }
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
+    if (pid_ > 0) {
+        ::setpgid(pid_, 0);  // as the child does, so that its group is there from now on
+    }
 }
 
 ChildProcess::~ChildProcess() {
