@@ -1,9 +1,9 @@
 // The application the end-to-end tests type into: a text field and a button. Whenever the
 // field's text, the focus or the window's place changes it rewrites a small state file (given
-// as the first argument) that the test reads. Focus starts on the button.
-//   text=<the field's text, UTF-8>
-//   focus=field|button|none
-//   field=<x> <y> <width> <height>      global position of the field
+// as the first argument) that the test reads. Focus starts on the button. Its three lines:
+//   the field's text, UTF-8
+//   field, button or none: what has the focus
+//   <x> <y> <width> <height>: the field's global position
 // With --huge-list instead it is a hostile accessible application: its one window shows a list
 // that claims ten million items to the accessibility bus, and nothing in it takes focus, so a
 // program looking for the focused element has to search the window.
@@ -54,9 +54,7 @@ class TextApp : public QWidget {
         QString focus = field_->hasFocus() ? "field" : button_->hasFocus() ? "button" : "none";
         QSaveFile file(stateFile_);
         if (file.open(QIODevice::WriteOnly)) {
-            file.write(("text=" + field_->text() + "\nfocus=" + focus +
-                        "\nfield=" + geometryOf(field_) + "\n")
-                           .toUtf8());
+            file.write((field_->text() + "\n" + focus + "\n" + geometryOf(field_) + "\n").toUtf8());
             file.commit();
         }
     }

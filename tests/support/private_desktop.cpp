@@ -3,7 +3,6 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <functional>
 #include <regex>
 
@@ -75,12 +74,11 @@ PrivateDesktop::~PrivateDesktop() {
     }
 }
 
-bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service, const std::string& name,
+bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service,
                                   const std::vector<std::string>& argv,
                                   const std::function<bool()>& ready) {
-    service = std::make_unique<ChildProcess>(
-        argv, environment_,
-        folder_ / (std::filesystem::path(argv[0]).filename().string() + ".log"));
+    const std::string name = std::filesystem::path(argv[0]).filename();
+    service = std::make_unique<ChildProcess>(argv, environment_, folder_ / (name + ".log"));
     pollUntil([&] { return ready() || !service->running(); }, milliseconds(10000));
     bool started = ready();
     if (!started) {
@@ -90,30 +88,11 @@ bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service, const 
 }
 
 bool PrivateDesktop::startSessionBus(bool serviceActivation) {
-    std::vector<std::string> command = {"dbus-daemon", "--nofork", "--nopidfile",
-                                        "--print-address=1"};
-    if (serviceActivation) {
-        command.push_back("--session");
-    } else {
-        // The session bus's usual rules without its service folders.
-        std::filesystem::path config = folder_ / "session-bus.conf";
-        std::ofstream(config) << R"(<!DOCTYPE busconfig PUBLIC
- "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)";
-        command.push_back("--config-file=" + config.string());
-    }
+    std::vector<std::string> command = {
+        "dbus-daemon", "--nofork", "--nopidfile", "--print-address=1",
+        serviceActivation ? "--session" : "--config-file=" JOYVANE_SESSION_BUS_WITHOUT_ACTIVATION};
     std::string address;
-    if (!startService(sessionBus_, "the session bus", command, [&] {
+    if (!startService(sessionBus_, command, [&] {
             address = firstMatch(sessionBus_->output(), "^(unix:.*)$");
             return !address.empty();
         })) {
@@ -130,7 +109,7 @@ bool PrivateDesktop::startXServer(const std::string& size, bool xtest) {
         "Xvfb",       "-displayfd", "1",    "-screen",  "0",
         size + "x24", "-nolisten",  "tcp",  "-noreset", xtest ? "+extension" : "-extension",
         "XTEST",      "+extension", "RANDR"};
-    if (!startService(xServer_, "Xvfb", command, [&] {
+    if (!startService(xServer_, command, [&] {
             display_ = ":" + firstMatch(xServer_->output(), "^([0-9]+)$");
             return display_ != ":" && pointerPosition(display_);
         })) {
@@ -148,7 +127,7 @@ bool PrivateDesktop::startAccessibilityBus() {
         command.insert(command.end(), method.begin(), method.end());
         return runToCompletion(command, environment_, milliseconds(2000));
     };
-    if (!startService(accessibilityBus_, "the accessibility bus",
+    if (!startService(accessibilityBus_,
                       {"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"},
                       [&] { return call({"org.a11y.Bus.GetAddress"}); })) {
         return false;
@@ -159,13 +138,13 @@ bool PrivateDesktop::startAccessibilityBus() {
 }
 
 bool PrivateDesktop::startWindowManager() {
-    return startService(windowManager_, "the window manager", {"openbox", "--sm-disable"},
+    return startService(windowManager_, {"openbox", "--sm-disable"},
                         [&] { return selectionOwned(display_, "WM_S0"); });
 }
 
 bool PrivateDesktop::startTray() {
     return startService(
-        tray_, "the tray host",
+        tray_,
         {"trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24"},
         [&] { return selectionOwned(display_, "_NET_SYSTEM_TRAY_S0"); });
 }

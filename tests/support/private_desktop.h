@@ -60,8 +60,8 @@ class PrivateDesktop {
 
     // Starts a service and waits until it is `ready`; false, with the reason in error(), when
     // it is not ready in time.
-    bool startService(std::unique_ptr<ChildProcess>& service, const std::string& name,
-                      const std::vector<std::string>& argv, const std::function<bool()>& ready);
+    bool startService(std::unique_ptr<ChildProcess>& service, const std::vector<std::string>& argv,
+                      const std::function<bool()>& ready);
 
     std::string error_;
     std::string display_;

@@ -1,7 +1,7 @@
 #include "support/text_app.h"
 
 #include <fstream>
-#include <sstream>
+#include <thread>
 
 #include "support/x_probe.h"
 
@@ -19,20 +19,12 @@ TextApp::TextApp(const PrivateDesktop& desktop)
 std::optional<TextAppState> TextApp::state() const {
     std::ifstream in(stateFile_);
     TextAppState state;
-    std::string line;
-    bool complete = false;
-    while (std::getline(in, line)) {
-        if (line.starts_with("text=")) {
-            state.text = line.substr(5);
-        } else if (line.starts_with("focus=")) {
-            state.focus = line.substr(6);
-        } else if (line.starts_with("field=")) {
-            Box& box = state.field;
-            complete = bool(std::istringstream(line.substr(6)) >> box.x >> box.y >> box.width >>
-                            box.height);
-        }
+    Box& box = state.field;
+    if (std::getline(in, state.text) && std::getline(in, state.focus) &&
+        in >> box.x >> box.y >> box.width >> box.height) {
+        return state;
     }
-    return complete ? std::optional(state) : std::nullopt;
+    return std::nullopt;
 }
 
 std::optional<TextAppState> TextApp::readyState(std::string* why) const {

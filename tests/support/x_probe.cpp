@@ -43,12 +43,8 @@ XWindowInfo describe(Display* display, Window window, Window parent = None) {
     XWindowInfo info;
     info.id = window;
     info.parent = parent;
-    for (const char* name : {"_NET_WM_NAME", "WM_NAME"}) {
-        if (info.name.empty()) {
-            auto text = property<char>(display, window, name);
-            info.name.assign(text.begin(), text.end());
-        }
-    }
+    auto name = property<char>(display, window, "_NET_WM_NAME");
+    info.name.assign(name.begin(), name.end());
     auto pid = property<unsigned long>(display, window, "_NET_WM_PID");
     info.pid = pid.size() == 1 ? static_cast<pid_t>(pid[0]) : 0;
     XWindowAttributes attributes;

@@ -15,7 +15,7 @@ namespace joyvane::testing {
 struct XWindowInfo {
     unsigned long id = 0;
     unsigned long parent = 0;
-    std::string name;  // _NET_WM_NAME, or WM_NAME
+    std::string name;  // _NET_WM_NAME
     pid_t pid = 0;     // _NET_WM_PID, 0 when not set
     bool viewable = false;
     Box box;  // in root coordinates
