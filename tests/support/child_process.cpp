@@ -14,10 +14,10 @@ namespace joyvane::testing {
 namespace {
 
 // Pointers to the texts, ended by a null pointer, as a new program takes them.
-std::vector<char*> pointersTo(std::vector<std::string>& texts) {
+std::vector<char*> pointersTo(const std::vector<std::string>& texts) {
     std::vector<char*> pointers;
-    for (std::string& text : texts) {
-        pointers.push_back(text.data());
+    for (const std::string& text : texts) {
+        pointers.push_back(const_cast<char*>(text.c_str()));
     }
     pointers.push_back(nullptr);
     return pointers;
@@ -40,12 +40,11 @@ Environment currentEnvironment() {
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Environment& environment,
                            const std::filesystem::path& output)
     : output_(output) {
-    std::vector<std::string> arguments = argv;
     std::vector<std::string> pairs;
     for (const auto& [name, value] : environment) {
         pairs.push_back(name + "=" + value);
     }
-    std::vector<char*> args = pointersTo(arguments);
+    std::vector<char*> args = pointersTo(argv);
     std::vector<char*> env = pointersTo(pairs);
     std::string target = output.empty() ? std::string("/dev/null") : output.string();
     pid_ = ::fork();

@@ -1,6 +1,7 @@
 // The application the end-to-end tests type into: a text field and a button. Whenever the
 // field's text, the focus or the window's place changes it rewrites a small state file (given
-// as the first argument) that the test reads. Focus starts on the button. Its three lines:
+// as the first argument, or e2e_text_app.state here) that the test reads. Focus starts on the
+// button. Its three lines:
 //   the field's text, UTF-8
 //   field, button or none: what has the focus
 //   <x> <y> <width> <height>: the field's global position
@@ -18,26 +19,17 @@
 
 namespace {
 
-QString geometryOf(const QWidget* widget) {
-    QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    return QString::asprintf("%d %d %d %d", origin.x(), origin.y(), widget->width(),
-                             widget->height());
-}
-
 class TextApp : public QWidget {
   public:
     explicit TextApp(QString stateFile) : stateFile_(std::move(stateFile)) {
         setWindowTitle("Joyvane test text field");
         auto* layout = new QVBoxLayout(this);
         field_ = new QLineEdit;
-        field_->setMinimumWidth(360);
         button_ = new QPushButton("Done");
-        button_->setFocusPolicy(Qt::StrongFocus);
         layout->addWidget(field_);
         layout->addWidget(button_);
         QObject::connect(field_, &QLineEdit::textChanged, this, [this] { save(); });
         QObject::connect(qApp, &QApplication::focusChanged, this, [this] { save(); });
-        move(200, 200);
         show();
         // Active from the start, as an application the user just opened; focus starts on the
         // button, so the field gets it only when clicked.
@@ -51,10 +43,13 @@ class TextApp : public QWidget {
     void resizeEvent(QResizeEvent*) override { save(); }
 
     void save() {
+        QPoint origin = field_->mapToGlobal(QPoint(0, 0));
+        QString geometry = QString::asprintf("%d %d %d %d", origin.x(), origin.y(), field_->width(),
+                                             field_->height());
         QString focus = field_->hasFocus() ? "field" : button_->hasFocus() ? "button" : "none";
         QSaveFile file(stateFile_);
         if (file.open(QIODevice::WriteOnly)) {
-            file.write((field_->text() + "\n" + focus + "\n" + geometryOf(field_) + "\n").toUtf8());
+            file.write((field_->text() + "\n" + focus + "\n" + geometry + "\n").toUtf8());
             file.commit();
         }
     }
@@ -79,11 +74,7 @@ class HugeModel : public QAbstractListModel {
 int main(int argc, char** argv) {
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication app(argc, argv);
-    if (argc < 2) {
-        qWarning("usage: e2e_text_app STATE-FILE | --huge-list");
-        return 2;
-    }
-    if (QString(argv[1]) == "--huge-list") {
+    if (argc > 1 && QString(argv[1]) == "--huge-list") {
         HugeModel model;
         QListView list;
         list.setUniformItemSizes(true);
@@ -93,6 +84,6 @@ int main(int argc, char** argv) {
         list.show();
         return QApplication::exec();
     }
-    TextApp window(QString::fromLocal8Bit(argv[1]));
+    TextApp window(QString::fromLocal8Bit(argc > 1 ? argv[1] : "e2e_text_app.state"));
     return QApplication::exec();
 }

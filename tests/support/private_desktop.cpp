@@ -63,15 +63,11 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
 }
 
 PrivateDesktop::~PrivateDesktop() {
-    tray_.reset();
-    windowManager_.reset();
-    accessibilityBus_.reset();
-    xServer_.reset();
-    sessionBus_.reset();
-    if (!folder_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+    for (auto* service : {&tray_, &windowManager_, &accessibilityBus_, &xServer_, &sessionBus_}) {
+        service->reset();  // in this order, and before their folder goes
     }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
 }
 
 bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service,
@@ -152,14 +148,6 @@ bool PrivateDesktop::startTray() {
 void PrivateDesktop::stopTray() {
     tray_.reset();
     pollUntil([&] { return !selectionOwned(display_, "_NET_SYSTEM_TRAY_S0"); }, milliseconds(5000));
-}
-
-void PrivateDesktop::stopXServer() {
-    xServer_.reset();
-}
-
-void PrivateDesktop::stopAccessibilityBus() {
-    accessibilityBus_.reset();
 }
 
 void PrivateDesktop::adoptEnvironment() const {

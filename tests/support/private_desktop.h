@@ -47,10 +47,10 @@ class PrivateDesktop {
     // Points this process at the desktop too (DISPLAY, session bus, XDG folders).
     void adoptEnvironment() const;
 
-    void stopXServer();
+    void stopXServer() { xServer_.reset(); }
     void stopTray();
     bool startTray();
-    void stopAccessibilityBus();
+    void stopAccessibilityBus() { accessibilityBus_.reset(); }
 
   private:
     bool startSessionBus(bool serviceActivation);

@@ -9,10 +9,8 @@ namespace joyvane::testing {
 
 TextApp::TextApp(const PrivateDesktop& desktop)
     : display_(desktop.display()), stateFile_(desktop.folder() / "text-app.state") {
-    Environment environment = desktop.environment();
-    environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
     process_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{JOYVANE_E2E_TEXT_APP, stateFile_.string()}, environment,
+        std::vector<std::string>{JOYVANE_E2E_TEXT_APP, stateFile_.string()}, desktop.environment(),
         desktop.folder() / "text-app.log");
 }
 
@@ -42,9 +40,8 @@ std::optional<TextAppState> TextApp::readyState(std::string* why) const {
     if (!ready) {
         *why = "the application's window was not placed and active; X focus: " +
                focusedWindow(display_) + "\n" + process_->output();
-        return std::nullopt;
     }
-    return last;
+    return ready ? last : std::nullopt;
 }
 
 }  // namespace joyvane::testing

@@ -71,14 +71,7 @@ void walk(Display* display, Window window, std::vector<XWindowInfo>& windows) {
         windows.push_back(describe(display, children[i], window));
         walk(display, children[i], windows);
     }
-    if (children != nullptr) {
-        XFree(children);
-    }
-}
-
-// Windows vanish while the tree is read; their errors mean nothing here.
-int ignoreErrors(Display*, XErrorEvent*) {
-    return 0;
+    XFree(children);  // which takes a null pointer too
 }
 
 std::optional<std::pair<Box, unsigned int>> queryPointer(const std::string& name) {
@@ -118,7 +111,8 @@ bool leftButtonDown(const std::string& display) {
 std::vector<XWindowInfo> allWindows(const std::string& name) {
     std::vector<XWindowInfo> windows;
     withDisplay(name, [&](Display* display) {
-        auto previous = XSetErrorHandler(ignoreErrors);
+        // Windows vanish while the tree is read; their errors mean nothing here.
+        auto previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
         walk(display, DefaultRootWindow(display), windows);
         XSync(display, False);
         XSetErrorHandler(previous);
@@ -179,6 +173,20 @@ bool typeKey(const std::string& name, const std::string& keysymName) {
         }
     });
     return code != 0;
+}
+
+bool closeWindow(const std::string& name, unsigned long window) {
+    return withDisplay(name, [&](Display* display) {
+        XEvent message{};
+        message.xclient.type = ClientMessage;
+        message.xclient.window = window;
+        message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        message.xclient.format = 32;
+        message.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        message.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &message);
+    });
 }
 
 bool killClient(const std::string& name, unsigned long window) {

@@ -41,6 +41,8 @@ bool selectionOwned(const std::string& display, const std::string& name);
 // The window that has the keyboard focus, described; empty when none.
 std::string focusedWindow(const std::string& display);
 
+// Asks a window to close, as its title bar's close button does (WM_DELETE_WINDOW).
+bool closeWindow(const std::string& display, unsigned long window);
 // Breaks the connection of the client that made `window`, as xkill does.
 bool killClient(const std::string& display, unsigned long window);
 
