@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,10 +14,10 @@ namespace joyvane::testing {
 namespace {
 
 // Pointers to the texts, ended by a null pointer, as a new program takes them.
-std::vector<char*> pointersTo(std::vector<std::string>& texts) {
+std::vector<char*> pointersTo(const std::vector<std::string>& texts) {
     std::vector<char*> pointers;
-    for (std::string& text : texts) {
-        pointers.push_back(text.data());
+    for (const std::string& text : texts) {
+        pointers.push_back(const_cast<char*>(text.c_str()));
     }
     pointers.push_back(nullptr);
     return pointers;
@@ -41,38 +40,42 @@ Environment currentEnvironment() {
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Environment& environment,
                            const std::filesystem::path& output)
     : output_(output) {
-    std::vector<std::string> arguments = argv;
     std::vector<std::string> pairs;
     for (const auto& [name, value] : environment) {
         pairs.push_back(name + "=" + value);
     }
-    std::vector<char*> args = pointersTo(arguments);
+    std::vector<char*> args = pointersTo(argv);
     std::vector<char*> env = pointersTo(pairs);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
     std::string target = output.empty() ? std::string("/dev/null") : output.string();
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, target.c_str(), O_WRONLY | O_CREAT | O_APPEND,
-                                     0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    // A group of its own, so the services a program starts end with it.
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, args[0], &actions, &attributes, args.data(), env.data()) == 0) {
-        pid_ = pid;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        // A group of its own, so the services a program starts end with it; no signal blocked.
+        ::setpgid(0, 0);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        ::dup2(::open("/dev/null", O_RDONLY | O_CLOEXEC), 0);
+        ::dup2(::open(target.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644), 1);
+        ::dup2(1, 2);
+        ::execvpe(args[0], args.data(), env.data());
+        ::_exit(127);
     }
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
+    if (pid_ > 0) {
+        ::setpgid(pid_, 0);  // as the child does, so that its group is there from now on
+    }
 }
 
 ChildProcess::~ChildProcess() {
-    stop(std::chrono::milliseconds(500));
+    if (running()) {
+        signalGroup(SIGCONT);
+        signalGroup(SIGTERM);
+        if (!waitForExit(std::chrono::milliseconds(500))) {
+            signalGroup(SIGKILL);
+            waitForExit(std::chrono::seconds(5));
+        }
+    }
+    // Whatever the program left behind in its group goes too.
+    signalGroup(SIGKILL);
 }
 
 bool ChildProcess::running() {
@@ -94,26 +97,11 @@ void ChildProcess::signalGroup(int signal) const {
     }
 }
 
-void ChildProcess::stop(std::chrono::milliseconds grace) {
-    if (running()) {
-        signalGroup(SIGCONT);
-        signalGroup(SIGTERM);
-        if (!waitForExit(grace)) {
-            signalGroup(SIGKILL);
-            waitForExit(std::chrono::seconds(5));
-        }
-    }
-    // Whatever the program left behind in its group goes too.
-    signalGroup(SIGKILL);
-}
-
 std::string ChildProcess::output() const {
-    return output_.empty() ? std::string() : readFile(output_);
-}
-
-std::string readFile(const std::filesystem::path& file) {
     std::stringstream text;
-    text << std::ifstream(file).rdbuf();
+    if (!output_.empty()) {
+        text << std::ifstream(output_).rdbuf();
+    }
     return text.str();
 }
 

@@ -22,15 +22,14 @@ Environment currentEnvironment();
 class ChildProcess {
   public:
     // Starts `argv` with `environment`; standard output and error go to `output` (to
-    // /dev/null when empty). started() is false when the program could not be run.
+    // /dev/null when empty).
     ChildProcess(const std::vector<std::string>& argv, const Environment& environment,
                  const std::filesystem::path& output = {});
-    // Ends the whole process group if it still runs.
+    // Ends the whole process group: SIGTERM, then SIGKILL if it is still there after a moment.
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    bool started() const { return pid_ > 0; }
     pid_t pid() const { return pid_; }
     bool running();
     // Waits for the program to end; the raw wait status, or nothing when it still runs after
@@ -38,8 +37,6 @@ class ChildProcess {
     std::optional<int> waitForExit(std::chrono::milliseconds limit);
     // Sends `signal` to the program's process group.
     void signalGroup(int signal) const;
-    // SIGTERM, then SIGKILL if the program is still there after `grace`.
-    void stop(std::chrono::milliseconds grace = std::chrono::milliseconds(2000));
     // What the program has written so far.
     std::string output() const;
 
@@ -48,9 +45,6 @@ class ChildProcess {
     std::optional<int> status_;
     std::filesystem::path output_;
 };
-
-// The contents of a file; empty when it cannot be read.
-std::string readFile(const std::filesystem::path& file);
 
 // Runs a program to its end (at most `limit`); true when it exited with status 0.
 bool runToCompletion(const std::vector<std::string>& argv, const Environment& environment,

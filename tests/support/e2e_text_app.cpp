@@ -1,9 +1,10 @@
 // The application the end-to-end tests type into: a text field and a button. Whenever the
 // field's text, the focus or the window's place changes it rewrites a small state file (given
-// as the first argument) that the test reads. Focus starts on the button.
-//   text=<the field's text, UTF-8>
-//   focus=field|button|none
-//   field=<x> <y> <width> <height>      global position of the field
+// as the first argument, or e2e_text_app.state here) that the test reads. Focus starts on the
+// button. Its three lines:
+//   the field's text, UTF-8
+//   field, button or none: what has the focus
+//   <x> <y> <width> <height>: the field's global position
 // With --huge-list instead it is a hostile accessible application: its one window shows a list
 // that claims ten million items to the accessibility bus, and nothing in it takes focus, so a
 // program looking for the focused element has to search the window.
@@ -13,17 +14,10 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
-
-QString geometryOf(const QWidget* widget) {
-    QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    return QString::asprintf("%d %d %d %d", origin.x(), origin.y(), widget->width(),
-                             widget->height());
-}
 
 class TextApp : public QWidget {
   public:
@@ -31,22 +25,11 @@ class TextApp : public QWidget {
         setWindowTitle("Joyvane test text field");
         auto* layout = new QVBoxLayout(this);
         field_ = new QLineEdit;
-        field_->setMinimumWidth(360);
         button_ = new QPushButton("Done");
-        button_->setFocusPolicy(Qt::StrongFocus);
         layout->addWidget(field_);
         layout->addWidget(button_);
         QObject::connect(field_, &QLineEdit::textChanged, this, [this] { save(); });
         QObject::connect(qApp, &QApplication::focusChanged, this, [this] { save(); });
-        // The window manager places the window after it is shown: keep the geometry fresh.
-        auto* timer = new QTimer(this);
-        QObject::connect(timer, &QTimer::timeout, this, [this] {
-            if (geometryOf(field_) != lastGeometry_) {
-                save();
-            }
-        });
-        timer->start(100);
-        move(200, 200);
         show();
         // Active from the start, as an application the user just opened; focus starts on the
         // button, so the field gets it only when clicked.
@@ -55,20 +38,23 @@ class TextApp : public QWidget {
     }
 
   private:
+    // The window manager places the window after it is shown.
+    void moveEvent(QMoveEvent*) override { save(); }
+    void resizeEvent(QResizeEvent*) override { save(); }
+
     void save() {
-        lastGeometry_ = geometryOf(field_);
+        QPoint origin = field_->mapToGlobal(QPoint(0, 0));
+        QString geometry = QString::asprintf("%d %d %d %d", origin.x(), origin.y(), field_->width(),
+                                             field_->height());
         QString focus = field_->hasFocus() ? "field" : button_->hasFocus() ? "button" : "none";
         QSaveFile file(stateFile_);
         if (file.open(QIODevice::WriteOnly)) {
-            file.write(
-                ("text=" + field_->text() + "\nfocus=" + focus + "\nfield=" + lastGeometry_ + "\n")
-                    .toUtf8());
+            file.write((field_->text() + "\n" + focus + "\n" + geometry + "\n").toUtf8());
             file.commit();
         }
     }
 
     QString stateFile_;
-    QString lastGeometry_;
     QLineEdit* field_ = nullptr;
     QPushButton* button_ = nullptr;
 };
@@ -88,11 +74,7 @@ class HugeModel : public QAbstractListModel {
 int main(int argc, char** argv) {
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication app(argc, argv);
-    if (argc < 2) {
-        qWarning("usage: e2e_text_app STATE-FILE | --huge-list");
-        return 2;
-    }
-    if (QString(argv[1]) == "--huge-list") {
+    if (argc > 1 && QString(argv[1]) == "--huge-list") {
         HugeModel model;
         QListView list;
         list.setUniformItemSizes(true);
@@ -102,6 +84,6 @@ int main(int argc, char** argv) {
         list.show();
         return QApplication::exec();
     }
-    TextApp window(QString::fromLocal8Bit(argv[1]));
+    TextApp window(QString::fromLocal8Bit(argc > 1 ? argv[1] : "e2e_text_app.state"));
     return QApplication::exec();
 }

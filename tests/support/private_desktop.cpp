@@ -1,12 +1,12 @@
 #include "support/private_desktop.h"
 
-#include <X11/Xlib.h>
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
+#include <regex>
+
+#include "support/x_probe.h"
 
 namespace joyvane::testing {
 namespace {
@@ -18,38 +18,12 @@ constexpr const char* kInherited[] = {
     "DISPLAY",         "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
     "SESSION_MANAGER", "WAYLAND_DISPLAY",          "XAUTHORITY"};
 
-// The first line of `text` that `accept` takes, or empty.
-template <typename Accept>
-std::string findLine(const std::string& text, Accept accept) {
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (accept(line)) {
-            return line;
-        }
-    }
-    return {};
-}
-
-// Opens the display for one question and closes it again, so this process holds no
-// connection a test may want to see broken.
-template <typename Ask>
-bool askDisplay(const std::string& name, Ask ask) {
-    Display* display = XOpenDisplay(name.c_str());
-    if (display == nullptr) {
-        return false;
-    }
-    bool answer = ask(display);
-    XCloseDisplay(display);
-    return answer;
-}
-
-// Whether a client owns the selection `name` (a window manager owns WM_S0, a tray host
-// _NET_SYSTEM_TRAY_S0).
-bool selectionOwned(const std::string& display, const char* name) {
-    return askDisplay(display, [name](Display* x) {
-        return XGetSelectionOwner(x, XInternAtom(x, name, False)) != None;
-    });
+// The first group of `pattern`'s first match in `text`, which `^` and `$` read by line.
+std::string firstMatch(const std::string& text, const char* pattern) {
+    std::smatch match;
+    return std::regex_search(text, match, std::regex(pattern, std::regex::multiline))
+               ? match[1].str()
+               : "";
 }
 
 }  // namespace
@@ -65,51 +39,42 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
     for (const char* inherited : kInherited) {
         environment_.erase(inherited);
     }
-    for (const char* name : {"runtime", "config", "cache", "data", "home"}) {
+    for (auto [variable, name] : {std::pair{"XDG_RUNTIME_DIR", "runtime"},
+                                  {"XDG_CONFIG_HOME", "config"},
+                                  {"XDG_CACHE_HOME", "cache"},
+                                  {"XDG_DATA_HOME", "data"},
+                                  {"HOME", "home"}}) {
         std::filesystem::create_directories(folder_ / name);
+        environment_[variable] = (folder_ / name).string();
     }
     std::filesystem::permissions(folder_ / "runtime", std::filesystem::perms::owner_all);
-    environment_["XDG_RUNTIME_DIR"] = (folder_ / "runtime").string();
-    environment_["XDG_CONFIG_HOME"] = (folder_ / "config").string();
-    environment_["XDG_CACHE_HOME"] = (folder_ / "cache").string();
-    environment_["XDG_DATA_HOME"] = (folder_ / "data").string();
-    environment_["HOME"] = (folder_ / "home").string();
     environment_["GSETTINGS_BACKEND"] = "memory";
     environment_["NO_AT_BRIDGE"] = "0";
     environment_["QT_QPA_PLATFORM"] = "xcb";
     environment_["SDL_VIDEODRIVER"] = "dummy";
 
-    if ((options.sessionBus && !startSessionBus(options.serviceActivation)) ||
-        !startXServer(options.size, options.xtest)) {
-        return;
-    }
-    if (options.accessibility && !startAccessibilityBus()) {
-        return;
-    }
-    if (options.windowManager && !startWindowManager()) {
-        return;
-    }
-    if (options.tray) {
+    if (options.onlyXServer) {
+        startXServer(options.size, options.xtest);
+    } else if (startSessionBus(options.serviceActivation) &&
+               startXServer(options.size, options.xtest) && startAccessibilityBus() &&
+               startWindowManager() && options.tray) {
         startTray();
     }
 }
 
 PrivateDesktop::~PrivateDesktop() {
-    tray_.reset();
-    windowManager_.reset();
-    accessibilityBus_.reset();
-    xServer_.reset();
-    sessionBus_.reset();
-    if (!folder_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+    for (auto* service : {&tray_, &windowManager_, &accessibilityBus_, &xServer_, &sessionBus_}) {
+        service->reset();  // in this order, and before their folder goes
     }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
 }
 
-bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service, const std::string& name,
+bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service,
                                   const std::vector<std::string>& argv,
                                   const std::function<bool()>& ready) {
-    service = std::make_unique<ChildProcess>(argv, environment_, folder_ / (argv[0] + ".log"));
+    const std::string name = std::filesystem::path(argv[0]).filename();
+    service = std::make_unique<ChildProcess>(argv, environment_, folder_ / (name + ".log"));
     pollUntil([&] { return ready() || !service->running(); }, milliseconds(10000));
     bool started = ready();
     if (!started) {
@@ -119,32 +84,12 @@ bool PrivateDesktop::startService(std::unique_ptr<ChildProcess>& service, const 
 }
 
 bool PrivateDesktop::startSessionBus(bool serviceActivation) {
-    std::vector<std::string> command = {"dbus-daemon", "--nofork", "--nopidfile",
-                                        "--print-address=1"};
-    if (serviceActivation) {
-        command.push_back("--session");
-    } else {
-        // The session bus's usual rules without its service folders.
-        std::filesystem::path config = folder_ / "session-bus.conf";
-        std::ofstream(config) << R"(<!DOCTYPE busconfig PUBLIC
- "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)";
-        command.push_back("--config-file=" + config.string());
-    }
+    std::vector<std::string> command = {
+        "dbus-daemon", "--nofork", "--nopidfile", "--print-address=1",
+        serviceActivation ? "--session" : "--config-file=" JOYVANE_SESSION_BUS_WITHOUT_ACTIVATION};
     std::string address;
-    if (!startService(sessionBus_, "the session bus", command, [&] {
-            address = findLine(sessionBus_->output(),
-                               [](const std::string& line) { return line.starts_with("unix:"); });
+    if (!startService(sessionBus_, command, [&] {
+            address = firstMatch(sessionBus_->output(), "^(unix:.*)$");
             return !address.empty();
         })) {
         return false;
@@ -160,12 +105,9 @@ bool PrivateDesktop::startXServer(const std::string& size, bool xtest) {
         "Xvfb",       "-displayfd", "1",    "-screen",  "0",
         size + "x24", "-nolisten",  "tcp",  "-noreset", xtest ? "+extension" : "-extension",
         "XTEST",      "+extension", "RANDR"};
-    if (!startService(xServer_, "Xvfb", command, [&] {
-            display_ = ":" + findLine(xServer_->output(), [](const std::string& line) {
-                           return !line.empty() &&
-                                  line.find_first_not_of("0123456789") == std::string::npos;
-                       });
-            return display_ != ":" && askDisplay(display_, [](Display*) { return true; });
+    if (!startService(xServer_, command, [&] {
+            display_ = ":" + firstMatch(xServer_->output(), "^([0-9]+)$");
+            return display_ != ":" && pointerPosition(display_);
         })) {
         return false;
     }
@@ -181,7 +123,7 @@ bool PrivateDesktop::startAccessibilityBus() {
         command.insert(command.end(), method.begin(), method.end());
         return runToCompletion(command, environment_, milliseconds(2000));
     };
-    if (!startService(accessibilityBus_, "the accessibility bus",
+    if (!startService(accessibilityBus_,
                       {"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"},
                       [&] { return call({"org.a11y.Bus.GetAddress"}); })) {
         return false;
@@ -192,13 +134,13 @@ bool PrivateDesktop::startAccessibilityBus() {
 }
 
 bool PrivateDesktop::startWindowManager() {
-    return startService(windowManager_, "the window manager", {"openbox", "--sm-disable"},
+    return startService(windowManager_, {"openbox", "--sm-disable"},
                         [&] { return selectionOwned(display_, "WM_S0"); });
 }
 
 bool PrivateDesktop::startTray() {
     return startService(
-        tray_, "the tray host",
+        tray_,
         {"trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24"},
         [&] { return selectionOwned(display_, "_NET_SYSTEM_TRAY_S0"); });
 }
@@ -206,14 +148,6 @@ bool PrivateDesktop::startTray() {
 void PrivateDesktop::stopTray() {
     tray_.reset();
     pollUntil([&] { return !selectionOwned(display_, "_NET_SYSTEM_TRAY_S0"); }, milliseconds(5000));
-}
-
-void PrivateDesktop::stopXServer() {
-    xServer_.reset();
-}
-
-void PrivateDesktop::stopAccessibilityBus() {
-    accessibilityBus_.reset();
 }
 
 void PrivateDesktop::adoptEnvironment() const {

@@ -14,20 +14,18 @@
 namespace joyvane::testing {
 
 struct DesktopOptions {
-    bool windowManager = true;
+    bool onlyXServer = false;
     bool tray = true;
-    bool accessibility = true;
     // Whether the session bus starts services on demand. Off, a service the test stops stays
     // stopped instead of coming back on the next call (the accessibility bus would).
     bool serviceActivation = true;
-    bool sessionBus = true;
     bool xtest = true;
     std::string size = "1440x900";
 };
 
 // Only an X server, for tests of the X11 backend.
 inline DesktopOptions xServerOnly(std::string size = "1440x900", bool xtest = true) {
-    return {false, false, false, true, false, xtest, std::move(size)};
+    return {.onlyXServer = true, .xtest = xtest, .size = std::move(size)};
 }
 
 class PrivateDesktop {
@@ -49,10 +47,10 @@ class PrivateDesktop {
     // Points this process at the desktop too (DISPLAY, session bus, XDG folders).
     void adoptEnvironment() const;
 
-    void stopXServer();
+    void stopXServer() { xServer_.reset(); }
     void stopTray();
     bool startTray();
-    void stopAccessibilityBus();
+    void stopAccessibilityBus() { accessibilityBus_.reset(); }
 
   private:
     bool startSessionBus(bool serviceActivation);
@@ -62,8 +60,8 @@ class PrivateDesktop {
 
     // Starts a service and waits until it is `ready`; false, with the reason in error(), when
     // it is not ready in time.
-    bool startService(std::unique_ptr<ChildProcess>& service, const std::string& name,
-                      const std::vector<std::string>& argv, const std::function<bool()>& ready);
+    bool startService(std::unique_ptr<ChildProcess>& service, const std::vector<std::string>& argv,
+                      const std::function<bool()>& ready);
 
     std::string error_;
     std::string display_;

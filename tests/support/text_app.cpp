@@ -1,7 +1,7 @@
 #include "support/text_app.h"
 
 #include <fstream>
-#include <sstream>
+#include <thread>
 
 #include "support/x_probe.h"
 
@@ -9,57 +9,39 @@ namespace joyvane::testing {
 
 TextApp::TextApp(const PrivateDesktop& desktop)
     : display_(desktop.display()), stateFile_(desktop.folder() / "text-app.state") {
-    Environment environment = desktop.environment();
-    environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
     process_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{JOYVANE_E2E_TEXT_APP, stateFile_.string()}, environment,
+        std::vector<std::string>{JOYVANE_E2E_TEXT_APP, stateFile_.string()}, desktop.environment(),
         desktop.folder() / "text-app.log");
 }
 
 std::optional<TextAppState> TextApp::state() const {
     std::ifstream in(stateFile_);
     TextAppState state;
-    std::string line;
-    bool complete = false;
-    while (std::getline(in, line)) {
-        if (line.starts_with("text=")) {
-            state.text = line.substr(5);
-        } else if (line.starts_with("focus=")) {
-            state.focus = line.substr(6);
-        } else if (line.starts_with("field=")) {
-            Box& box = state.field;
-            complete = bool(std::istringstream(line.substr(6)) >> box.x >> box.y >> box.width >>
-                            box.height);
-        }
+    Box& box = state.field;
+    if (std::getline(in, state.text) && std::getline(in, state.focus) &&
+        in >> box.x >> box.y >> box.width >> box.height) {
+        return state;
     }
-    return complete ? std::optional(state) : std::nullopt;
+    return std::nullopt;
 }
 
 std::optional<TextAppState> TextApp::readyState(std::string* why) const {
-    using Clock = std::chrono::steady_clock;
+    // Placed: the field has not moved for half a second. Active: the focus is on its button.
     std::optional<TextAppState> last;
-    auto lastMove = Clock::now();
-    bool settled = pollUntil(
+    bool ready = pollUntil(
         [&] {
-            auto now = state();
-            if (!now || !last || now->field.x != last->field.x || now->field.y != last->field.y) {
-                last = now;
-                lastMove = Clock::now();
-            }
-            return last && Clock::now() - lastMove > std::chrono::milliseconds(500);
+            auto earlier = state();
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            last = state();
+            return earlier && last && last->focus == "button" &&
+                   earlier->field.x == last->field.x && earlier->field.y == last->field.y;
         },
-        std::chrono::seconds(15));
-    if (!settled) {
-        *why = "the application's window never settled: " + process_->output();
-        return std::nullopt;
+        std::chrono::seconds(20));
+    if (!ready) {
+        *why = "the application's window was not placed and active; X focus: " +
+               focusedWindow(display_) + "\n" + process_->output();
     }
-    if (!pollUntil([&] { return state() && state()->focus == "button"; },
-                   std::chrono::seconds(10))) {
-        *why =
-            "the application's window did not become active; X focus: " + focusedWindow(display_);
-        return std::nullopt;
-    }
-    return last;
+    return ready ? last : std::nullopt;
 }
 
 }  // namespace joyvane::testing

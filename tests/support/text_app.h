@@ -33,7 +33,6 @@ class TextApp {
     explicit TextApp(const PrivateDesktop& desktop);
 
     pid_t pid() const { return process_->pid(); }
-    bool running() { return process_->running(); }
     void freeze() const { process_->signalGroup(SIGSTOP); }
     void thaw() const { process_->signalGroup(SIGCONT); }
     // The last state the application wrote, if any.

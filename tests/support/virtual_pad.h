@@ -48,7 +48,6 @@ inline VirtualPad attachVirtualPad(std::uint16_t vendor, std::uint16_t product,
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
     desc.naxes = 6;
     desc.nbuttons = 21;
-    desc.nhats = 0;
     desc.vendor_id = vendor;
     desc.product_id = product;
     desc.button_mask = (1u << 21) - 1;

@@ -43,12 +43,8 @@ XWindowInfo describe(Display* display, Window window, Window parent = None) {
     XWindowInfo info;
     info.id = window;
     info.parent = parent;
-    for (const char* name : {"_NET_WM_NAME", "WM_NAME"}) {
-        if (info.name.empty()) {
-            auto text = property<char>(display, window, name);
-            info.name.assign(text.begin(), text.end());
-        }
-    }
+    auto name = property<char>(display, window, "_NET_WM_NAME");
+    info.name.assign(name.begin(), name.end());
     auto pid = property<unsigned long>(display, window, "_NET_WM_PID");
     info.pid = pid.size() == 1 ? static_cast<pid_t>(pid[0]) : 0;
     XWindowAttributes attributes;
@@ -75,14 +71,7 @@ void walk(Display* display, Window window, std::vector<XWindowInfo>& windows) {
         windows.push_back(describe(display, children[i], window));
         walk(display, children[i], windows);
     }
-    if (children != nullptr) {
-        XFree(children);
-    }
-}
-
-// Windows vanish while the tree is read; their errors mean nothing here.
-int ignoreErrors(Display*, XErrorEvent*) {
-    return 0;
+    XFree(children);  // which takes a null pointer too
 }
 
 std::optional<std::pair<Box, unsigned int>> queryPointer(const std::string& name) {
@@ -97,6 +86,14 @@ std::optional<std::pair<Box, unsigned int>> queryPointer(const std::string& name
                       &answer->first.y, &wx, &wy, &answer->second);
     });
     return answer;
+}
+
+Window selectionOwner(const std::string& name, const std::string& selection) {
+    Window owner = None;
+    withDisplay(name, [&](Display* display) {
+        owner = XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False));
+    });
+    return owner;
 }
 
 }  // namespace
@@ -114,7 +111,8 @@ bool leftButtonDown(const std::string& display) {
 std::vector<XWindowInfo> allWindows(const std::string& name) {
     std::vector<XWindowInfo> windows;
     withDisplay(name, [&](Display* display) {
-        auto previous = XSetErrorHandler(ignoreErrors);
+        // Windows vanish while the tree is read; their errors mean nothing here.
+        auto previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
         walk(display, DefaultRootWindow(display), windows);
         XSync(display, False);
         XSetErrorHandler(previous);
@@ -133,11 +131,7 @@ std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid
 }
 
 std::vector<XWindowInfo> trayIcons(const std::string& name) {
-    Window owner = None;
-    withDisplay(name, [&](Display* display) {
-        std::string selection = "_NET_SYSTEM_TRAY_S" + std::to_string(DefaultScreen(display));
-        owner = XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False));
-    });
+    Window owner = selectionOwner(name, "_NET_SYSTEM_TRAY_S0");
     // The tray host's panel need not be the selection owner, but both belong to the same
     // client, and the server gives each client's resources the same high bits. An icon is
     // another client's window inside the panel.
@@ -149,6 +143,10 @@ std::vector<XWindowInfo> trayIcons(const std::string& name) {
         }
     }
     return icons;
+}
+
+bool selectionOwned(const std::string& name, const std::string& selection) {
+    return selectionOwner(name, selection) != None;
 }
 
 std::string focusedWindow(const std::string& name) {

@@ -15,7 +15,7 @@ namespace joyvane::testing {
 struct XWindowInfo {
     unsigned long id = 0;
     unsigned long parent = 0;
-    std::string name;  // _NET_WM_NAME, or WM_NAME
+    std::string name;  // _NET_WM_NAME
     pid_t pid = 0;     // _NET_WM_PID, 0 when not set
     bool viewable = false;
     Box box;  // in root coordinates
@@ -33,6 +33,10 @@ std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid
 // The windows that the tray host has embedded (the icons of other programs), with the process
 // id they carry.
 std::vector<XWindowInfo> trayIcons(const std::string& display);
+
+// Whether a client owns the selection `name` (a window manager owns WM_S0, a tray host
+// _NET_SYSTEM_TRAY_S0).
+bool selectionOwned(const std::string& display, const std::string& name);
 
 // The window that has the keyboard focus, described; empty when none.
 std::string focusedWindow(const std::string& display);
