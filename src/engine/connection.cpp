@@ -58,8 +58,12 @@ void ControllerManager::attach(const std::shared_ptr<Controller>& controller) {
     Classification found = classify(*controller);
 
     // Published one turn later: the handlers and the loop below are live before the interface
-    // shows the controller as connected.
-    platform_.scheduler.post(weakly([found](ControllerManager& self) {
+    // shows the controller as connected. A controller that left within that turn is not
+    // published: the keyboard would otherwise go on opening with no controller to close it.
+    platform_.scheduler.post(weakly([found, queued = controller.get()](ControllerManager& self) {
+        if (self.controller_.get() != queued) {
+            return;
+        }
         self.isConnected = true;
         self.controllerName = found.name;
         self.controllerType = found.type;

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "../desktop/temp_folder.h"
 #include "platform/linux/x11/touchpad_owner.h"
-#include "support/child_process.h"
 
 namespace joyvane::x11 {
 namespace {
@@ -57,7 +58,10 @@ class TouchpadOwnerTest : public ::testing::Test {
                        {12, kGamepad, true},
                        {13, kDualSenseUsb, true}};
     }
-    std::string recorded() const { return joyvane::testing::readFile(file); }
+    std::string recorded() const {
+        std::ifstream in(file);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
     using Calls = std::vector<std::string>;
 };
 
