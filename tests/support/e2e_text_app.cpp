@@ -1,21 +1,28 @@
-// The application the end-to-end tests type into: a text field and a button. Whenever the
-// field's text, the focus or the window's place changes it rewrites a small state file (given
-// as the first argument, or e2e_text_app.state here) that the test reads. Focus starts on the
-// button. Its three lines:
-//   the field's text, UTF-8
+// The Qt application the desktop tests focus and type into: a maximized window with an editable
+// line, a button, a read-only text view and a label that takes keyboard focus, in that tab order.
+// The focus starts in the line, or on the button with --start-on-button. Commands on standard
+// input move the focus ("line", "button"); whether the application is active is reported on
+// standard output ("active", "inactive"), a line each. Given a file name, it rewrites that state
+// file whenever the line's text, the focus or the window's place changes. Its three lines:
+//   the line's text, UTF-8
 //   field, button or none: what has the focus
-//   <x> <y> <width> <height>: the field's global position
+//   <x> <y> <width> <height>: the line's global position
 // With --huge-list instead it is a hostile accessible application: its one window shows a list
 // that claims ten million items to the accessibility bus, and nothing in it takes focus, so a
 // program looking for the focused element has to search the window.
 #include <QAbstractListModel>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSocketNotifier>
+#include <QTextEdit>
 #include <QVBoxLayout>
-#include <QWidget>
+#include <iostream>
+#include <string>
 
 namespace {
 
@@ -24,17 +31,37 @@ class TextApp : public QWidget {
     explicit TextApp(QString stateFile) : stateFile_(std::move(stateFile)) {
         setWindowTitle("Joyvane test text field");
         auto* layout = new QVBoxLayout(this);
-        field_ = new QLineEdit;
-        button_ = new QPushButton("Done");
-        layout->addWidget(field_);
-        layout->addWidget(button_);
+        auto* view = new QTextEdit("Read-only text");
+        view->setReadOnly(true);
+        view->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        view->setTabChangesFocus(true);
+        auto* label = new QLabel("A label");
+        label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        // Reached by Tab only: a click that activates the window leaves the focus where it was.
+        view->setFocusPolicy(Qt::TabFocus);
+        label->setFocusPolicy(Qt::TabFocus);
+        button_->setFocusPolicy(Qt::StrongFocus);
+        for (QWidget* widget : std::initializer_list<QWidget*>{field_, button_, view, label}) {
+            layout->addWidget(widget);
+        }
         QObject::connect(field_, &QLineEdit::textChanged, this, [this] { save(); });
         QObject::connect(qApp, &QApplication::focusChanged, this, [this] { save(); });
-        show();
-        // Active from the start, as an application the user just opened; focus starts on the
-        // button, so the field gets it only when clicked.
+        QObject::connect(qApp, &QGuiApplication::applicationStateChanged, [](auto state) {
+            std::cout << (state == Qt::ApplicationActive ? "active" : "inactive") << std::endl;
+        });
+        QObject::connect(&input_, &QSocketNotifier::activated, [this] {
+            std::string command;
+            if (!std::getline(std::cin, command)) {
+                input_.setEnabled(false);  // no commands will come
+                return;
+            }
+            (command == "line" ? static_cast<QWidget*>(field_) : button_)->setFocus();
+        });
+        showMaximized();  // room to click it wherever the compositor puts other windows
+        // Active from the start, as an application the user just opened.
         activateWindow();
-        button_->setFocus();
+        bool onButton = qApp->arguments().contains("--start-on-button");
+        (onButton ? static_cast<QWidget*>(button_) : field_)->setFocus();
     }
 
   private:
@@ -48,15 +75,16 @@ class TextApp : public QWidget {
                                              field_->height());
         QString focus = field_->hasFocus() ? "field" : button_->hasFocus() ? "button" : "none";
         QSaveFile file(stateFile_);
-        if (file.open(QIODevice::WriteOnly)) {
+        if (!stateFile_.isEmpty() && file.open(QIODevice::WriteOnly)) {
             file.write((field_->text() + "\n" + focus + "\n" + geometry + "\n").toUtf8());
             file.commit();
         }
     }
 
     QString stateFile_;
-    QLineEdit* field_ = nullptr;
-    QPushButton* button_ = nullptr;
+    QLineEdit* field_ = new QLineEdit;
+    QPushButton* button_ = new QPushButton("Done");
+    QSocketNotifier input_{0, QSocketNotifier::Read};
 };
 
 class HugeModel : public QAbstractListModel {
@@ -74,7 +102,8 @@ class HugeModel : public QAbstractListModel {
 int main(int argc, char** argv) {
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication app(argc, argv);
-    if (argc > 1 && QString(argv[1]) == "--huge-list") {
+    app.setApplicationName("joyvane-focus-helper");
+    if (app.arguments().contains("--huge-list")) {
         HugeModel model;
         QListView list;
         list.setUniformItemSizes(true);
@@ -84,6 +113,7 @@ int main(int argc, char** argv) {
         list.show();
         return QApplication::exec();
     }
-    TextApp window(QString::fromLocal8Bit(argc > 1 ? argv[1] : "e2e_text_app.state"));
+    QStringList files = app.arguments().mid(1).filter(QRegularExpression("^[^-]"));
+    TextApp window(files.value(0));
     return QApplication::exec();
 }

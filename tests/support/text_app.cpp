@@ -10,8 +10,8 @@ namespace joyvane::testing {
 TextApp::TextApp(const PrivateDesktop& desktop)
     : display_(desktop.display()), stateFile_(desktop.folder() / "text-app.state") {
     process_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{JOYVANE_E2E_TEXT_APP, stateFile_.string()}, desktop.environment(),
-        desktop.folder() / "text-app.log");
+        std::vector<std::string>{JOYVANE_E2E_TEXT_APP, "--start-on-button", stateFile_.string()},
+        desktop.environment(), desktop.folder() / "text-app.log");
 }
 
 std::optional<TextAppState> TextApp::state() const {
