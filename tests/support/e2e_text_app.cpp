@@ -29,7 +29,6 @@ namespace {
 class TextApp : public QWidget {
   public:
     explicit TextApp(QString stateFile) : stateFile_(std::move(stateFile)) {
-        setWindowTitle("Joyvane test text field");
         auto* layout = new QVBoxLayout(this);
         auto* view = new QTextEdit("Read-only text");
         view->setReadOnly(true);

@@ -57,7 +57,9 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) {
         startXServer(options.size, options.xtest);
     } else if (startSessionBus(options.serviceActivation) &&
                startXServer(options.size, options.xtest) && startAccessibilityBus() &&
-               startWindowManager() && options.tray) {
+               startService(windowManager_, {"openbox", "--sm-disable"},
+                            [&] { return selectionOwned(display_, "WM_S0"); }) &&
+               options.tray) {
         startTray();
     }
 }
@@ -131,11 +133,6 @@ bool PrivateDesktop::startAccessibilityBus() {
     // Enabled before any application starts, as a desktop with accessibility switched on.
     call({"org.freedesktop.DBus.Properties.Set", "org.a11y.Status", "IsEnabled", "<true>"});
     return true;
-}
-
-bool PrivateDesktop::startWindowManager() {
-    return startService(windowManager_, {"openbox", "--sm-disable"},
-                        [&] { return selectionOwned(display_, "WM_S0"); });
 }
 
 bool PrivateDesktop::startTray() {

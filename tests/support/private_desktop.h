@@ -56,7 +56,6 @@ class PrivateDesktop {
     bool startSessionBus(bool serviceActivation);
     bool startXServer(const std::string& size, bool xtest);
     bool startAccessibilityBus();
-    bool startWindowManager();
 
     // Starts a service and waits until it is `ready`; false, with the reason in error(), when
     // it is not ready in time.
