@@ -122,7 +122,8 @@ TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
 
 // Each combo choice is written at once; a missing combo shows none until none is picked; the rows
 // follow changes made elsewhere and the reset. The controller tab shows the reading, its age and
-// a short refresh. The combos survive a visit to the other tab, and the window reopens on them.
+// a short refresh. The tab labels follow the selection, a rounded blue tint. The combos survive a
+// visit to the other tab, and the window reopens on them.
 TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
     const ComboID first = ControllerManager::availableCombos().at(0);
     const ComboID second = ControllerManager::availableCombos().at(1);
@@ -132,6 +133,14 @@ TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
     managers.advanced.open(manager);
     auto* view = shown<AdvancedView>(managers.advanced);
     auto combos = [&] { return dynamic_cast<CombosTab*>(view->content()); };
+    auto caption = [&](int tab) {
+        return static_cast<SymbolButton*>(view->tabButton(tab))->caption();
+    };
+    auto expectSelected = [&](int selected) {  // the labels follow the selection
+        EXPECT_GT(pixelsNear(caption(selected), colors::blue(), 50), 8) << selected;
+        EXPECT_EQ(pixelsNear(caption(1 - selected), colors::blue(), 50), 0) << selected;
+        EXPECT_GT(pixelsNear(caption(1 - selected), QColor(110, 110, 115), 40), 8) << selected;
+    };
     EXPECT_EQ(combos()->row(first)->picker()->action(), ButtonAction::none);
     combos()->row(first)->picker()->pick(ButtonAction::none);
     EXPECT_EQ(manager.comboMap->at(first), ButtonAction::none);
@@ -140,6 +149,7 @@ TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
 
     view->tabButton(1)->click();
     settle();
+    expectSelected(1);
     auto* tab = dynamic_cast<ControllerInfoTab*>(view->content());
     ASSERT_NE(tab, nullptr);
     EXPECT_TRUE(tab->noDataLabel()->isVisibleTo(tab));
@@ -169,6 +179,12 @@ TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
 
     view->tabButton(0)->click();
     settle();
+    expectSelected(0);
+    const QImage image = view->tabButton(0)->grab().toImage();  // a rounded blue tint
+    const QColor corner = image.pixelColor(0, 0);
+    const QColor inside = image.pixelColor(4, image.height() / 2);
+    EXPECT_GT(inside.blue() - inside.red(), 20);
+    EXPECT_LT(corner.blue() - corner.red(), inside.blue() - inside.red() - 10);
     EXPECT_EQ(combos()->row(second)->picker()->action(), ButtonAction::cmdUndo);
     manager.comboMap = ComboMap{};
     settle();
@@ -214,31 +230,6 @@ TEST_F(WindowsTest, OnboardingAndHintClose) {
     shown<MenuBarHintView>(managers.hint)->gotItButton()->click();
     settle();
     EXPECT_EQ(managers.hint.window(), nullptr);
-}
-
-// The tab labels follow the selection, which is a rounded blue tint.
-TEST_F(WindowsTest, TabLabelsFollowTheRoundedSelection) {
-    managers.advanced.open(manager);
-    auto* view = shown<AdvancedView>(managers.advanced);
-    view->resize(480, 480);
-    settle();
-    auto caption = [&](int tab) {
-        return static_cast<SymbolButton*>(view->tabButton(tab))->caption();
-    };
-    for (int selected : {1, 0}) {
-        view->setTab(selected);
-        settle();
-        const int other = 1 - selected;
-        EXPECT_GT(pixelsNear(caption(selected), colors::blue(), 50), 8) << selected;
-        EXPECT_EQ(pixelsNear(caption(other), colors::blue(), 50), 0) << selected;
-        EXPECT_GT(pixelsNear(caption(other), QColor(110, 110, 115), 40), 8) << selected;
-    }
-    QWidget* tab = view->tabButton(0);
-    const QImage image = tab->grab().toImage();
-    const QColor corner = image.pixelColor(0, 0);
-    const QColor inside = image.pixelColor(4, tab->height() / 2);
-    EXPECT_GT(inside.blue() - inside.red(), 20);
-    EXPECT_LT(corner.blue() - corner.red(), inside.blue() - inside.red() - 10);
 }
 
 // The arrow moves only by whole device pixels, so it needs a frame only when it does: 6 moves per
