@@ -11,10 +11,7 @@
 #include "app/tray_label.h"
 #include "app/window_content.h"
 #include "app/window_managers.h"
-#include "ui/controls/style.h"
-#include "ui/controls/symbol_button.h"
 #include "ui/keyboard_panel/ps_keyboard_view.h"
-#include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/panel_header.h"
 #include "ui/main_panel/status_card.h"
 #include "ui/main_panel/tiles_row.h"
@@ -253,13 +250,15 @@ TEST(BobMotion, StepsOnlyWhenTheArrowMovesAPixel) {
 
 // Every window carries the program's icon and a title, for the task bar. Qt lays a label out in
 // the direction of its first strong letter, so every Hebrew text starts with a right-to-left
-// mark: without it "Joyvane פועלת" reads left to right.
+// mark: without it "Joyvane פועלת" reads left to right. Grant Access keeps its colours.
 TEST_F(WindowsTest, EveryWindowHasTitleAndIconAndReadsRightToLeftInHebrew) {
     sim.languages.setLanguages({"he-IL", "en-US"});
-    sim.accessibility.setTrusted(false);
+    setTrusted(false);
     actions.uinputProblem = UinputProblem::missing;
     startPanel();
-    view->banner()->grantButton()->click();
+    view->show();
+    settle();
+    clickGrantAccessCheckingItsColours(view->banner());
     managers.advanced.open(manager);
     openRemap();
     managers.onboarding.show();
