@@ -11,9 +11,7 @@
 #include <map>
 
 #include "app/tray_label.h"
-#include "ui/controls/symbol_button.h"
 #include "ui/keyboard_panel/ps_keyboard_view.h"
-#include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/content_view.h"
 #include "ui/main_panel/device_access_banner.h"
 #include "ui/windows/advanced_view.h"

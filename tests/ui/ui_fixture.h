@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QLabel>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -13,6 +15,9 @@
 #include "keyboard/ps_keyboard_controller.h"
 #include "output/mouse_controller.h"
 #include "platform/sim/sim_platform.h"
+#include "ui/controls/style.h"
+#include "ui/controls/symbol_button.h"
+#include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/content_view.h"
 
 namespace joyvane::ui::test {
@@ -69,18 +74,25 @@ class UiTest : public ::testing::Test, public UiEngine {
 // lie within `tolerance` of `color` in each channel: a style sheet may override the palette.
 inline int pixelsNear(QWidget* part, const QColor& color, int tolerance = 40) {
     QWidget* top = part->window();
-    const QImage image = top->grab().toImage();
-    const QRect area(part->mapTo(top, QPoint(0, 0)), part->size());
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            count += std::abs(c.red() - color.red()) <= tolerance &&
-                     std::abs(c.green() - color.green()) <= tolerance &&
-                     std::abs(c.blue() - color.blue()) <= tolerance;
-        }
-    }
-    return count;
+    const QImage image = top->grab().toImage().copy({part->mapTo(top, QPoint()), part->size()});
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
+    return std::count_if(pixels, pixels + rgb.width() * rgb.height(), [&](QRgb c) {
+        return std::abs(qRed(c) - color.red()) <= tolerance &&
+               std::abs(qGreen(c) - color.green()) <= tolerance &&
+               std::abs(qBlue(c) - color.blue()) <= tolerance;
+    });
+}
+
+// Colours set on labels inside styled buttons reach the screen: Grant Access reads white on blue
+// and, once clicked, the link that follows reads blue.
+inline void clickGrantAccessCheckingItsColours(AccessibilityBanner* banner) {
+    SymbolButton* grant = banner->grantButton();
+    EXPECT_GT(pixelsNear(grant->caption(), Qt::white, 30), 15);
+    EXPECT_GT(pixelsNear(grant, colors::blue(), 10), 200);
+    grant->click();
+    QApplication::processEvents();
+    EXPECT_GT(pixelsNear(banner->revealButton(), colors::blue(), 50), 8);
 }
 
 }  // namespace joyvane::ui::test

@@ -2,7 +2,6 @@
 
 #include "../ui_fixture.h"
 #include "shown_panel.h"
-#include "ui/controls/style.h"
 #include "ui/keyboard_panel/panel_placement.h"
 #include "ui/keyboard_panel/ps_keyboard_view.h"
 

@@ -11,10 +11,7 @@
 #include "app/tray_label.h"
 #include "app/window_content.h"
 #include "app/window_managers.h"
-#include "ui/controls/style.h"
-#include "ui/controls/symbol_button.h"
 #include "ui/keyboard_panel/ps_keyboard_view.h"
-#include "ui/main_panel/accessibility_banner.h"
 #include "ui/main_panel/panel_header.h"
 #include "ui/main_panel/status_card.h"
 #include "ui/main_panel/tiles_row.h"
@@ -122,7 +119,8 @@ TEST_F(WindowsTest, RemapEditsReachTheEngineOnlyWhenSaved) {
 
 // Each combo choice is written at once; a missing combo shows none until none is picked; the rows
 // follow changes made elsewhere and the reset. The controller tab shows the reading, its age and
-// a short refresh. The combos survive a visit to the other tab, and the window reopens on them.
+// a short refresh. The tab labels follow the selection, a rounded blue tint. The combos survive a
+// visit to the other tab, and the window reopens on them.
 TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
     const ComboID first = ControllerManager::availableCombos().at(0);
     const ComboID second = ControllerManager::availableCombos().at(1);
@@ -132,6 +130,14 @@ TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
     managers.advanced.open(manager);
     auto* view = shown<AdvancedView>(managers.advanced);
     auto combos = [&] { return dynamic_cast<CombosTab*>(view->content()); };
+    auto caption = [&](int tab) {
+        return static_cast<SymbolButton*>(view->tabButton(tab))->caption();
+    };
+    auto expectSelected = [&](int selected) {  // the labels follow the selection
+        EXPECT_GT(pixelsNear(caption(selected), colors::blue(), 50), 8) << selected;
+        EXPECT_EQ(pixelsNear(caption(1 - selected), colors::blue(), 50), 0) << selected;
+        EXPECT_GT(pixelsNear(caption(1 - selected), QColor(110, 110, 115), 40), 8) << selected;
+    };
     EXPECT_EQ(combos()->row(first)->picker()->action(), ButtonAction::none);
     combos()->row(first)->picker()->pick(ButtonAction::none);
     EXPECT_EQ(manager.comboMap->at(first), ButtonAction::none);
@@ -140,6 +146,7 @@ TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
 
     view->tabButton(1)->click();
     settle();
+    expectSelected(1);
     auto* tab = dynamic_cast<ControllerInfoTab*>(view->content());
     ASSERT_NE(tab, nullptr);
     EXPECT_TRUE(tab->noDataLabel()->isVisibleTo(tab));
@@ -169,6 +176,12 @@ TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
 
     view->tabButton(0)->click();
     settle();
+    expectSelected(0);
+    const QImage image = view->tabButton(0)->grab().toImage();  // a rounded blue tint
+    const QColor corner = image.pixelColor(0, 0);
+    const QColor inside = image.pixelColor(4, image.height() / 2);
+    EXPECT_GT(inside.blue() - inside.red(), 20);
+    EXPECT_LT(corner.blue() - corner.red(), inside.blue() - inside.red() - 10);
     EXPECT_EQ(combos()->row(second)->picker()->action(), ButtonAction::cmdUndo);
     manager.comboMap = ComboMap{};
     settle();
@@ -186,9 +199,9 @@ TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
     EXPECT_EQ(shown<AdvancedView>(managers.advanced)->tab(), 0);
 }
 
-// Onboarding pages forward and back, and however it closes it is marked seen. The hint's Got It
-// closes its window.
-TEST_F(WindowsTest, OnboardingAndHintClose) {
+// Onboarding pages forward and back, and Get Started closes it and marks it seen (so does the
+// title bar's close button, and the hint's Got It closes its window: the Hebrew test).
+TEST_F(WindowsTest, OnboardingPagesAndGetStartedMarksItSeen) {
     managers.onboarding.show();
     auto* view = shown<OnboardingView>(managers.onboarding);
     for (int i = 0; i < 3; ++i) {
@@ -203,42 +216,6 @@ TEST_F(WindowsTest, OnboardingAndHintClose) {
     settle();
     EXPECT_EQ(managers.onboarding.window(), nullptr);
     EXPECT_TRUE(sim.defaults.boolForKey("hasSeenOnboarding"));
-
-    sim.defaults.setBool("hasSeenOnboarding", false);
-    managers.onboarding.show();
-    managers.onboarding.window()->close();  // the title bar's close button
-    settle();
-    EXPECT_TRUE(sim.defaults.boolForKey("hasSeenOnboarding"));
-
-    managers.hint.show();
-    shown<MenuBarHintView>(managers.hint)->gotItButton()->click();
-    settle();
-    EXPECT_EQ(managers.hint.window(), nullptr);
-}
-
-// The tab labels follow the selection, which is a rounded blue tint.
-TEST_F(WindowsTest, TabLabelsFollowTheRoundedSelection) {
-    managers.advanced.open(manager);
-    auto* view = shown<AdvancedView>(managers.advanced);
-    view->resize(480, 480);
-    settle();
-    auto caption = [&](int tab) {
-        return static_cast<SymbolButton*>(view->tabButton(tab))->caption();
-    };
-    for (int selected : {1, 0}) {
-        view->setTab(selected);
-        settle();
-        const int other = 1 - selected;
-        EXPECT_GT(pixelsNear(caption(selected), colors::blue(), 50), 8) << selected;
-        EXPECT_EQ(pixelsNear(caption(other), colors::blue(), 50), 0) << selected;
-        EXPECT_GT(pixelsNear(caption(other), QColor(110, 110, 115), 40), 8) << selected;
-    }
-    QWidget* tab = view->tabButton(0);
-    const QImage image = tab->grab().toImage();
-    const QColor corner = image.pixelColor(0, 0);
-    const QColor inside = image.pixelColor(4, tab->height() / 2);
-    EXPECT_GT(inside.blue() - inside.red(), 20);
-    EXPECT_LT(corner.blue() - corner.red(), inside.blue() - inside.red() - 10);
 }
 
 // The arrow moves only by whole device pixels, so it needs a frame only when it does: 6 moves per
@@ -262,13 +239,15 @@ TEST(BobMotion, StepsOnlyWhenTheArrowMovesAPixel) {
 
 // Every window carries the program's icon and a title, for the task bar. Qt lays a label out in
 // the direction of its first strong letter, so every Hebrew text starts with a right-to-left
-// mark: without it "Joyvane פועלת" reads left to right.
+// mark: without it "Joyvane פועלת" reads left to right. Grant Access keeps its colours.
 TEST_F(WindowsTest, EveryWindowHasTitleAndIconAndReadsRightToLeftInHebrew) {
     sim.languages.setLanguages({"he-IL", "en-US"});
-    sim.accessibility.setTrusted(false);
+    setTrusted(false);
     actions.uinputProblem = UinputProblem::missing;
     startPanel();
-    view->banner()->grantButton()->click();
+    view->show();
+    settle();
+    clickGrantAccessCheckingItsColours(view->banner());
     managers.advanced.open(manager);
     openRemap();
     managers.onboarding.show();
@@ -296,6 +275,11 @@ TEST_F(WindowsTest, EveryWindowHasTitleAndIconAndReadsRightToLeftInHebrew) {
     for (const QString& text : texts) {
         EXPECT_TRUE(text.startsWith(QChar(0x200F))) << text.toStdString();
     }
+    shown<MenuBarHintView>(managers.hint)->gotItButton()->click();
+    managers.onboarding.window()->close();  // the title bar's close button marks it seen too
+    settle();
+    EXPECT_EQ(managers.hint.window(), nullptr);
+    EXPECT_TRUE(sim.defaults.boolForKey("hasSeenOnboarding"));
     // The choice is made again at every refresh.
     sim.languages.setLanguages({"en-US", "he-IL"});
     view->refresh();
