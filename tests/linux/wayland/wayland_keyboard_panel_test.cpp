@@ -155,10 +155,8 @@ TEST(CompositorKeymap, ArrivesFromTheCompositorAndPlacesKeys) {
     auto follower = CompositorKeymap::follow([&](auto k) { keymap = std::move(k); });
     ASSERT_TRUE(follower);
     ASSERT_TRUE(runUntil([&] { return keymap != nullptr; }, 5)) << "no keymap from the compositor";
-    // Weston's default keymap: US.
-    EXPECT_EQ(keymap->locate('a'), (KeyPlacement{30, {}}));
+    // Weston's default keymap, US; placing on other keymaps is the evdev tests' table.
     EXPECT_EQ(keymap->locate('A'), (KeyPlacement{30, {42}}));
-    EXPECT_FALSE(keymap->locate(0x10005e9));  // Hebrew shin
 }
 
 }  // namespace
