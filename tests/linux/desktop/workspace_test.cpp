@@ -64,8 +64,8 @@ TEST(XdgWorkspace, OpensAddressesWithoutBlockingOrLeavingZombies) {
     XdgWorkspace(missing).openURL("https://example.org");  // fails quietly
 }
 
-// A file manager on the session bus that records the items it was asked to show. Its calls
-// arrive through the default main context, which the test runs while it waits.
+// A file manager on the session bus that records the items it was asked to show. Its name and
+// its calls arrive through the default main context, which the test runs while it waits.
 class FakeFileManager {
   public:
     FakeFileManager() : bus_(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr)) {
@@ -78,27 +78,24 @@ class FakeFileManager {
         object_ = g_dbus_connection_register_object(bus_, "/org/freedesktop/FileManager1",
                                                     node_->interfaces[0], &vtable, this, nullptr,
                                                     nullptr);
-        GVariant* reply = callBus("RequestName", g_variant_new("(su)", kName, 4u));
-        if (reply) {
-            guint32 result = 0;
-            g_variant_get(reply, "(u)", &result);
-            owned = result == 1;
-            g_variant_unref(reply);
-        }
+        name_ = g_bus_own_name_on_connection(
+            bus_, "org.freedesktop.FileManager1", G_BUS_NAME_OWNER_FLAGS_DO_NOT_QUEUE,
+            [](GDBusConnection*, const gchar*, gpointer self) {
+                static_cast<FakeFileManager*>(self)->owned = true;
+            },
+            nullptr, this, nullptr);
     }
     ~FakeFileManager() {
+        g_bus_unown_name(name_);
         g_dbus_connection_unregister_object(bus_, object_);
-        if (GVariant* reply = callBus("ReleaseName", g_variant_new("(s)", kName))) {
-            g_variant_unref(reply);
-        }
         g_dbus_node_info_unref(node_);
         g_object_unref(bus_);
     }
-    // Runs the main context until the file manager was asked something.
-    bool waitForCall() {
-        return waitFor([this] {
+    template <typename Done>
+    bool runUntil(Done done) {
+        return waitFor([&] {
             g_main_context_iteration(nullptr, FALSE);
-            return !shown.empty();
+            return done();
         });
     }
 
@@ -106,13 +103,6 @@ class FakeFileManager {
     std::vector<std::string> shown;
 
   private:
-    static constexpr const char* kName = "org.freedesktop.FileManager1";
-
-    GVariant* callBus(const char* method, GVariant* parameters) {
-        return g_dbus_connection_call_sync(bus_, "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                           "org.freedesktop.DBus", method, parameters, nullptr,
-                                           G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, nullptr);
-    }
     static void onCall(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar*,
                        GVariant* parameters, GDBusMethodInvocation* invocation, gpointer self) {
         GVariantIter* uris = nullptr;
@@ -129,6 +119,7 @@ class FakeFileManager {
     GDBusConnection* bus_;
     GDBusNodeInfo* node_ = nullptr;
     guint object_ = 0;
+    guint name_ = 0;
 };
 
 TEST(XdgWorkspace, RevealAsksTheFileManagerOnTheSessionBus) {
@@ -138,9 +129,9 @@ TEST(XdgWorkspace, RevealAsksTheFileManagerOnTheSessionBus) {
     auto file = files.write("a b/report 1.txt", "x");
     {
         FakeFileManager manager;
-        ASSERT_TRUE(manager.owned);
+        ASSERT_TRUE(manager.runUntil([&] { return manager.owned; }));
         workspaceWith(opener, true).revealFile(file.string());
-        ASSERT_TRUE(manager.waitForCall());
+        ASSERT_TRUE(manager.runUntil([&] { return !manager.shown.empty(); }));
         EXPECT_EQ(manager.shown, std::vector<std::string>{"file://" + files.path().string() +
                                                           "/a%20b/report%201.txt"});
     }

@@ -12,7 +12,7 @@
 namespace joyvane::linux_input {
 namespace {
 
-TEST(StickAndTriggerAxes, BothEndsAreFullDeflectionRestIsExactlyZeroAndYIsFlipped) {
+TEST(StickTriggerAndTouchpadAxes, BothEndsAreFullDeflectionRestIsExactlyZeroAndYIsFlipped) {
     EXPECT_EQ(stickAxis(-32768), -1.0f);
     EXPECT_EQ(stickAxis(32767), 1.0f);
     EXPECT_EQ(stickAxis(0), 0.0f);
@@ -26,9 +26,7 @@ TEST(StickAndTriggerAxes, BothEndsAreFullDeflectionRestIsExactlyZeroAndYIsFlippe
     EXPECT_EQ(triggerAxis(32767), 1.0f);
     EXPECT_EQ(triggerAxis(-32768), 0.0f);
     EXPECT_NEAR(triggerAxis(16384), 0.5f, 1e-4f);
-}
-
-TEST(TouchpadAxis, MapsZeroToOneOntoMinusOneToOneWithYUp) {
+    // The touchpad's 0 to 1 becomes -1 to 1, with its top edge up.
     EXPECT_EQ(touchpadAxis(0.0f), -1.0f);
     EXPECT_EQ(touchpadAxis(0.5f), 0.0f);
     EXPECT_EQ(touchpadAxis(1.0f), 1.0f);

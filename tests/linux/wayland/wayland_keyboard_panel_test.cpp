@@ -127,12 +127,7 @@ class WaylandKeyboardPanel : public ::testing::Test {
 TEST_F(WaylandKeyboardPanel, OpensInATextFieldAndClosesWhenFocusLeaves) {
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(focusLine()) << "the keyboard did not open in the text field";
-        if (round == 0) {
-            QTest::qWait(300);
-            panels.lastPanel()->grab().save(
-                QStringLiteral(JOYVANE_SCREENSHOT_DIR "/wayland-keyboard-panel.png"));
-        }
-        QTest::qWait(200);
+        QTest::qWait(500);
         if (!app->active && !clickTextApp(*app)) {
             // The panel took the focus (see above) and the compositor would not hand it back
             // to a click: the closing half cannot be shown on this run.
@@ -155,10 +150,8 @@ TEST(CompositorKeymap, ArrivesFromTheCompositorAndPlacesKeys) {
     auto follower = CompositorKeymap::follow([&](auto k) { keymap = std::move(k); });
     ASSERT_TRUE(follower);
     ASSERT_TRUE(runUntil([&] { return keymap != nullptr; }, 5)) << "no keymap from the compositor";
-    // Weston's default keymap: US.
-    EXPECT_EQ(keymap->locate('a'), (KeyPlacement{30, {}}));
+    // Weston's default keymap, US; placing on other keymaps is the evdev tests' table.
     EXPECT_EQ(keymap->locate('A'), (KeyPlacement{30, {42}}));
-    EXPECT_FALSE(keymap->locate(0x10005e9));  // Hebrew shin
 }
 
 }  // namespace

@@ -100,21 +100,14 @@ TEST_F(TouchpadOwnerTest, HoldsNothingTheServerWouldNotSwitch) {
 }
 
 TEST_F(TouchpadOwnerTest, TheNextRunGivesBackWhatACrashedRunHeld) {
-    std::string leftBehind;
-    {
-        TouchpadOwner crashed(server, file);
-        crashed.recover();  // no file: nothing to do
-        EXPECT_TRUE(server.calls.empty());
-        crashed.update(true);
-        leftBehind = recorded();
-    }
-    // As after a crash or SIGKILL: the device still off and the file still there. The new X
-    // session numbers devices afresh; names are what is remembered.
-    folder.write(file.lexically_relative(folder.path()), leftBehind);
+    TouchpadOwner(server, file).recover();  // no file: nothing to do
+    EXPECT_TRUE(server.calls.empty());
+    // As after a crash or SIGKILL: the device still off and the file, as the walk-through shows
+    // it written, still there. The new X session numbers devices afresh; names are remembered.
+    folder.write(file.lexically_relative(folder.path()), std::string(kDualSenseUsb) + "\n");
     server.list[3].enabled = false;
     server.list[3].id = 21;
     server.list.push_back({22, kLaptop, false});  // switched off by the user: not ours
-    server.calls.clear();
 
     TouchpadOwner next(server, file);
     next.recover();
