@@ -24,9 +24,8 @@ TEST(Published, ObserversAreToldBeforeEveryAssignmentUntilTheirSubscriptionGoes)
     EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{1, 1}, {1, 2}}));
     EXPECT_EQ(objectChanges, 3);
     EXPECT_EQ(value.get(), 3);
-}
 
-TEST(Signal, ObserverMayDisconnectItselfAndOutliveItsSignal) {
+    // An observer may disconnect itself, and a subscription may outlive its signal.
     Subscription outliving;
     {
         Signal<> signal;

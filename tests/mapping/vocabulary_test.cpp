@@ -2,9 +2,11 @@
 
 #include <set>
 #include <string>
+#include <unordered_set>
 
 #include "mapping/button_action.h"
 #include "mapping/button_id.h"
+#include "mapping/maps.h"
 
 namespace joyvane {
 namespace {
@@ -37,6 +39,15 @@ TEST(Vocabulary, DisplayNamesFollowTheLanguageAndShowNoOtherDesktopsKeys) {
             }
         }
     }
+}
+
+TEST(DefaultMaps, CombosAreOrderedPairsAndMissingEntriesCountAsNone) {
+    const ComboMap& combos = defaultComboMap();
+    EXPECT_EQ(actionFor(combos, ComboID{ButtonID::l2, ButtonID::r2}), ButtonAction::screenshot);
+    EXPECT_EQ(actionFor(combos, ComboID{ButtonID::r2, ButtonID::l2}), ButtonAction::none);
+    EXPECT_EQ(actionFor(ButtonMap{}, ButtonID::cross), ButtonAction::none);
+    std::unordered_set<ComboID> keys{{ButtonID::l2, ButtonID::r2}, {ButtonID::r2, ButtonID::l2}};
+    EXPECT_EQ(keys.size(), 2u);
 }
 
 }  // namespace

@@ -62,12 +62,6 @@ TEST_F(MouseTest, MovesAreClampedToTheUnionOfTheScreensAndKeepTheRequestedDeltas
         EXPECT_EQ(event.deltaX, static_cast<std::int64_t>(c.dx));
         EXPECT_EQ(event.deltaY, static_cast<std::int64_t>(c.dy));
     }
-    // 1000 points up in the service's space is 100 points above the primary's top edge.
-    sim.screens.setMouseLocation({2000, 1000});
-    EXPECT_EQ(mouse.currentCGPosition(), (Point{2000, -100}));
-    sim.log.clear();
-    mouse.move(0, 0);
-    EXPECT_EQ(onlyMouseEvent().position, (Point{2000, -100}));
 }
 
 // A screen 0.5 points wide: the lower limit (0) passes the upper one (-0.5), which wins.

@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -45,9 +45,18 @@ const Family kFamilies[] = {
 
 // What the posted stream says is held down right now.
 struct HeldInput {
-    std::map<int, int> mouseButtons;  // button number -> 1 while down
-    std::map<int, int> keys;          // key code -> 1 while down
-    long presses = 0;                 // mouse and key downs seen, so a quiet run cannot pass
+    std::set<int> mouseButtons;
+    std::set<int> keys;
+    long presses = 0;  // mouse and key downs seen, so a quiet run cannot pass
+
+    void hold(std::set<int>& held, int what, bool down) {
+        if (down) {
+            held.insert(what);
+            ++presses;
+        } else {
+            held.erase(what);
+        }
+    }
 
     void feed(const sim::Call& call) {
         if (const auto* m = std::get_if<MouseEvent>(&call)) {
@@ -56,26 +65,20 @@ struct HeldInput {
                               m->type == T::otherMouseDown;
             if (down || m->type == T::leftMouseUp || m->type == T::rightMouseUp ||
                 m->type == T::otherMouseUp) {
-                mouseButtons[m->button] = down ? 1 : 0;
-                presses += down ? 1 : 0;
+                hold(mouseButtons, m->button, down);
             }
         } else if (const auto* k = std::get_if<KeyEvent>(&call)) {
-            keys[k->keyCode] = k->down ? 1 : 0;
-            presses += k->down ? 1 : 0;
+            hold(keys, k->keyCode, k->down);
         }
     }
 
     std::string stuck() const {
         std::ostringstream out;
-        for (const auto& [button, held] : mouseButtons) {
-            if (held) {
-                out << "mouse button " << button << " ";
-            }
+        for (int button : mouseButtons) {
+            out << "mouse button " << button << " ";
         }
-        for (const auto& [key, held] : keys) {
-            if (held) {
-                out << "key " << key << " ";
-            }
+        for (int key : keys) {
+            out << "key " << key << " ";
         }
         return out.str();
     }
@@ -158,14 +161,18 @@ void RandomSession::connect() {
 
 void RandomSession::step() {
     auto controller = anyController();
-    switch (pick(20)) {
+    const int kind = pick(20);
+    if (!controller && kind >= 1 && kind <= 11) {
+        return;  // these steps act on a controller
+    }
+    switch (kind) {
         case 0:
             if (controllers_.size() < 3) {
                 connect();
             }
             break;
         case 1:
-            if (controller && pick(3) == 0) {
+            if (pick(3) == 0) {
                 sim_.controllers.disconnect(controller);
                 std::erase(controllers_, controller);
             }
@@ -174,32 +181,22 @@ void RandomSession::step() {
         case 3:
         case 4:
         case 5:
-            if (controller) {
-                controller->press(static_cast<sim::SimElement>(pick(kElementCount)));
-            }
+            controller->press(static_cast<sim::SimElement>(pick(kElementCount)));
             break;
         case 6:
         case 7:
         case 8:
-            if (controller) {
-                controller->release(static_cast<sim::SimElement>(pick(kElementCount)));
-            }
+            controller->release(static_cast<sim::SimElement>(pick(kElementCount)));
             break;
         case 9:
-            if (controller) {
-                controller->setLeftStick(axis(), axis());
-                controller->setRightStick(axis(), axis());
-            }
+            controller->setLeftStick(axis(), axis());
+            controller->setRightStick(axis(), axis());
             break;
         case 10:
-            if (controller) {
-                controller->setDpad(axis(), axis());
-            }
+            controller->setDpad(axis(), axis());
             break;
         case 11:
-            if (controller) {
-                controller->touch(axis(), axis());
-            }
+            controller->touch(axis(), axis());
             break;
         case 12:
             switch (pick(3)) {
