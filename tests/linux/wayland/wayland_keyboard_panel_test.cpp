@@ -15,6 +15,7 @@
 #include "platform/linux/qt/qt_scheduler.h"
 #include "platform/linux/wayland/compositor_keymap.h"
 #include "platform/linux/wayland/qt_screen_service.h"
+#include "platform/linux/wayland/wl_clipboard.h"
 #include "platform/sim/sim_platform.h"
 #include "support/qt_loop.h"
 #include "support/x_probe.h"
@@ -189,6 +190,19 @@ TEST(CompositorKeymap, ArrivesFromTheCompositorAndPlacesKeys) {
     ASSERT_TRUE(runUntil([&] { return keymap != nullptr; }, 5)) << "no keymap from the compositor";
     // US, Weston's default and the virtual keyboard's; other keymaps are the evdev tests' table.
     EXPECT_EQ(keymap->locate('A'), (KeyPlacement{30, {42}}));
+}
+
+// The clipboard that carries the characters a keymap lacks, reached without keyboard focus: it
+// needs the data-control protocol, which wlroots compositors have and Weston lacks.
+TEST(WlClipboard, CarriesTextWithoutFocusWhereTheCompositorHasDataControl) {
+    if (qEnvironmentVariableIsEmpty("SWAYSOCK")) {
+        GTEST_SKIP() << "needs a compositor with data control (sway)";
+    }
+    WlClipboard clipboard;
+    ASSERT_TRUE(clipboard.write("שלום — €"));
+    EXPECT_EQ(clipboard.read(), "שלום — €");
+    clipboard.clear();
+    EXPECT_NE(clipboard.read(), "שלום — €");
 }
 
 }  // namespace
