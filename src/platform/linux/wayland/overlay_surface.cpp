@@ -66,9 +66,12 @@ const wl_buffer_listener kBufferListener = {
 };
 
 template <typename T>
-T* bind(wl_registry* registry, unsigned name, const wl_interface& interface) {
-    return static_cast<T*>(wl_registry_bind(registry, name, &interface, 1));
+T* bind(wl_registry* registry, unsigned name, const wl_interface& interface, unsigned version = 1) {
+    return static_cast<T*>(wl_registry_bind(registry, name, &interface, version));
 }
+
+// Version 3 of the compositor's surfaces sets the buffer scale.
+constexpr unsigned kScaledSurfaces = 3;
 
 }  // namespace
 
@@ -152,6 +155,7 @@ void OverlaySurface::seatCapabilities(unsigned capabilities) {
 }
 
 void OverlaySurface::show(const Picture& picture, int bottomMargin) {
+    int scale = compositorVersion_ >= kScaledSurfaces ? std::max(1, picture.scale) : 1;
     if (picture.width <= 0 || picture.height <= 0 || !picture.bits) {
         return;
     }
@@ -162,9 +166,10 @@ void OverlaySurface::show(const Picture& picture, int bottomMargin) {
                     picture.bits + static_cast<std::ptrdiff_t>(picture.bytesPerLine) * row,
                     rowBytes);
     }
-    bool resized = picture.width != width_ || picture.height != height_;
+    bool resized = picture.width != width_ || picture.height != height_ || scale != scale_;
     width_ = picture.width;
     height_ = picture.height;
+    scale_ = scale;
     hasPending_ = true;
     if (!layerSurface_) {
         surface_ = wl_compositor_create_surface(compositor_);
@@ -177,8 +182,12 @@ void OverlaySurface::show(const Picture& picture, int bottomMargin) {
         resized = true;
     }
     if (resized) {
-        zwlr_layer_surface_v1_set_size(layerSurface_, static_cast<uint32_t>(width_),
-                                       static_cast<uint32_t>(height_));
+        // The layer surface is sized in points, the buffer in pixels.
+        zwlr_layer_surface_v1_set_size(layerSurface_, static_cast<uint32_t>(width_ / scale_),
+                                       static_cast<uint32_t>(height_ / scale_));
+        if (compositorVersion_ >= kScaledSurfaces) {
+            wl_surface_set_buffer_scale(surface_, scale_);
+        }
     }
     if (!configured_) {
         // The first commit carries no buffer; the picture follows the compositor's configure.
@@ -220,7 +229,7 @@ void OverlaySurface::draw() {
     free->busy = true;
     hasPending_ = false;
     wl_surface_attach(surface_, free->buffer, 0, 0);
-    wl_surface_damage(surface_, 0, 0, width_, height_);
+    wl_surface_damage(surface_, 0, 0, width_ / scale_, height_ / scale_);
     wl_surface_commit(surface_);
     wl_display_flush(display_);
 }

@@ -28,12 +28,13 @@ namespace joyvane::wayland {
 class OverlaySurface {
   public:
     // The picture: 32-bit premultiplied ARGB in native byte order, as QImage stores
-    // Format_ARGB32_Premultiplied.
+    // Format_ARGB32_Premultiplied, with `scale` pixels a surface point (2 on a doubled screen).
     struct Picture {
         const unsigned char* bits = nullptr;
         int width = 0;
         int height = 0;
         int bytesPerLine = 0;
+        int scale = 1;
     };
 
     // What the pointer did on the surface, in surface coordinates.
@@ -82,6 +83,7 @@ class OverlaySurface {
     wl_display* display_ = nullptr;
     wl_registry* registry_ = nullptr;
     wl_compositor* compositor_ = nullptr;
+    unsigned compositorVersion_ = 1;
     wl_shm* shm_ = nullptr;
     zwlr_layer_shell_v1* layerShell_ = nullptr;
     wl_seat* seat_ = nullptr;
@@ -98,6 +100,7 @@ class OverlaySurface {
     std::vector<unsigned char> pending_;
     int width_ = 0;
     int height_ = 0;
+    int scale_ = 1;
     bool hasPending_ = false;
     std::array<Buffer, 2> buffers_{};
     unsigned char* memory_ = nullptr;
