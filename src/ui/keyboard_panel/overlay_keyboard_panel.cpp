@@ -68,13 +68,15 @@ void OverlayKeyboardPanel::present() {
     if (!window_->isVisible()) {
         return;
     }
-    // Drawn at one image pixel a surface point: the layer surface is sized in points.
-    QImage image(window_->size(), QImage::Format_ARGB32_Premultiplied);
+    // Sharp on a scaled screen: as many image pixels a point as the screen has.
+    int scale = std::max(1, qRound(window_->devicePixelRatioF()));
+    QImage image(window_->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     window_->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    surface_->show(
-        {image.constBits(), image.width(), image.height(), static_cast<int>(image.bytesPerLine())},
-        bottomMargin(*window_));
+    surface_->show({image.constBits(), image.width(), image.height(),
+                    static_cast<int>(image.bytesPerLine()), scale},
+                   bottomMargin(*window_));
 }
 
 void OverlayKeyboardPanel::deliver(const wayland::OverlaySurface::PointerEvent& event) {

@@ -122,10 +122,13 @@ OverlaySurface::~OverlaySurface() {
     }
 }
 
-void OverlaySurface::global(wl_registry* registry, unsigned name, const char* interface, unsigned) {
+void OverlaySurface::global(wl_registry* registry, unsigned name, const char* interface,
+                            unsigned version) {
     std::string_view which(interface);
     if (!compositor_ && which == wl_compositor_interface.name) {
-        compositor_ = bind<wl_compositor>(registry, name, wl_compositor_interface);
+        compositorVersion_ = std::min(version, kScaledSurfaces);
+        compositor_ =
+            bind<wl_compositor>(registry, name, wl_compositor_interface, compositorVersion_);
     } else if (!shm_ && which == wl_shm_interface.name) {
         shm_ = bind<wl_shm>(registry, name, wl_shm_interface);
     } else if (!layerShell_ && which == zwlr_layer_shell_v1_interface.name) {
