@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
+#include <cstdio>
 #include <optional>
 
 #include "core/language.h"
@@ -121,14 +123,19 @@ class WaylandKeyboardPanel : public ::testing::Test {
         EXPECT_FALSE(keyboard->isVisible) << "opened on a button";
     }
 
-    // Moves the focus into the text field; whether the panel came up.
+    // Moves the focus into the text field; whether the panel came up. Prints how long it took,
+    // the text application's own reaction included.
     bool focusLine() {
+        QElapsedTimer clock;
+        clock.start();
         app->command("line");
-        return runUntil(
+        bool shown = runUntil(
             [&] {
                 return keyboard->isVisible && panels.lastPanel() && panels.lastPanel()->isVisible();
             },
             5);
+        std::printf("focus to keyboard panel: %lld ms\n", static_cast<long long>(clock.elapsed()));
+        return shown;
     }
 
     QtScheduler scheduler;
