@@ -10,18 +10,12 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/linux/wayland/wayland_globals.h"
 #include "virtual-input-client-protocol.h"
 
 namespace joyvane::testing {
 
 namespace {
-
-const wl_registry_listener kRegistryListener = {
-    [](void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t) {
-        static_cast<VirtualSeat*>(data)->global(registry, name, interface);
-    },
-    [](void*, wl_registry*, uint32_t) {},
-};
 
 // The US keymap as text in a sealed memory file, as the keyboard protocol takes it.
 int usKeymapFile(uint32_t& size) {
@@ -48,14 +42,8 @@ int usKeymapFile(uint32_t& size) {
 
 std::unique_ptr<VirtualSeat> VirtualSeat::connect() {
     std::unique_ptr<VirtualSeat> seat(new VirtualSeat);
-    seat->display_ = wl_display_connect(nullptr);
-    if (!seat->display_) {
-        return nullptr;
-    }
-    seat->registry_ = wl_display_get_registry(seat->display_);
-    wl_registry_add_listener(seat->registry_, &kRegistryListener, seat.get());
-    wl_display_roundtrip(seat->display_);
-    if (!seat->seat_ || !seat->pointerManager_ || !seat->keyboardManager_) {
+    if (!wayland::connectAndListGlobals(seat.get(), seat->display_, seat->registry_) ||
+        !seat->seat_ || !seat->pointerManager_ || !seat->keyboardManager_) {
         return nullptr;
     }
     seat->pointer_ =
@@ -98,7 +86,7 @@ VirtualSeat::~VirtualSeat() {
     }
 }
 
-void VirtualSeat::global(wl_registry* registry, unsigned name, const char* interface) {
+void VirtualSeat::global(wl_registry* registry, unsigned name, const char* interface, unsigned) {
     std::string_view which(interface);
     auto bind = [&](const wl_interface& type) {
         return wl_registry_bind(registry, name, &type, 1);

@@ -23,7 +23,7 @@ class VirtualSeat {
     // A left click at (x, y) of the output of the given size.
     void click(int x, int y, int outputWidth, int outputHeight);
 
-    void global(wl_registry* registry, unsigned name, const char* interface);
+    void global(wl_registry* registry, unsigned name, const char* interface, unsigned version);
 
   private:
     VirtualSeat() = default;

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "layer-shell-client-protocol.h"
+#include "platform/linux/wayland/wayland_globals.h"
 
 namespace joyvane::wayland {
 
@@ -21,13 +22,6 @@ OverlaySurface* self(void* data) {
 }
 
 using Kind = OverlaySurface::PointerEvent::Kind;
-
-const wl_registry_listener kRegistryListener = {
-    [](void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
-        self(data)->global(registry, name, interface, version);
-    },
-    [](void*, wl_registry*, uint32_t) {},
-};
 
 // Version 1 of the seat and its pointer: the events below are all it sends.
 const wl_seat_listener kSeatListener = {
@@ -79,14 +73,8 @@ OverlaySurface::OverlaySurface(PointerHandler pointer) : pointerHandler_(std::mo
 
 std::unique_ptr<OverlaySurface> OverlaySurface::connect(PointerHandler pointer) {
     std::unique_ptr<OverlaySurface> result(new OverlaySurface(std::move(pointer)));
-    result->display_ = wl_display_connect(nullptr);
-    if (!result->display_) {
-        return nullptr;
-    }
-    result->registry_ = wl_display_get_registry(result->display_);
-    wl_registry_add_listener(result->registry_, &kRegistryListener, result.get());
-    wl_display_roundtrip(result->display_);
-    if (!result->compositor_ || !result->shm_ || !result->layerShell_) {
+    if (!connectAndListGlobals(result.get(), result->display_, result->registry_) ||
+        !result->compositor_ || !result->shm_ || !result->layerShell_) {
         return nullptr;
     }
     result->notifier_ = std::make_unique<QSocketNotifier>(wl_display_get_fd(result->display_),
