@@ -8,13 +8,8 @@ namespace joyvane::atspi {
 namespace {
 
 constexpr int kOwnPid = 100;
-
-FocusedElement field() {
-    return FocusedElement{"AXTextField", {}};
-}
-FocusedElement button() {
-    return FocusedElement{"AXButton", {}};
-}
+const FocusedElement field{"AXTextField", {}};
+const FocusedElement button{"AXButton", {}};
 
 TEST(FocusCache, AnswersFromTheLatestFocusReports) {
     FocusCache cache(kOwnPid, "joyvane");
@@ -23,13 +18,13 @@ TEST(FocusCache, AnswersFromTheLatestFocusReports) {
 
     cache.applicationActivated(200, "gedit");
     EXPECT_FALSE(cache.hasReported(200)) << "activated, but no focus reported yet";
-    cache.focusGained(200, "gedit", ":1.5:/a", field());
+    cache.focusGained(200, "gedit", ":1.5:/a", field);
     EXPECT_TRUE(cache.hasReported(200));
     EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"gedit", 200}));
     EXPECT_EQ(cache.focusedElement(200)->role, "AXTextField");
 
     // Focus moves to a button: the field's late loss must not clear the button.
-    cache.focusGained(200, std::nullopt, ":1.5:/b", button());
+    cache.focusGained(200, std::nullopt, ":1.5:/b", button);
     cache.focusLost(200, ":1.5:/a");
     EXPECT_EQ(cache.focusedElement(200)->role, "AXButton");
     EXPECT_EQ(cache.frontmostApplication()->identifier, "gedit") << "the name is remembered";
@@ -39,16 +34,16 @@ TEST(FocusCache, AnswersFromTheLatestFocusReports) {
     EXPECT_EQ(cache.focusedElement(200), std::nullopt);
 
     // Another application comes forward; the first keeps its own record.
-    cache.focusGained(300, "firefox", ":1.9:/c", field());
+    cache.focusGained(300, "firefox", ":1.9:/c", field);
     cache.applicationActivated(200, std::nullopt);
     EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"gedit", 200}));
     EXPECT_EQ(cache.focusedElement(300)->role, "AXTextField");
 }
 
-TEST(FocusCache, TheActiveX11WindowDecidesTheFrontApplication) {
+TEST(FocusCache, TheActiveX11WindowDecidesTheFrontApplicationAndOnlyWeAreUs) {
     FocusCache cache(kOwnPid, "joyvane");
     cache.setWindowSystemAvailable(true);
-    cache.focusGained(200, "gedit", ":1.5:/a", field());
+    cache.focusGained(200, "gedit", ":1.5:/a", field);
     EXPECT_EQ(cache.frontmostApplication(), std::nullopt) << "no window is active";
 
     // An application without accessibility is in front: the window system names it.
@@ -71,22 +66,13 @@ TEST(FocusCache, TheActiveX11WindowDecidesTheFrontApplication) {
     cache.setWindowSystemAvailable(true);
     cache.setActiveWindow(ActiveWindow{500, std::nullopt});
     EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"pid:500", 500}));
-}
-
-TEST(FocusCache, OnlyTheOwnProcessHasTheOwnIdentifier) {
-    FocusCache cache(kOwnPid, "joyvane");
-    cache.focusGained(kOwnPid, "Joyvane settings", ":1.2:/x", button());
-    EXPECT_EQ(cache.frontmostApplication()->identifier, cache.ownIdentifier());
-
-    // A second copy, or any application that happens to carry the same name, is not us.
-    cache.focusGained(600, "joyvane", ":1.7:/y", field());
-    auto front = cache.frontmostApplication();
-    EXPECT_EQ(front->processId, 600);
-    EXPECT_NE(front->identifier, cache.ownIdentifier());
-
-    cache.setWindowSystemAvailable(true);
+    // Only this process is "joyvane": not a second copy, nor any application of that name.
+    cache.focusGained(600, "joyvane", ":1.7:/y", field);
+    cache.setActiveWindow(ActiveWindow{600, "joyvane"});
+    EXPECT_EQ(cache.frontmostApplication()->processId, 600);
+    EXPECT_NE(cache.frontmostApplication()->identifier, "joyvane");
     cache.setActiveWindow(ActiveWindow{kOwnPid, "other"});
-    EXPECT_EQ(cache.frontmostApplication()->identifier, cache.ownIdentifier());
+    EXPECT_EQ(cache.frontmostApplication(), (RunningApplication{"joyvane", kOwnPid}));
 }
 
 TEST(SettingsCommand, PrefersTheRunningDesktop) {
