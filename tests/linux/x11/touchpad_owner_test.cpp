@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
-
 #include "../desktop/temp_folder.h"
+#include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/x11/touchpad_owner.h"
 
 namespace joyvane::x11 {
@@ -28,21 +25,22 @@ class RecordingSwitch : public InputDeviceSwitch {
     std::vector<InputDevice> devices() override { return list; }
     bool setEnabled(int id, bool enabled) override {
         calls.push_back((enabled ? "on " : "off ") + std::to_string(id));
-        auto device = std::find_if(list.begin(), list.end(),
-                                   [id](const InputDevice& d) { return d.id == id; });
-        if (refuse || device == list.end()) {
-            return false;
+        for (InputDevice& device : list) {
+            if (device.id == id && !refuse) {
+                device.enabled = enabled;
+                return true;
+            }
         }
-        device->enabled = enabled;
-        return true;
+        return false;
     }
-    bool enabled(int id) const {
-        return std::find_if(list.begin(), list.end(),
-                            [id](const InputDevice& d) { return d.id == id; })
-            ->enabled;
-    }
-    void remove(int id) {
-        std::erase_if(list, [id](const InputDevice& d) { return d.id == id; });
+    std::vector<int> switchedOff() const {
+        std::vector<int> off;
+        for (const InputDevice& device : list) {
+            if (!device.enabled) {
+                off.push_back(device.id);
+            }
+        }
+        return off;
     }
 };
 
@@ -58,10 +56,7 @@ class TouchpadOwnerTest : public ::testing::Test {
                        {12, kGamepad, true},
                        {13, kDualSenseUsb, true}};
     }
-    std::string recorded() const {
-        std::ifstream in(file);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string recorded() const { return linux_desktop::readWholeFile(file).value_or(""); }
     using Calls = std::vector<std::string>;
 };
 
@@ -78,7 +73,7 @@ TEST_F(TouchpadOwnerTest, TakesTouchpadsAsTheyComeForgetsThoseThatLeaveAndGivesB
         EXPECT_EQ(server.calls, (Calls{"off 13", "off 15"}));
         EXPECT_EQ(recorded(), std::string(kDualSenseUsb) + "\n" + kDualShockBt + "\n");
 
-        server.remove(13);  // the DualSense was unplugged
+        std::erase_if(server.list, [](const InputDevice& d) { return d.id == 13; });  // unplugged
         owner.update(true);
         EXPECT_EQ(owner.heldNames(), std::vector<std::string>{kDualShockBt});
         EXPECT_EQ(recorded(), std::string(kDualShockBt) + "\n");
@@ -86,8 +81,7 @@ TEST_F(TouchpadOwnerTest, TakesTouchpadsAsTheyComeForgetsThoseThatLeaveAndGivesB
         server.list.push_back({13, kLaptop, false});
     }
     EXPECT_EQ(server.calls, (Calls{"off 13", "off 15", "on 15"}));
-    EXPECT_FALSE(server.enabled(13));
-    EXPECT_FALSE(server.enabled(16));
+    EXPECT_EQ(server.switchedOff(), (std::vector<int>{16, 13}));
     EXPECT_FALSE(fs::exists(file));
 }
 
