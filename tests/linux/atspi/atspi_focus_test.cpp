@@ -38,13 +38,10 @@ TEST(AtspiTrust, FollowsTheStatusAndRequestsItWithoutBlocking) {
     JOYVANE_REQUIRE_DESKTOP(false);
     TempFolder folder;
     auto marker = folder.path() / "settings-opened";
-    auto script =
-        folder.write("settings.sh", "#!/bin/sh\necho \"$@\" > '" + marker.string() + "'\n");
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     bool canPost = true;
     AtspiAccessibility::Options options;
     options.canPostEvents = [&] { return canPost; };
-    options.settingsCommand = {script.string(), "universal-access"};
+    options.settingsCommand = {"touch", marker.string()};  // stands in for the settings
     AtspiAccessibility backend(options);
     ASSERT_TRUE(waitFor([&] { return backend.isProcessTrusted(); }));
 

@@ -83,21 +83,8 @@ TEST(DeviceAccess, ReadableAndUnreadableNodesOverUsbAndBluetooth) {
     EXPECT_EQ(blocked[3]->node, "/dev/hidraw8");
 }
 
-TEST(DeviceAccess, MalformedOrMissingIdsAndMissingTreesAreNothing) {
-    FakeMachine machine;
-    machine.tree.write("sys/class/hidraw/hidraw0/device/uevent", "HID_ID=0003:0000054C\n");
-    machine.tree.write("sys/class/hidraw/hidraw1/device/uevent", "HID_NAME=no id\n");
-    machine.tree.write("sys/class/hidraw/hidraw2/device/uevent", "HID_ID=0003:1054C:00000CE6\n");
-    machine.tree.write("sys/class/hidraw/hidraw3/uevent", "no device folder\n");
-    EXPECT_TRUE(machine.probe().controllers.empty());
-
-    const auto report = probeDeviceAccess("/nonexistent/joyvane");
-    EXPECT_TRUE(report.controllers.empty());
-    EXPECT_FALSE(report.rulesInstalled);
-    EXPECT_FALSE(report.uinputWritable);
-}
-
-TEST(DeviceAccess, RulesInTheUdevFoldersAndUinput) {
+// The rules in any of the udev folders, a writable uinput, and ids that are not whole.
+TEST(DeviceAccess, RulesUinputAndMalformedOrMissingIdsAndTrees) {
     for (const char* folder : {"etc/udev/rules.d", "usr/lib/udev/rules.d", "lib/udev/rules.d"}) {
         FakeMachine machine;
         machine.tree.write(fs::path(folder) / "70-joyvane.rules", "# rules\n");
@@ -106,9 +93,20 @@ TEST(DeviceAccess, RulesInTheUdevFoldersAndUinput) {
         EXPECT_TRUE(report.rulesInstalled) << folder;
         EXPECT_TRUE(report.uinputWritable) << folder;
     }
-    FakeMachine other;
-    other.tree.write("etc/udev/rules.d/60-other.rules", "# rules\n");
-    EXPECT_FALSE(other.probe().rulesInstalled);
+    FakeMachine machine;
+    machine.tree.write("etc/udev/rules.d/60-other.rules", "# rules\n");
+    machine.tree.write("sys/class/hidraw/hidraw0/device/uevent", "HID_ID=0003:0000054C\n");
+    machine.tree.write("sys/class/hidraw/hidraw1/device/uevent", "HID_NAME=no id\n");
+    machine.tree.write("sys/class/hidraw/hidraw2/device/uevent", "HID_ID=0003:1054C:00000CE6\n");
+    machine.tree.write("sys/class/hidraw/hidraw3/uevent", "no device folder\n");
+    const auto report = machine.probe();
+    EXPECT_TRUE(report.controllers.empty());
+    EXPECT_FALSE(report.rulesInstalled);
+
+    const auto nothing = probeDeviceAccess("/nonexistent/joyvane");
+    EXPECT_TRUE(nothing.controllers.empty());
+    EXPECT_FALSE(nothing.rulesInstalled);
+    EXPECT_FALSE(nothing.uinputWritable);
 }
 
 TEST(DeviceAccess, FixCommandInstallsTheRulesOrReloadsThem) {

@@ -87,11 +87,9 @@ TEST(KeyTranslator, UnicodeTextTypesItsCharacter) {
     };
     const std::pair<std::u16string, Keysym> characters[] = {
         {u"a", 'a'},
-        {u"A", 'A'},
         {u" ", space},
         {u"\u05e9", 0x10005e9},
         {u"\u20ac", 0x10020ac},
-        {u"\u00e9", 0xe9},
         {u"\u00ff", 0xff},
         {u"\U0001F600", 0x101F600},  // a surrogate pair is one character
     };
