@@ -87,8 +87,6 @@ TEST(SettingsCommand, PrefersTheRunningDesktop) {
               (Command{"systemsettings", "kcm_access"}));
     EXPECT_EQ(accessibilitySettingsCommand("KDE", only("gnome-control-center")),
               (Command{"gnome-control-center", "universal-access"}));
-    EXPECT_EQ(accessibilitySettingsCommand("", only("systemsettings")),
-              (Command{"systemsettings", "kcm_access"}));
     EXPECT_EQ(accessibilitySettingsCommand("GNOME", [](const std::string&) { return false; }),
               std::nullopt);
 }
