@@ -91,16 +91,12 @@ TEST_F(X11BackendTest, ThePointerMovesClampsAndClicksOnTheRealServer) {
     XSync(window->display(), False);
     EXPECT_EQ(mouse.currentCGPosition(), (Point{2000, 500}));
 
-    // Across both monitors to each edge; vertically the taller right one reaches y 1023.
+    // Both RandR monitors are read: the pointer stops at the right one's right edge, and at
+    // y 1023 on it, which is taller. The clamp itself is the mouse controller's tests'.
     mouse.move(5000, 0);
     EXPECT_EQ(pointerOn(display), (Point{2719, 500}));
-    mouse.move(-10000, 0);
-    EXPECT_EQ(pointerOn(display), (Point{0, 500}));
-    backend->poster->warp({2000, 500});
     mouse.move(0, 5000);
-    EXPECT_EQ(pointerOn(display), (Point{2000, 1023}));
-    mouse.move(0, -5000);
-    EXPECT_EQ(pointerOn(display), (Point{2000, 0}));
+    EXPECT_EQ(pointerOn(display), (Point{2719, 1023}));
 
     backend->poster->warp({300, 300});
     using enum MouseEventType;
