@@ -76,16 +76,14 @@ TEST(FocusCache, TheActiveX11WindowDecidesTheFrontApplicationAndOnlyWeAreUs) {
 }
 
 TEST(SettingsCommand, PrefersTheRunningDesktop) {
-    auto everything = [](const std::string&) { return true; };
-    auto only = [](std::string name) {
-        return [name](const std::string& program) { return program == name; };
-    };
     using Command = std::vector<std::string>;
+    auto everything = [](const std::string&) { return true; };
+    auto onlyGnome = [](const std::string& program) { return program == "gnome-control-center"; };
     EXPECT_EQ(accessibilitySettingsCommand("ubuntu:GNOME", everything),
               (Command{"gnome-control-center", "universal-access"}));
     EXPECT_EQ(accessibilitySettingsCommand("KDE", everything),
               (Command{"systemsettings", "kcm_access"}));
-    EXPECT_EQ(accessibilitySettingsCommand("KDE", only("gnome-control-center")),
+    EXPECT_EQ(accessibilitySettingsCommand("KDE", onlyGnome),
               (Command{"gnome-control-center", "universal-access"}));
     EXPECT_EQ(accessibilitySettingsCommand("GNOME", [](const std::string&) { return false; }),
               std::nullopt);

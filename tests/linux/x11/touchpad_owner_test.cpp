@@ -3,6 +3,7 @@
 #include "../desktop/temp_folder.h"
 #include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/x11/touchpad_owner.h"
+#include "support/recording_input_switch.h"
 
 namespace joyvane::x11 {
 namespace {
@@ -15,40 +16,11 @@ constexpr const char* kDualShockBt = "Wireless Controller Touchpad";
 constexpr const char* kLaptop = "SynPS/2 Synaptics TouchPad";
 constexpr const char* kGamepad = "Sony Interactive Entertainment DualSense Wireless Controller";
 
-// The X server's devices in memory, recording every switch it is asked for.
-class RecordingSwitch : public InputDeviceSwitch {
-  public:
-    std::vector<InputDevice> list;
-    std::vector<std::string> calls;
-    bool refuse = false;
-
-    std::vector<InputDevice> devices() override { return list; }
-    bool setEnabled(int id, bool enabled) override {
-        calls.push_back((enabled ? "on " : "off ") + std::to_string(id));
-        for (InputDevice& device : list) {
-            if (device.id == id && !refuse) {
-                device.enabled = enabled;
-                return true;
-            }
-        }
-        return false;
-    }
-    std::vector<int> switchedOff() const {
-        std::vector<int> off;
-        for (const InputDevice& device : list) {
-            if (!device.enabled) {
-                off.push_back(device.id);
-            }
-        }
-        return off;
-    }
-};
-
 class TouchpadOwnerTest : public ::testing::Test {
   protected:
     joyvane::testing::TempFolder folder;
     fs::path file = folder.path() / "joyvane" / "touchpads-off";
-    RecordingSwitch server;
+    joyvane::testing::RecordingInputSwitch server;
 
     void SetUp() override {
         server.list = {{2, "Virtual core XTEST pointer", true},
