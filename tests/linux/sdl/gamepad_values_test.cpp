@@ -37,28 +37,18 @@ TEST(StickTriggerTouchpadAndDpadValues, RestIsExactlyZeroYIsUpAndEverythingStays
     EXPECT_EQ(std::pair(opposite.x, opposite.y), std::pair(0.0f, 0.0f));
 }
 
-struct Change {
-    float value;
-    bool pressed;
-};
-
-// Values between the release and the press point change nothing either way.
-TEST(AnalogTrigger, PressAndReleaseUseDifferentThresholds) {
+// A trigger's press and release use different thresholds: values between them change nothing
+// either way. A pad reports on change, or when a report is forced.
+TEST(GamepadElements, TriggerThresholdsAndWhenHandlersAreCalled) {
     AnalogTrigger trigger;
-    std::vector<Change> changes;
-    trigger.setPressedChangedHandler([&](float v, bool p) { changes.push_back({v, p}); });
+    std::vector<std::pair<float, bool>> changes;
+    trigger.setPressedChangedHandler([&](float v, bool p) { changes.emplace_back(v, p); });
     for (float v : {0.1f, 0.29f, 0.30f, 0.5f, 0.25f, 0.20f, 0.19f, 0.0f}) {
         trigger.setValue(v);
     }
-    ASSERT_EQ(changes.size(), 2u);
-    EXPECT_TRUE(changes[0].pressed);
-    EXPECT_EQ(changes[0].value, 0.30f);
-    EXPECT_FALSE(changes[1].pressed);
-    EXPECT_EQ(changes[1].value, 0.19f);
+    EXPECT_EQ(changes, (std::vector<std::pair<float, bool>>{{0.30f, true}, {0.19f, false}}));
     EXPECT_EQ(trigger.value(), 0.0f);
-}
 
-TEST(DigitalButtonAndPad, HandlersOnlyOnChangeOrWhenAReportIsForced) {
     // A button's handler on change only is the service test's; without one, the state follows.
     DigitalButton button;
     button.setPressed(true);

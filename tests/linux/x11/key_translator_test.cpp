@@ -49,7 +49,7 @@ TEST(KeyTranslator, OtherKeysAndChordsMapModifierByModifier) {
     EXPECT_EQ(translateChord(10, 0), std::nullopt);  // a key code with no equivalent here
 }
 
-TEST(KeyTranslator, ModifiersAreHeldBackUntilTheKeyAndNeverLeftDown) {
+TEST(KeyTranslator, ModifiersAreHeldBackUntilTheKeyAndNeverLeftDownAfterReleaseAll) {
     KeyTranslator translator;
     EXPECT_EQ(translator.translate(key(key_code::command, true)), std::vector<HostStroke>{});
     EXPECT_EQ(translator.translate(key(key_code::shift, true)), std::vector<HostStroke>{});
@@ -66,10 +66,8 @@ TEST(KeyTranslator, ModifiersAreHeldBackUntilTheKeyAndNeverLeftDown) {
     EXPECT_EQ(translator.translate(key(key_code::c, false, modifier_flag::command)),
               (std::vector<HostStroke>{release('c'), release(controlL)}));
     EXPECT_TRUE(translator.releaseAll().empty());
-}
 
-TEST(KeyTranslator, AKeyLeftDownIsReleasedByReleaseAll) {
-    KeyTranslator translator;
+    // A key left down is released by releaseAll, its modifiers after it.
     translator.translate(key(key_code::command, true));
     translator.translate(key(key_code::v, true, modifier_flag::command));
     EXPECT_EQ(translator.releaseAll(), (std::vector<HostStroke>{release('v'), release(controlL)}));
