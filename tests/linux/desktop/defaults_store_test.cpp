@@ -10,7 +10,7 @@ namespace {
 
 using testing::TempFolder;
 
-TEST(FileDefaultsStore, KeepsTheFlagAcrossRestartsAndMendsMalformedLines) {
+TEST(FileDefaultsStore, KeepsTheFlagAcrossRestartsMendsMalformedLinesAndReportsAFailedWrite) {
     TempFolder config;
     auto file = config.path() / "joyvane" / "defaults";
     EXPECT_FALSE(FileDefaultsStore(file).boolForKey("hasSeenOnboarding"));
@@ -31,12 +31,11 @@ TEST(FileDefaultsStore, KeepsTheFlagAcrossRestartsAndMendsMalformedLines) {
     store.setBool("a=b", true);
     store.setBool("line\nbreak", true);
     EXPECT_EQ(readWholeFile(file), "hasSeenOnboarding=true\nother=true\n");
-}
 
-TEST(FileDefaultsStore, AFlagThatCannotBeStoredIsReported) {
-    TempFolder config;
+    // A flag that cannot be stored is reported.
+    std::filesystem::remove_all(file.parent_path());
     config.write("joyvane", "a file where the folder should be");
-    FileDefaultsStore store(config.path() / "joyvane" / "defaults");
+    store = FileDefaultsStore(file);
     std::string told;
     store.onWriteFailure([&told](const std::string& key) { told = key; });
     ::testing::internal::CaptureStderr();
