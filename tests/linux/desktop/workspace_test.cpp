@@ -23,25 +23,22 @@ bool waitFor(Done done) {
 }
 
 // A stand-in for xdg-open that records its argument after an optional pause.
-class RecordingOpener {
-  public:
+struct RecordingOpener {
     explicit RecordingOpener(double pauseSeconds = 0) {
-        script_ = folder_.write("open.sh", "#!/bin/sh\nsleep " + std::to_string(pauseSeconds) +
-                                               "\necho \"$1\" >> '" + log().string() + "'\n");
-        ::chmod(script_.c_str(), 0755);
+        script = folder.write("open.sh", "#!/bin/sh\nsleep " + std::to_string(pauseSeconds) +
+                                             "\necho \"$1\" >> '" + log().string() + "'\n");
+        ::chmod(script.c_str(), 0755);
     }
-    std::string command() const { return script_.string(); }
-    fs::path log() const { return folder_.path() / "opened.log"; }
+    fs::path log() const { return folder.path() / "opened.log"; }
     std::string opened() const { return readWholeFile(log()).value_or(""); }
 
-  private:
-    TempFolder folder_;
-    fs::path script_;
+    TempFolder folder;
+    fs::path script;
 };
 
 XdgWorkspace workspaceWith(const RecordingOpener& opener, bool askFileManager) {
     XdgWorkspace::Options options;
-    options.opener = opener.command();
+    options.opener = opener.script;
     options.useFileManagerService = askFileManager;
     return XdgWorkspace(options);
 }
