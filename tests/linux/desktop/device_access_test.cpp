@@ -1,97 +1,54 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "fake_machine.h"
 #include "platform/linux/desktop/device_access.h"
-#include "temp_folder.h"
 
 namespace joyvane::linux_desktop {
 namespace {
 
 namespace fs = std::filesystem;
-using joyvane::testing::TempFolder;
+using joyvane::testing::FakeMachine;
 
-// A fake machine: <root>/sys/class/hidraw/NAME/device is the HID device (uevent, input devices,
-// power supplies) and <root>/dev/NAME the node, read-write for everyone or for no one. Everything
-// else is readable by everyone, whatever the umask the tests were started with.
-class FakeMachine {
-  public:
-    FakeMachine() : umask_(::umask(022)) { fs::permissions(tree.path(), fs::perms(0755)); }
-    ~FakeMachine() { ::umask(umask_); }
-
-    void hidraw(const std::string& name, const std::string& hidId, bool readWrite,
-                const std::string& touchpad = "", const std::string& supply = "") {
-        const fs::path device = fs::path("sys/class/hidraw") / name / "device";
-        tree.write(device / "uevent", "DRIVER=playstation\nHID_ID=" + hidId + "\nHID_NAME=x\n");
-        tree.write(device / "input/input20/name", "Sony Gamepad\n");
-        if (!touchpad.empty()) {
-            tree.write(device / "input/input21/name", touchpad + "\n");
-        }
-        if (!supply.empty()) {
-            tree.write(device / "power_supply" / supply / "capacity", "80\n");
-        }
-        node(name, readWrite);
-    }
-    void node(const std::string& name, bool readWrite) {
-        const fs::path node = tree.write(fs::path("dev") / name, "");
-        fs::permissions(node, readWrite ? fs::perms(0666) : fs::perms::none);
-    }
-    // The probe as an ordinary user would run it: root reads every file, so as root the probe
-    // runs in a child that has become "nobody".
-    DeviceAccessReport probe() {
-        if (::geteuid() != 0) {
-            return probeDeviceAccess(tree.path());
-        }
-        // The child answers in its exit status: bit i set when controller i (of up to seven) is
-        // read-write.
-        const pid_t child = ::fork();
-        if (child == 0) {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
-                ::_exit(255);
-            }
-            int flags = 0;
-            const auto controllers = probeDeviceAccess(tree.path()).controllers;
-            for (std::size_t i = 0; i < controllers.size(); ++i) {
-                flags |= controllers[i].readWrite ? 1 << i : 0;
-            }
-            ::_exit(flags);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 255);
-        // Everything else is the same as root sees it; the access is the unprivileged user's.
-        DeviceAccessReport report = probeDeviceAccess(tree.path());
-        for (std::size_t i = 0; i < report.controllers.size(); ++i) {
-            report.controllers[i].readWrite = (WEXITSTATUS(status) >> i) & 1;
-        }
-        return report;
-    }
-
-    mode_t umask_;
-    TempFolder tree;
-};
+// The probe as an ordinary user would run it: root may read and write every file, so as root it
+// runs as "nobody" (the saved id lets it become root again).
+DeviceAccessReport probe(const FakeMachine& machine) {
+    const bool root = ::geteuid() == 0;
+    EXPECT_TRUE(!root || ::setresuid(65534, 65534, 0) == 0);
+    DeviceAccessReport report = probeDeviceAccess(machine.tree.path());
+    EXPECT_TRUE(!root || ::setresuid(0, 0, 0) == 0);
+    return report;
+}
 
 TEST(DeviceAccess, ReadableAndUnreadableNodesOverUsbAndBluetooth) {
     FakeMachine machine;
-    machine.hidraw("hidraw0", "0003:0000054C:00000CE6", true,
-                   "Sony Interactive Entertainment DualSense Wireless Controller Touchpad",
-                   "ps-controller-battery-aa:bb:cc:dd:ee:ff");
-    machine.hidraw("hidraw1", "0005:0000054C:000009CC", false, "Wireless Controller Touchpad");
-    machine.hidraw("hidraw2", "0003:0000054C:00000DF2", false);
-    machine.hidraw("hidraw4", "0003:0000054C:00000BA0", false);
-    // Not PlayStation controllers with a touchpad: an Xbox pad, another Sony device.
-    machine.hidraw("hidraw6", "0003:0000045E:00000B12", false);
-    machine.hidraw("hidraw7", "0003:0000054C:00000268", false);
-    machine.hidraw("hidraw8", "0003:0000054C:00000CE6", true);
-    fs::remove(machine.tree.path() / "dev/hidraw8");  // a node missing from /dev is out of reach
-
-    const DeviceAccessReport report = machine.probe();
     const std::string dualSenseTouchpad =
         "Sony Interactive Entertainment DualSense Wireless Controller Touchpad";
+    auto controller = [&](const std::string& node, const std::string& hidId, bool readWrite,
+                          const std::string& touchpad = "") {
+        const fs::path device = machine.hid(node, hidId);
+        machine.tree.write(device / "input/input20/name", "Sony Gamepad\n");
+        if (!touchpad.empty()) {
+            machine.tree.write(device / "input/input21/name", touchpad + "\n");
+        }
+        machine.hidraw(device, node, readWrite);
+        return device;
+    };
+    machine.supply(controller("hidraw0", "0003:0000054C:00000CE6", true, dualSenseTouchpad),
+                   "ps-controller-battery-aa:bb", "80\n");
+    controller("hidraw1", "0005:0000054C:000009CC", false, "Wireless Controller Touchpad");
+    controller("hidraw2", "0003:0000054C:00000DF2", false);
+    controller("hidraw4", "0003:0000054C:00000BA0", false);
+    // Not PlayStation controllers with a touchpad: an Xbox pad, another Sony device.
+    controller("hidraw6", "0003:0000045E:00000B12", false);
+    controller("hidraw7", "0003:0000054C:00000268", false);
+    controller("hidraw8", "0003:0000054C:00000CE6", true);
+    fs::remove(machine.tree.path() / "dev/hidraw8");  // a node missing from /dev is out of reach
+
+    const DeviceAccessReport report = probe(machine);
     const std::vector<ControllerAccess> expected = {
         {"DualSense", HidBus::usb, 0x054c, 0x0ce6, "/dev/hidraw0", true, dualSenseTouchpad,
-         "ps-controller-battery-aa:bb:cc:dd:ee:ff"},
+         "ps-controller-battery-aa:bb"},
         {"DualShock 4", HidBus::bluetooth, 0x054c, 0x09cc, "/dev/hidraw1", false,
          "Wireless Controller Touchpad", std::nullopt},
         {"DualSense Edge", HidBus::usb, 0x054c, 0x0df2, "/dev/hidraw2", false, {}, {}},
@@ -105,32 +62,30 @@ TEST(DeviceAccess, ReadableAndUnreadableNodesOverUsbAndBluetooth) {
     EXPECT_EQ(blocked[3]->node, "/dev/hidraw8");
 }
 
-TEST(DeviceAccess, MalformedOrMissingIdsAndMissingTreesAreNothing) {
-    FakeMachine machine;
-    machine.tree.write("sys/class/hidraw/hidraw0/device/uevent", "HID_ID=0003:0000054C\n");
-    machine.tree.write("sys/class/hidraw/hidraw1/device/uevent", "HID_NAME=no id\n");
-    machine.tree.write("sys/class/hidraw/hidraw2/device/uevent", "HID_ID=0003:1054C:00000CE6\n");
-    machine.tree.write("sys/class/hidraw/hidraw3/uevent", "no device folder\n");
-    EXPECT_TRUE(machine.probe().controllers.empty());
-
-    const auto report = probeDeviceAccess("/nonexistent/joyvane");
-    EXPECT_TRUE(report.controllers.empty());
-    EXPECT_FALSE(report.rulesInstalled);
-    EXPECT_FALSE(report.uinputWritable);
-}
-
-TEST(DeviceAccess, RulesInTheUdevFoldersAndUinput) {
+// The rules in any of the udev folders, a writable uinput, and ids that are not whole.
+TEST(DeviceAccess, RulesUinputAndMalformedOrMissingIdsAndTrees) {
     for (const char* folder : {"etc/udev/rules.d", "usr/lib/udev/rules.d", "lib/udev/rules.d"}) {
         FakeMachine machine;
         machine.tree.write(fs::path(folder) / "70-joyvane.rules", "# rules\n");
         machine.node("uinput", true);
-        const auto report = machine.probe();
+        const auto report = probe(machine);
         EXPECT_TRUE(report.rulesInstalled) << folder;
         EXPECT_TRUE(report.uinputWritable) << folder;
     }
-    FakeMachine other;
-    other.tree.write("etc/udev/rules.d/60-other.rules", "# rules\n");
-    EXPECT_FALSE(other.probe().rulesInstalled);
+    FakeMachine machine;
+    machine.tree.write("etc/udev/rules.d/60-other.rules", "# rules\n");
+    machine.tree.write("sys/class/hidraw/hidraw0/device/uevent", "HID_ID=0003:0000054C\n");
+    machine.tree.write("sys/class/hidraw/hidraw1/device/uevent", "HID_NAME=no id\n");
+    machine.tree.write("sys/class/hidraw/hidraw2/device/uevent", "HID_ID=0003:1054C:00000CE6\n");
+    machine.tree.write("sys/class/hidraw/hidraw3/uevent", "no device folder\n");
+    const auto report = probe(machine);
+    EXPECT_TRUE(report.controllers.empty());
+    EXPECT_FALSE(report.rulesInstalled);
+
+    const auto nothing = probeDeviceAccess("/nonexistent/joyvane");
+    EXPECT_TRUE(nothing.controllers.empty());
+    EXPECT_FALSE(nothing.rulesInstalled);
+    EXPECT_FALSE(nothing.uinputWritable);
 }
 
 TEST(DeviceAccess, FixCommandInstallsTheRulesOrReloadsThem) {

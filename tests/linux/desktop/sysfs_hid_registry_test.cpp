@@ -2,47 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include "fake_machine.h"
 #include "info/firmware_reader.h"
 #include "platform/linux/desktop/sysfs_text.h"
-#include "temp_folder.h"
 
 namespace joyvane::linux_desktop {
 namespace {
 
-namespace fs = std::filesystem;
-using testing::TempFolder;
-
-// A sysfs tree shaped like the kernel's: the real device folders below devices/, and the HID
-// bus listing that links to them.
-class FakeSysfs {
-  public:
-    // A USB device with this bcdDevice text and one HID interface below it.
-    fs::path addUsbHid(const std::string& name, const std::string& hidId,
-                       const std::string& bcdDevice) {
-        fs::path usb = fs::path("devices/pci0000:00/0000:00:14.0/usb1") / ("1-" + name);
-        tree.write(usb / "bcdDevice", bcdDevice);
-        return addHid(usb / ("1-" + name + ":1.3"), name, hidId);
-    }
-
-    // A HID device below `parent`; over Bluetooth it has no USB parent.
-    fs::path addHid(const fs::path& parent, const std::string& name, const std::string& hidId) {
-        fs::path device = parent / name;
-        tree.write(device / "uevent",
-                   "DRIVER=playstation\nHID_ID=" + hidId + "\nHID_NAME=Wireless Controller\n");
-        fs::create_directories(tree.path() / "bus/hid/devices");
-        fs::create_symlink(fs::path("../../..") / device, tree.path() / "bus/hid/devices" / name);
-        return tree.path() / device;
-    }
-
-    TempFolder tree;
-};
+using testing::FakeMachine;
 
 TEST(SysfsHidRegistry, ReadsTheVersionKeysOfThePlayStationDevice) {
-    FakeSysfs sysfs;
-    auto pad = sysfs.addUsbHid("0003:054C:0CE6.0001", "0003:0000054C:00000CE6", "0100\n");
+    FakeMachine sysfs;
+    auto pad = sysfs.hid("0003:054C:0CE6.0001", "0003:0000054C:00000CE6", "0100\n");
     sysfs.tree.write(pad / "input/input7/id/version", "0000\n");
     sysfs.tree.write(pad / "firmware_version", "0x00000000\n");
-    SysfsHidRegistry registry(sysfs.tree.path());
+    SysfsHidRegistry registry(sysfs.sys());
 
     auto devices = registry.devicesOfVendor(kPlayStationVendorId);
     ASSERT_EQ(devices.size(), 1u);
@@ -60,26 +34,25 @@ TEST(SysfsHidRegistry, ReadsTheVersionKeysOfThePlayStationDevice) {
 }
 
 TEST(SysfsHidRegistry, BluetoothOtherVendorsAndMalformedContents) {
-    FakeSysfs sysfs;
-    auto bluetooth =
-        sysfs.addHid("devices/virtual/misc/uhid", "0005:054C:05C4.0002", "0005:0000054C:000005C4");
+    FakeMachine sysfs;
+    auto bluetooth = sysfs.hid("0005:054C:05C4.0002", "0005:0000054C:000005C4");
     sysfs.tree.write(bluetooth / "input/input3/id/version", "0100\n");
-    auto other = sysfs.addUsbHid("0003:045E:0B12.0003", "0003:0000045E:00000B12", "0408\n");
+    auto other = sysfs.hid("0003:045E:0B12.0003", "0003:0000045E:00000B12", "0408\n");
     sysfs.tree.write(other / "input/input9/id/version", "0408\n");
-    sysfs.addUsbHid("0003:054C:09CC.0005", "0003:0000054C", "0100\n");
-    SysfsHidRegistry registry(sysfs.tree.path());
+    sysfs.hid("0003:054C:09CC.0005", "0003:0000054C", "0100\n");
+    SysfsHidRegistry registry(sysfs.sys());
     auto devices = registry.devicesOfVendor(kPlayStationVendorId);
     ASSERT_EQ(devices.size(), 1u) << "a uevent without a whole HID_ID is not a device";
     EXPECT_EQ(devices[0].properties.count("bcdDevice"), 0u) << "no USB parent";
     EXPECT_EQ(readFirmwareVersion(registry), "256");
     EXPECT_EQ(registry.devicesOfVendor(0x045E).size(), 1u);
-    EXPECT_TRUE(SysfsHidRegistry(sysfs.tree.path() / "missing").devicesOfVendor(0x045E).empty());
+    EXPECT_TRUE(SysfsHidRegistry(sysfs.sys() / "missing").devicesOfVendor(0x045E).empty());
 
-    FakeSysfs garbled;
-    auto pad = garbled.addUsbHid("0003:054C:0CE6.0004", "0003:0000054C:00000CE6", "zz01\n");
+    FakeMachine garbled;
+    auto pad = garbled.hid("0003:054C:0CE6.0004", "0003:0000054C:00000CE6", "zz01\n");
     garbled.tree.write(pad / "input/input2/id/version", "\n");
     garbled.tree.write(pad / "firmware_version", "\n");
-    SysfsHidRegistry garbledRegistry(garbled.tree.path());
+    SysfsHidRegistry garbledRegistry(garbled.sys());
     const auto garbledDevices = garbledRegistry.devicesOfVendor(kPlayStationVendorId);
     ASSERT_EQ(garbledDevices.size(), 1u);
     for (const char* key : {"VersionNumber", "FirmwareVersion", "bcdDevice"}) {
@@ -89,7 +62,6 @@ TEST(SysfsHidRegistry, BluetoothOtherVendorsAndMalformedContents) {
 }
 
 TEST(SysfsText, ParsesHexAsSysfsWritesIt) {
-    EXPECT_EQ(parseHex("054C"), 0x054Cu);
     EXPECT_EQ(parseHex("0x0110\n"), 0x0110u);
     EXPECT_EQ(parseHex(" 0000054c "), 0x054Cu);
     EXPECT_EQ(parseHex("FFFFFFFF"), 0xFFFFFFFFu);

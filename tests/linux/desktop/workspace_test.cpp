@@ -3,9 +3,9 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
-#include "desktop_session.h"
 #include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/desktop/xdg_workspace.h"
 #include "support/child_process.h"
@@ -23,25 +23,22 @@ bool waitFor(Done done) {
 }
 
 // A stand-in for xdg-open that records its argument after an optional pause.
-class RecordingOpener {
-  public:
+struct RecordingOpener {
     explicit RecordingOpener(double pauseSeconds = 0) {
-        script_ = folder_.write("open.sh", "#!/bin/sh\nsleep " + std::to_string(pauseSeconds) +
-                                               "\necho \"$1\" >> '" + log().string() + "'\n");
-        ::chmod(script_.c_str(), 0755);
+        script = folder.write("open.sh", "#!/bin/sh\nsleep " + std::to_string(pauseSeconds) +
+                                             "\necho \"$1\" >> '" + log().string() + "'\n");
+        ::chmod(script.c_str(), 0755);
     }
-    std::string command() const { return script_.string(); }
-    fs::path log() const { return folder_.path() / "opened.log"; }
+    fs::path log() const { return folder.path() / "opened.log"; }
     std::string opened() const { return readWholeFile(log()).value_or(""); }
 
-  private:
-    TempFolder folder_;
-    fs::path script_;
+    TempFolder folder;
+    fs::path script;
 };
 
 XdgWorkspace workspaceWith(const RecordingOpener& opener, bool askFileManager) {
     XdgWorkspace::Options options;
-    options.opener = opener.command();
+    options.opener = opener.script;
     options.useFileManagerService = askFileManager;
     return XdgWorkspace(options);
 }
@@ -64,32 +61,26 @@ TEST(XdgWorkspace, OpensAddressesWithoutBlockingOrLeavingZombies) {
     XdgWorkspace(missing).openURL("https://example.org");  // fails quietly
 }
 
-// A file manager on the session bus that records the items it was asked to show. Its name and
-// its calls arrive through the default main context, which the test runs while it waits.
-class FakeFileManager {
-  public:
-    FakeFileManager() : bus_(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr)) {
-        node_ = g_dbus_node_info_new_for_xml(
-            "<node><interface name='org.freedesktop.FileManager1'><method name='ShowItems'>"
-            "<arg type='as' direction='in'/><arg type='s' direction='in'/></method>"
-            "</interface></node>",
-            nullptr);
+// A file manager on the session bus that records the calls it answers, as GVariant text. Its
+// name and its calls arrive through the default main context, which the test runs while it waits.
+struct FakeFileManager {
+    FakeFileManager() {
         static const GDBusInterfaceVTable vtable = {&FakeFileManager::onCall, nullptr, nullptr, {}};
-        object_ = g_dbus_connection_register_object(bus_, "/org/freedesktop/FileManager1",
-                                                    node_->interfaces[0], &vtable, this, nullptr,
-                                                    nullptr);
-        name_ = g_bus_own_name_on_connection(
-            bus_, "org.freedesktop.FileManager1", G_BUS_NAME_OWNER_FLAGS_DO_NOT_QUEUE,
+        object =
+            g_dbus_connection_register_object(bus, "/org/freedesktop/FileManager1",
+                                              node->interfaces[0], &vtable, this, nullptr, nullptr);
+        name = g_bus_own_name_on_connection(
+            bus, "org.freedesktop.FileManager1", G_BUS_NAME_OWNER_FLAGS_DO_NOT_QUEUE,
             [](GDBusConnection*, const gchar*, gpointer self) {
                 static_cast<FakeFileManager*>(self)->owned = true;
             },
             nullptr, this, nullptr);
     }
     ~FakeFileManager() {
-        g_bus_unown_name(name_);
-        g_dbus_connection_unregister_object(bus_, object_);
-        g_dbus_node_info_unref(node_);
-        g_object_unref(bus_);
+        g_bus_unown_name(name);
+        g_dbus_connection_unregister_object(bus, object);
+        g_dbus_node_info_unref(node);
+        g_object_unref(bus);
     }
     template <typename Done>
     bool runUntil(Done done) {
@@ -98,32 +89,27 @@ class FakeFileManager {
             return done();
         });
     }
-
-    bool owned = false;
-    std::vector<std::string> shown;
-
-  private:
     static void onCall(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar*,
                        GVariant* parameters, GDBusMethodInvocation* invocation, gpointer self) {
-        GVariantIter* uris = nullptr;
-        const gchar* startup = nullptr;
-        g_variant_get(parameters, "(as&s)", &uris, &startup);
-        const gchar* uri = nullptr;
-        while (g_variant_iter_loop(uris, "&s", &uri)) {
-            static_cast<FakeFileManager*>(self)->shown.push_back(uri);
-        }
-        g_variant_iter_free(uris);
+        gchar* call = g_variant_print(parameters, FALSE);
+        static_cast<FakeFileManager*>(self)->calls.push_back(call);
+        g_free(call);
         g_dbus_method_invocation_return_value(invocation, nullptr);
     }
 
-    GDBusConnection* bus_;
-    GDBusNodeInfo* node_ = nullptr;
-    guint object_ = 0;
-    guint name_ = 0;
+    GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+    GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(
+        "<node><interface name='org.freedesktop.FileManager1'><method name='ShowItems'>"
+        "<arg type='as' direction='in'/><arg type='s' direction='in'/></method></interface></node>",
+        nullptr);
+    guint object = 0;
+    guint name = 0;
+    bool owned = false;
+    std::vector<std::string> calls;
 };
 
 TEST(XdgWorkspace, RevealAsksTheFileManagerOnTheSessionBus) {
-    JOYVANE_REQUIRE_DESKTOP(false);
+    ASSERT_TRUE(std::getenv("DBUS_SESSION_BUS_ADDRESS")) << "run inside scripts/with-desktop.sh";
     RecordingOpener opener;
     TempFolder files;
     auto file = files.write("a b/report 1.txt", "x");
@@ -131,9 +117,9 @@ TEST(XdgWorkspace, RevealAsksTheFileManagerOnTheSessionBus) {
         FakeFileManager manager;
         ASSERT_TRUE(manager.runUntil([&] { return manager.owned; }));
         workspaceWith(opener, true).revealFile(file.string());
-        ASSERT_TRUE(manager.runUntil([&] { return !manager.shown.empty(); }));
-        EXPECT_EQ(manager.shown, std::vector<std::string>{"file://" + files.path().string() +
-                                                          "/a%20b/report%201.txt"});
+        ASSERT_TRUE(manager.runUntil([&] { return !manager.calls.empty(); }));
+        EXPECT_EQ(manager.calls, std::vector<std::string>{"(['file://" + files.path().string() +
+                                                          "/a%20b/report%201.txt'], '')"});
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_EQ(opener.opened(), "") << "the folder was opened although the file manager answered";

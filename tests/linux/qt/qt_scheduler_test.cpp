@@ -12,18 +12,21 @@ namespace {
 
 using testing::runUntil;
 
-TEST(QtScheduler, PostedJobsRunInOrderOnTheMainThreadIncludingThoseFromOtherThreads) {
+// Posted jobs run in order on the main thread, also those posted from other threads. A one-shot
+// and a 60 Hz timer fire never early, the repeating one until its own job cancels it; cancelled
+// jobs never run, and a task outlives its scheduler safely.
+TEST(QtScheduler, JobsRunInOrderOnTheMainThreadAndTimersNeverEarly) {
     testing::ensureApplication();
-    QtScheduler scheduler;
+    auto scheduler = std::make_unique<QtScheduler>();
     std::vector<int> order;
     std::thread::id ranOn;
-    scheduler.post([&] {
+    scheduler->post([&] {
         order.push_back(1);
-        scheduler.post([&] { order.push_back(4); });
+        scheduler->post([&] { order.push_back(4); });
     });
-    scheduler.post([&] { order.push_back(2); });
+    scheduler->post([&] { order.push_back(2); });
     std::thread worker([&] {
-        scheduler.post([&] {
+        scheduler->post([&] {
             order.push_back(3);
             ranOn = std::this_thread::get_id();
         });
@@ -32,13 +35,7 @@ TEST(QtScheduler, PostedJobsRunInOrderOnTheMainThreadIncludingThoseFromOtherThre
     ASSERT_TRUE(runUntil([&] { return order.size() == 4; }));
     EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(ranOn, std::this_thread::get_id());
-}
 
-// A one-shot and a 60 Hz timer fire never early, the repeating one until its own job cancels
-// it; cancelled jobs never run, and a task outlives its scheduler safely.
-TEST(QtScheduler, TimersFireNeverEarlyAndCancelledOnesNever) {
-    testing::ensureApplication();
-    auto scheduler = std::make_unique<QtScheduler>();
     const Time started = scheduler->now();
     std::vector<Time> once;
     std::vector<Time> every;

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
-
 #include "../desktop/temp_folder.h"
+#include "platform/linux/desktop/atomic_file.h"
 #include "platform/linux/x11/touchpad_owner.h"
+#include "support/recording_input_switch.h"
 
 namespace joyvane::x11 {
 namespace {
@@ -18,39 +16,11 @@ constexpr const char* kDualShockBt = "Wireless Controller Touchpad";
 constexpr const char* kLaptop = "SynPS/2 Synaptics TouchPad";
 constexpr const char* kGamepad = "Sony Interactive Entertainment DualSense Wireless Controller";
 
-// The X server's devices in memory, recording every switch it is asked for.
-class RecordingSwitch : public InputDeviceSwitch {
-  public:
-    std::vector<InputDevice> list;
-    std::vector<std::string> calls;
-    bool refuse = false;
-
-    std::vector<InputDevice> devices() override { return list; }
-    bool setEnabled(int id, bool enabled) override {
-        calls.push_back((enabled ? "on " : "off ") + std::to_string(id));
-        auto device = std::find_if(list.begin(), list.end(),
-                                   [id](const InputDevice& d) { return d.id == id; });
-        if (refuse || device == list.end()) {
-            return false;
-        }
-        device->enabled = enabled;
-        return true;
-    }
-    bool enabled(int id) const {
-        return std::find_if(list.begin(), list.end(),
-                            [id](const InputDevice& d) { return d.id == id; })
-            ->enabled;
-    }
-    void remove(int id) {
-        std::erase_if(list, [id](const InputDevice& d) { return d.id == id; });
-    }
-};
-
 class TouchpadOwnerTest : public ::testing::Test {
   protected:
     joyvane::testing::TempFolder folder;
     fs::path file = folder.path() / "joyvane" / "touchpads-off";
-    RecordingSwitch server;
+    joyvane::testing::RecordingInputSwitch server;
 
     void SetUp() override {
         server.list = {{2, "Virtual core XTEST pointer", true},
@@ -58,10 +28,7 @@ class TouchpadOwnerTest : public ::testing::Test {
                        {12, kGamepad, true},
                        {13, kDualSenseUsb, true}};
     }
-    std::string recorded() const {
-        std::ifstream in(file);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string recorded() const { return linux_desktop::readWholeFile(file).value_or(""); }
     using Calls = std::vector<std::string>;
 };
 
@@ -78,7 +45,7 @@ TEST_F(TouchpadOwnerTest, TakesTouchpadsAsTheyComeForgetsThoseThatLeaveAndGivesB
         EXPECT_EQ(server.calls, (Calls{"off 13", "off 15"}));
         EXPECT_EQ(recorded(), std::string(kDualSenseUsb) + "\n" + kDualShockBt + "\n");
 
-        server.remove(13);  // the DualSense was unplugged
+        std::erase_if(server.list, [](const InputDevice& d) { return d.id == 13; });  // unplugged
         owner.update(true);
         EXPECT_EQ(owner.heldNames(), std::vector<std::string>{kDualShockBt});
         EXPECT_EQ(recorded(), std::string(kDualShockBt) + "\n");
@@ -86,8 +53,7 @@ TEST_F(TouchpadOwnerTest, TakesTouchpadsAsTheyComeForgetsThoseThatLeaveAndGivesB
         server.list.push_back({13, kLaptop, false});
     }
     EXPECT_EQ(server.calls, (Calls{"off 13", "off 15", "on 15"}));
-    EXPECT_FALSE(server.enabled(13));
-    EXPECT_FALSE(server.enabled(16));
+    EXPECT_EQ(server.switchedOff(), (std::vector<int>{16, 13}));
     EXPECT_FALSE(fs::exists(file));
 }
 
