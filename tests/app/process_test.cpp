@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QTemporaryDir>
@@ -104,15 +103,7 @@ TEST(SingleInstance, ReopensDropsBadClientsAndTakesOverACrashedRun) {
         client.connectToServer(runtime.filePath("joyvane.socket"));
         ASSERT_TRUE(client.waitForConnected(2000));
         client.write(message);
-        client.flush();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (client.state() != QLocalSocket::UnconnectedState && elapsed.elapsed() < 5000) {
-            client.waitForDisconnected(100);
-            client.readAll();
-        }
-        EXPECT_EQ(client.state(), QLocalSocket::UnconnectedState);
-        EXPECT_LT(elapsed.elapsed(), 3000);
+        EXPECT_TRUE(client.waitForDisconnected(3000));
     }
     reopens(*first, 2);
 
