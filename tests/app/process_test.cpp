@@ -49,9 +49,11 @@ bool says(const ChildProcess& process, const std::string& line, int times = 1) {
         5s);
 }
 
-void makeFolder(const QString& path, mode_t mode) {
+// Makes the folder `path` with exactly `mode`; returns its path.
+QString makeFolder(const QString& path, mode_t mode) {
     ::mkdir(QFile::encodeName(path).constData(), mode);
     ::chmod(QFile::encodeName(path).constData(), mode);
+    return path;
 }
 
 // Held input is let go also when the loop is left by exit() (as Qt's xcb plugin does) or by an
@@ -117,14 +119,11 @@ TEST(SingleInstance, ReopensDropsBadClientsAndTakesOverACrashedRun) {
 
 TEST(PrivateRuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
     QTemporaryDir base;
-    const QString good = base.filePath("good");
-    makeFolder(good, 0700);
-    const QString open = base.filePath("open");
-    makeFolder(open, 0755);
+    const QString good = makeFolder(base.filePath("good"), 0700);
+    const QString open = makeFolder(base.filePath("open"), 0755);
     const QString link = base.filePath("link");
     QFile::link(good, link);
-    const QString tmp = base.filePath("tmp");
-    makeFolder(tmp, 01777);
+    const QString tmp = makeFolder(base.filePath("tmp"), 01777);
     const QString own = tmp + QStringLiteral("/joyvane-%1").arg(::getuid());
 
     struct Case {
