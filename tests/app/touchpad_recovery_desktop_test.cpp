@@ -22,14 +22,13 @@ TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
     auto connection = x11::X11Connection::open(desktop.display().c_str(), &error);
     ASSERT_TRUE(connection) << error;
     x11::XInputDevices devices(connection);
-    auto all = devices.devices();
-    auto pointer = std::find_if(all.begin(), all.end(), [](const x11::InputDevice& device) {
+    const auto all = devices.devices();
+    const auto pointer = std::ranges::find_if(all, [](const x11::InputDevice& device) {
         return device.name.find("XTEST") == std::string::npos;
     });
     ASSERT_NE(pointer, all.end()) << "the X server has a pointer device of its own";
     auto enabledNow = [&, id = pointer->id] {
-        const auto now = devices.devices();
-        return std::any_of(now.begin(), now.end(), [id](const x11::InputDevice& device) {
+        return std::ranges::any_of(devices.devices(), [id](const x11::InputDevice& device) {
             return device.id == id && device.enabled;
         });
     };

@@ -3,9 +3,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
-#include <chrono>
 #include <cmath>
-#include <thread>
 
 #include "../ui_fixture.h"
 #include "app/tray_label.h"
@@ -151,10 +149,10 @@ TEST_F(WindowsTest, CombosAndControllerTabFollowTheEngine) {
     ASSERT_NE(tab, nullptr);
     EXPECT_TRUE(tab->noDataLabel()->isVisibleTo(tab));
     EXPECT_FALSE(tab->refreshButton()->isVisibleTo(tab));
-    for (int i = 0; i < 400 && tab->firmwareVersion() == "Checking..."; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    QTest::qWaitFor([&] {
         sim.scheduler.runQueued();  // appearing started the firmware read
-    }
+        return tab->firmwareVersion() != "Checking...";
+    });
     settle();
     EXPECT_EQ(tab->firmwareValue()->text(), "N/A");
     manager.batteryLevel = 0.6f;
