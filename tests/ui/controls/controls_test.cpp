@@ -2,15 +2,12 @@
 
 #include <QDir>
 #include <QImage>
-#include <QLabel>
-#include <QSlider>
 #include <algorithm>
 #include <string>
 
 #include "mapping/button_action.h"
 #include "mapping/button_id.h"
 #include "ui/controls/battery_format.h"
-#include "ui/controls/setting_slider.h"
 #include "ui/controls/stick_view.h"
 #include "ui/controls/symbols.h"
 
@@ -45,19 +42,6 @@ TEST(BatteryBadge, SymbolToneAndPercentFollowLevelAndState) {
         EXPECT_EQ(batteryTone(c.level, c.state), c.tone);
         EXPECT_EQ(batteryPercentText(c.level), c.percent);
     }
-}
-
-// The engine never clamps; only the interface has a range.
-TEST(SettingSlider, OutOfRangeValueKeepsItsNumberAndPutsTheHandleAtTheEnd) {
-    double value = 40.0;
-    int writes = 0;
-    SettingSlider slider("Mouse Speed", "cursorarrow.motionlines",
-                         {[&] { return value; }, [&](double) { ++writes; }}, {3, 25});
-    EXPECT_EQ(slider.slider()->value(), SettingSlider::kSteps);
-    EXPECT_EQ(slider.valueLabel()->text(), "40.0");
-    EXPECT_EQ(writes, 0);
-    EXPECT_EQ(formatSettingValue(24.96), "25.0");
-    EXPECT_EQ(formatSettingValue(0.12), "0.1");
 }
 
 TEST(StickView, DotFollowsTheStickWithYUpward) {

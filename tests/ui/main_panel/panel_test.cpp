@@ -26,8 +26,8 @@ namespace {
 
 using PanelTest = UiTest;
 
-// Each slider and switch writes its setting and follows changes made elsewhere, and the reset
-// moves them back (but leaves auto-enable alone).
+// Each slider and switch writes its setting and follows changes made elsewhere, also to a value
+// beyond the slider's range, and the reset moves them back (but leaves auto-enable alone).
 TEST_F(PanelTest, SlidersAndSwitchesWriteTheirSettingAndFollowChangesMadeElsewhere) {
     connect();
     startPanel();
@@ -55,6 +55,11 @@ TEST_F(PanelTest, SlidersAndSwitchesWriteTheirSettingAndFollowChangesMadeElsewhe
         EXPECT_EQ(slider->slider()->value(), SettingSlider::kSteps / 2);
         EXPECT_EQ(slider->valueLabel()->text(), QString::asprintf("%.1f", setting.get()));
         EXPECT_DOUBLE_EQ(setting.get(), (lower + upper) / 2) << "showing it wrote it back";
+        setting = upper + 0.96;  // the engine never clamps: the handle stops, the number does not
+        settle();
+        EXPECT_EQ(slider->slider()->value(), SettingSlider::kSteps);
+        EXPECT_EQ(slider->valueLabel()->text(), QString::number(upper + 1, 'f', 1));
+        EXPECT_DOUBLE_EQ(setting.get(), upper + 0.96);
     }
     const struct {
         ToggleRow* row;
