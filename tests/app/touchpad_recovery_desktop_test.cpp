@@ -13,8 +13,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The real program on a private desktop, after a run that crashed while it held a touchpad: the
-// X server's own pointer device stands in for the controller's touchpad, switched off and named
-// in the recovery file. The program must switch it on again and forget the file.
+// X server's own pointer device stands in for the controller's touchpad, switched off (through
+// XInput, as the program does it) and named in the recovery file. The program must switch it on
+// again and forget the file.
 TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
     PrivateDesktop desktop;
     JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
@@ -39,6 +40,7 @@ TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
     const fs::path file = runtime / "joyvane" / "touchpads-off";
     std::ofstream(file) << pointer->name << "\n";
     ASSERT_TRUE(devices.setEnabled(pointer->id, false));
+    ASSERT_FALSE(enabledNow()) << "switched off as the crashed run left it";
 
     ChildProcess program({JOYVANE_PROGRAM}, desktop.environment(),
                          desktop.folder() / "joyvane.log");

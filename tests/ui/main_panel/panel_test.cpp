@@ -28,6 +28,8 @@ using PanelTest = UiTest;
 
 // Each slider and switch writes its setting and follows changes made elsewhere, also to a value
 // beyond the slider's range, and the reset moves them back (but leaves auto-enable alone).
+// Launch at Login goes through the desktop; a switch that cannot turn on stays off and says so
+// under it.
 TEST_F(PanelTest, SlidersAndSwitchesWriteTheirSettingAndFollowChangesMadeElsewhere) {
     connect();
     startPanel();
@@ -82,18 +84,13 @@ TEST_F(PanelTest, SlidersAndSwitchesWriteTheirSettingAndFollowChangesMadeElsewhe
     settle();
     EXPECT_EQ(settings->mouseSpeed()->valueLabel()->text(), "10.0");
     EXPECT_FALSE(manager.autoEnableOnConnect.get());
-}
 
-// A switch that cannot turn on stays off and says so under it.
-TEST_F(PanelTest, LaunchAtLoginGoesThroughTheEngineAndAFailureKeepsItOff) {
-    startPanel();
     BehaviorCard* card = view->behaviorCard();
     sim.workspace.launchAtLoginWorks = false;
     card->launchAtLogin()->switchButton()->click();
     settle();
     EXPECT_FALSE(card->launchAtLogin()->switchButton()->isChecked());
     EXPECT_FALSE(card->launchFailure()->isHidden());
-
     sim.workspace.launchAtLoginWorks = true;
     card->launchAtLogin()->switchButton()->click();
     settle();
