@@ -19,8 +19,8 @@ packages=(
   openbox trayer imagemagick
   # the Debian package and its checks
   dpkg-dev fakeroot file desktop-file-utils appstream lintian man-db
-  # a Wayland compositor for the Wayland desktop tests
-  weston
+  # Wayland compositors for the Wayland desktop tests, and sway's screenshot tool
+  weston sway grim
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
   # the mutation check and its mutant list test

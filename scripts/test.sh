@@ -22,11 +22,14 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp}
 # Desktop tests get their own private X server, buses, window manager and tray host; the
-# Wayland ones a private Weston on top of the same.
+# Wayland ones run twice on top of the same: on Weston, and on a headless sway, which has the
+# layer shell the keyboard panel floats on.
 scripts/with-desktop.sh -- ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300 \
   -E '^wayland_desktop[.]'
-scripts/with-wayland.sh -- ctest --test-dir "$dir" --output-on-failure --timeout 300 \
-  -R '^wayland_desktop[.]'
+for compositor in weston sway; do
+  scripts/with-wayland.sh --compositor "$compositor" -- \
+    ctest --test-dir "$dir" --output-on-failure --timeout 300 -R '^wayland_desktop[.]'
+done
 
 # The Debian package from a plain Release build: validated, installed, run and removed.
 bash scripts/package-check.sh

@@ -40,16 +40,11 @@ class EngineTest : public ::testing::Test {
         sim.scheduler.runQueued();
         return controller;
     }
-    void disconnect(const std::shared_ptr<sim::SimController>& controller) {
-        sim.controllers.disconnect(controller);
-        sim.scheduler.runQueued();
-    }
 
     // Runs `count` firings of the 60 Hz loop (a hair past the last, so rounding cannot drop it).
     void runTicks(int count) { sim.scheduler.advanceBy(count / 60.0 + 1e-7); }
 
     std::vector<sim::WarpCall> warps() const { return sim.log.all<sim::WarpCall>(); }
-    std::vector<MouseEvent> mouseEvents() const { return sim.log.all<MouseEvent>(); }
     std::vector<ScrollEvent> scrolls() const { return sim.log.all<ScrollEvent>(); }
 };
 

@@ -14,14 +14,6 @@ struct KeyboardFixture {
         kb.controllerConnected = true;
         kb.controllerEnabled = true;
     }
-
-    std::vector<sim::PanelAction> panelCalls() const {
-        std::vector<sim::PanelAction> out;
-        for (const auto& call : sim.log.all<sim::PanelCall>()) {
-            out.push_back(call.action);
-        }
-        return out;
-    }
 };
 
 inline KeyEvent textEvent(std::u16string text, bool down) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "keyboard/utf8.h"
 #include "keyboard_test_support.h"
 
@@ -65,25 +63,6 @@ TEST_F(KeyboardTypingTest, MalformedUtf8SkipsOnlyTheBadBytes) {
     }
     // A sequence cut off by the end of the text is not completed from the bytes beyond it.
     EXPECT_TRUE(decodeUtf8Scalars(std::string_view("\xC3\xA9", 1)).empty());
-}
-
-TEST_F(KeyboardTypingTest, RandomBytesNeverYieldALoneSurrogate) {
-    std::minstd_rand random(7);
-    for (int round = 0; round < 2000; ++round) {
-        std::string bytes(random() % 9, '\0');
-        for (char& b : bytes) {
-            b = static_cast<char>(random() % 256);
-        }
-        f.sim.log.clear();
-        f.kb.typeRaw(bytes);
-        for (const KeyEvent& e : events()) {
-            ASSERT_FALSE(e.text.empty());
-            bool pair = e.text.size() == 2 && e.text[0] >= 0xD800 && e.text[0] < 0xDC00 &&
-                        e.text[1] >= 0xDC00 && e.text[1] < 0xE000;
-            bool single = e.text.size() == 1 && (e.text[0] < 0xD800 || e.text[0] >= 0xE000);
-            ASSERT_TRUE(pair || single);
-        }
-    }
 }
 
 TEST(KeyboardLayoutTest, OutsideTheGridIsEmpty) {

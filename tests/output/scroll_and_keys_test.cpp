@@ -16,16 +16,7 @@ ScrollEvent wheels(std::int32_t wheel1, std::int32_t wheel2) {
     return event;
 }
 
-TEST_F(MouseTest, ScrollScalesByFourInvertsVerticalAndTruncatesTowardsZero) {
-    mouse.scroll(1.5, -2.5);
-    mouse.scroll(0, 1.0);
-    mouse.scroll(-0.3, 0.3);  // both -1.2
-    mouse.scroll(0.2, -0.2);  // 0.8 truncates to 0, and a scroll of zero wheels is still posted
-    EXPECT_EQ(scrollEvents(), (std::vector<ScrollEvent>{wheels(10, 6), wheels(-4, 0),
-                                                        wheels(-1, -1), wheels(0, 0)}));
-    EXPECT_TRUE(warps().empty());
-}
-
+// Scaling, direction and truncation towards zero are in the pointer_and_scroll scenario.
 TEST_F(MouseTest, ScrollWheelsSaturateInsteadOfOverflowing) {
     constexpr auto max = std::numeric_limits<std::int32_t>::max();
     constexpr auto min = std::numeric_limits<std::int32_t>::min();
@@ -35,7 +26,7 @@ TEST_F(MouseTest, ScrollWheelsSaturateInsteadOfOverflowing) {
     EXPECT_EQ(scrollEvents(), (std::vector<ScrollEvent>{wheels(max, max), wheels(0, min)}));
 }
 
-// Shift and Command around a key are in the perform table; here, all four modifiers.
+// Shift and Command around a key are in the key_actions scenario; here, all four modifiers.
 TEST_F(MouseTest, SendKeyPressesModifiersAroundTheKeyInAFixedOrder) {
     mouse.sendKey(0, 0x1E0000);  // all four: Control, Shift, Command, Option down; reverse up
     EXPECT_EQ(keyEvents(), (std::vector<KeyEvent>{key(59, true), key(56, true), key(55, true),
@@ -52,7 +43,8 @@ TEST_F(MouseTest, SendKeySkipsOnlyTheEventThatCannotBeMade) {
                                      key(20, false, 0x120000), key(55, false), key(56, false)}));
 }
 
-// Truncation towards zero inside the range is in the scroll and pointer tests.
+// Truncation towards zero inside the range is in the pointer tests and the pointer_and_scroll
+// scenario.
 TEST(SaturatingTruncate, ClampsAtTheExactEdgesOfBothWidths) {
     using I32 = std::numeric_limits<std::int32_t>;
     using I64 = std::numeric_limits<std::int64_t>;

@@ -96,18 +96,7 @@ Window selectionOwner(const std::string& name, const std::string& selection) {
     return owner;
 }
 
-}  // namespace
-
-std::optional<Box> pointerPosition(const std::string& display) {
-    auto pointer = queryPointer(display);
-    return pointer ? std::optional<Box>(pointer->first) : std::nullopt;
-}
-
-bool leftButtonDown(const std::string& display) {
-    auto pointer = queryPointer(display);
-    return pointer && (pointer->second & Button1Mask) != 0;
-}
-
+// Every window of the display, top-level or not, in stacking order.
 std::vector<XWindowInfo> allWindows(const std::string& name) {
     std::vector<XWindowInfo> windows;
     withDisplay(name, [&](Display* display) {
@@ -118,6 +107,18 @@ std::vector<XWindowInfo> allWindows(const std::string& name) {
         XSetErrorHandler(previous);
     });
     return windows;
+}
+
+}  // namespace
+
+std::optional<Box> pointerPosition(const std::string& display) {
+    auto pointer = queryPointer(display);
+    return pointer ? std::optional<Box>(pointer->first) : std::nullopt;
+}
+
+bool leftButtonDown(const std::string& display) {
+    auto pointer = queryPointer(display);
+    return pointer && (pointer->second & Button1Mask) != 0;
 }
 
 std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid) {

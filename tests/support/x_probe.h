@@ -25,9 +25,6 @@ std::optional<Box> pointerPosition(const std::string& display);
 // Whether pointer button 1 is down.
 bool leftButtonDown(const std::string& display);
 
-// Every window of the display, top-level or not, in stacking order.
-std::vector<XWindowInfo> allWindows(const std::string& display);
-
 // The viewable windows of process `pid`.
 std::vector<XWindowInfo> viewableWindowsOf(const std::string& display, pid_t pid);
 // The windows that the tray host has embedded (the icons of other programs), with the process

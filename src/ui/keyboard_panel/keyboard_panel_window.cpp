@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/keyboard_panel/overlay_keyboard_panel.h"
 #include "ui/keyboard_panel/panel_placement.h"
 #include "ui/keyboard_panel/ps_keyboard_view.h"
 #include "ui/keyboard_panel/x11_window_hints.h"
@@ -57,6 +58,12 @@ std::unique_ptr<KeyboardPanel> QtKeyboardPanelFactory::makePanel(PSKeyboardContr
         content = toGlobalDisplay(*rect, screens_);
     } else {
         content = Rect{0, 0, 586, 234};
+    }
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        if (auto overlay = OverlayKeyboardPanel::create(keyboard, languages_, content)) {
+            last_ = overlay->window();
+            return overlay;
+        }
     }
     auto panel = std::make_unique<KeyboardPanelWindow>(keyboard, languages_, content);
     last_ = panel.get();

@@ -33,7 +33,7 @@ class KeyboardPanelWindow final : public QWidget, public KeyboardPanel {
 };
 
 // Builds the keyboard panel on the keyboard's first show, placed once from the screens of that
-// moment.
+// moment: on an overlay surface where a Wayland compositor offers one, else as a window.
 class QtKeyboardPanelFactory final : public KeyboardPanelFactory {
   public:
     QtKeyboardPanelFactory(const ScreenService& screens, const LanguageSource& languages)
@@ -41,7 +41,7 @@ class QtKeyboardPanelFactory final : public KeyboardPanelFactory {
 
     std::unique_ptr<KeyboardPanel> makePanel(PSKeyboardController& keyboard) override;
 
-    // The last panel built, for tests and screenshots.
+    // The window of the last panel built, for tests and screenshots.
     KeyboardPanelWindow* lastPanel() const { return last_; }
 
   private:

@@ -1,11 +1,14 @@
 // On a Wayland compositor (scripts/with-wayland.sh): the focus monitor fed by AT-SPI alone opens
-// the real keyboard panel, an ordinary Qt Wayland window, when a Wayland Qt application's text
-// field gets focus, closes it when focus leaves, and the application keeps its focus meanwhile.
+// the real keyboard panel when a Wayland Qt application's text field gets focus and closes it
+// when focus leaves. Where the compositor has a layer shell (sway) the application keeps its
+// focus while the panel is shown and clicked.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
+#include <cstdio>
 #include <optional>
 
 #include "core/language.h"
@@ -14,15 +17,35 @@
 #include "platform/linux/qt/qt_scheduler.h"
 #include "platform/linux/wayland/compositor_keymap.h"
 #include "platform/linux/wayland/qt_screen_service.h"
+#include "platform/linux/wayland/wl_clipboard.h"
 #include "platform/sim/sim_platform.h"
 #include "support/qt_loop.h"
 #include "support/x_probe.h"
 #include "ui/keyboard_panel/keyboard_panel_window.h"
+#include "ui/keyboard_panel/ps_keyboard_view.h"
+#include "virtual_seat.h"
 
 namespace joyvane::wayland {
 namespace {
 
 using testing::runUntil;
+
+constexpr int kOutputWidth = 1440;
+constexpr int kOutputHeight = 900;
+
+// The headless sway's pointer and keyboard; absent on Weston, whose seat is the X display's.
+testing::VirtualSeat* virtualSeat() {
+    static std::unique_ptr<testing::VirtualSeat> seat = testing::VirtualSeat::connect();
+    return seat.get();
+}
+
+void clickAt(int x, int y) {
+    if (virtualSeat()) {
+        virtualSeat()->click(x, y, kOutputWidth, kOutputHeight);
+    } else {
+        testing::clickAt(std::getenv("DISPLAY"), x, y);
+    }
+}
 
 // The text application in its own process; its reports ("active", "inactive") are collected as
 // they arrive, and `active` follows the last one.
@@ -59,10 +82,10 @@ class TextApp {
 };
 
 // Clicks the text application where no other window can be (it fills the screen; the panel is
-// narrower than half of it), through XTest on the display the compositor draws into.
+// narrower than half of it).
 bool clickTextApp(TextApp& app) {
-    for (int x : {1435, 5}) {
-        testing::clickAt(std::getenv("DISPLAY"), x, 895);
+    for (int x : {kOutputWidth - 5, 5}) {
+        clickAt(x, kOutputHeight - 5);
         if (runUntil([&] { return app.active; }, 3)) {
             return true;
         }
@@ -100,14 +123,19 @@ class WaylandKeyboardPanel : public ::testing::Test {
         EXPECT_FALSE(keyboard->isVisible) << "opened on a button";
     }
 
-    // Moves the focus into the text field; whether the panel came up.
+    // Moves the focus into the text field; whether the panel came up. Prints how long it took,
+    // the text application's own reaction included.
     bool focusLine() {
+        QElapsedTimer clock;
+        clock.start();
         app->command("line");
-        return runUntil(
+        bool shown = runUntil(
             [&] {
                 return keyboard->isVisible && panels.lastPanel() && panels.lastPanel()->isVisible();
             },
             5);
+        std::printf("focus to keyboard panel: %lld ms\n", static_cast<long long>(clock.elapsed()));
+        return shown;
     }
 
     QtScheduler scheduler;
@@ -121,13 +149,30 @@ class WaylandKeyboardPanel : public ::testing::Test {
     std::optional<TextApp> app;
 };
 
-// Weston (the compositor these machines run) activates every toplevel it maps, the panel
-// included, whatever Qt::WindowDoesNotAcceptFocus asks: the test gives the application its focus
-// back as the user would, with a click.
+// Clicks the panel's Shift button where the overlay shows it: centred on the output's bottom edge,
+// as high above it as the window was placed.
+void clickShift(const ui::KeyboardPanelWindow& window) {
+    QWidget* shift = window.view()->shiftButton();
+    QPoint inPanel = shift->mapTo(&window, shift->rect().center());
+    clickAt((kOutputWidth - window.width()) / 2 + inPanel.x(), window.y() + inPanel.y());
+}
+
+// Weston activates every toplevel it maps, whatever Qt::WindowDoesNotAcceptFocus asks, and has
+// no layer shell: there the test gives the application its focus back as the user would, with a
+// click. With a layer shell the panel is an overlay that the focus never goes to.
 TEST_F(WaylandKeyboardPanel, OpensInATextFieldAndClosesWhenFocusLeaves) {
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(focusLine()) << "the keyboard did not open in the text field";
         QTest::qWait(500);
+        if (panels.lastPanel()->testAttribute(Qt::WA_DontShowOnScreen)) {
+            EXPECT_TRUE(app->active) << "the panel took the focus when shown";
+            bool uppercase = keyboard->isUppercase;
+            clickShift(*panels.lastPanel());
+            EXPECT_TRUE(runUntil([&] { return keyboard->isUppercase != uppercase; }, 3))
+                << "the click on Shift did not reach the panel";
+            QTest::qWait(300);
+            EXPECT_TRUE(app->active) << "the panel took the focus when clicked";
+        }
         if (!app->active && !clickTextApp(*app)) {
             // The panel took the focus (see above) and the compositor would not hand it back
             // to a click: the closing half cannot be shown on this run.
@@ -150,8 +195,21 @@ TEST(CompositorKeymap, ArrivesFromTheCompositorAndPlacesKeys) {
     auto follower = CompositorKeymap::follow([&](auto k) { keymap = std::move(k); });
     ASSERT_TRUE(follower);
     ASSERT_TRUE(runUntil([&] { return keymap != nullptr; }, 5)) << "no keymap from the compositor";
-    // Weston's default keymap, US; placing on other keymaps is the evdev tests' table.
+    // US, Weston's default and the virtual keyboard's; other keymaps are the evdev tests' table.
     EXPECT_EQ(keymap->locate('A'), (KeyPlacement{30, {42}}));
+}
+
+// The clipboard that carries the characters a keymap lacks, reached without keyboard focus: it
+// needs the data-control protocol, which wlroots compositors have and Weston lacks.
+TEST(WlClipboard, CarriesTextWithoutFocusWhereTheCompositorHasDataControl) {
+    if (qEnvironmentVariableIsEmpty("SWAYSOCK")) {
+        GTEST_SKIP() << "needs a compositor with data control (sway)";
+    }
+    WlClipboard clipboard;
+    ASSERT_TRUE(clipboard.write("שלום — €"));
+    EXPECT_EQ(clipboard.read(), "שלום — €");
+    clipboard.clear();
+    EXPECT_NE(clipboard.read(), "שלום — €");
 }
 
 }  // namespace
@@ -164,5 +222,8 @@ int main(int argc, char** argv) {
     }
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        joyvane::wayland::virtualSeat();  // before any client looks at the seat
+    }
     return RUN_ALL_TESTS();
 }

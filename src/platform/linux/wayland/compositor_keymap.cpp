@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/linux/wayland/wayland_globals.h"
 #include "platform/linux/wayland/xkb_keymap.h"
 
 namespace joyvane::wayland {
@@ -39,26 +40,16 @@ const wl_seat_listener kSeatListener = {
     [](void*, wl_seat*, const char*) {},
 };
 
-const wl_registry_listener kRegistryListener = {
-    [](void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
-        self(data)->global(registry, name, interface, version);
-    },
-    [](void*, wl_registry*, uint32_t) {},
-};
-
 }  // namespace
 
 CompositorKeymap::CompositorKeymap(Changed changed) : changed_(std::move(changed)) {}
 
 std::unique_ptr<CompositorKeymap> CompositorKeymap::follow(Changed changed) {
     std::unique_ptr<CompositorKeymap> result(new CompositorKeymap(std::move(changed)));
-    result->display_ = wl_display_connect(nullptr);
-    if (!result->display_) {
+    // The globals, the seat among them.
+    if (!connectAndListGlobals(result.get(), result->display_, result->registry_)) {
         return nullptr;
     }
-    result->registry_ = wl_display_get_registry(result->display_);
-    wl_registry_add_listener(result->registry_, &kRegistryListener, result.get());
-    wl_display_roundtrip(result->display_);  // the seat
     wl_display_roundtrip(result->display_);  // its capabilities and a first keymap
     result->notifier_ = std::make_unique<QSocketNotifier>(wl_display_get_fd(result->display_),
                                                           QSocketNotifier::Read);
