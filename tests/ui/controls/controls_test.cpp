@@ -8,7 +8,6 @@
 #include "mapping/button_action.h"
 #include "mapping/button_id.h"
 #include "ui/controls/battery_format.h"
-#include "ui/controls/stick_view.h"
 #include "ui/controls/symbols.h"
 
 namespace joyvane::ui {
@@ -42,15 +41,6 @@ TEST(BatteryBadge, SymbolToneAndPercentFollowLevelAndState) {
         EXPECT_EQ(batteryTone(c.level, c.state), c.tone);
         EXPECT_EQ(batteryPercentText(c.level), c.percent);
     }
-}
-
-TEST(StickView, DotFollowsTheStickWithYUpward) {
-    StickView view("Mouse", "computermouse.fill");
-    view.setState(1.0f, 0.0f, false);
-    EXPECT_EQ(view.picture()->dotOffset(), QPointF(19, 0));
-    view.setState(-0.5f, 1.0f, true);
-    EXPECT_EQ(view.picture()->dotOffset(), QPointF(-9.5, -19));
-    EXPECT_TRUE(view.picture()->isDragging());
 }
 
 int inkedPixels(const std::string& name) {

@@ -10,6 +10,7 @@
 #include "../ui_fixture.h"
 #include "ui/controls/battery_badge.h"
 #include "ui/controls/setting_slider.h"
+#include "ui/controls/stick_view.h"
 #include "ui/controls/switch_button.h"
 #include "ui/controls/toggle_row.h"
 #include "ui/main_panel/behavior_card.h"
@@ -116,6 +117,7 @@ TEST_F(PanelTest, QuitLetsGoOfHeldClicksFirst) {
 
 // The controller's parts show while one is connected, the touchpad's only for a pad that has one
 // and its slider only while touchpad movement is on; the keyboard button needs the feature too.
+// The stick pictures follow the engine's sticks.
 TEST_F(PanelTest, ControllerPartsFollowTheController) {
     startPanel();
     BehaviorCard* behavior = view->behaviorCard();
@@ -132,6 +134,14 @@ TEST_F(PanelTest, ControllerPartsFollowTheController) {
     settle();
     EXPECT_FALSE(view->header()->batteryBadge()->isHidden());
     EXPECT_FALSE(view->touchpadCard()->sensitivity()->isHidden());
+    mouse.isLeftDown = true;  // a held click shows as a drag; the dots follow the sticks, y upward
+    manager.leftX = 1.0f;
+    manager.rightX = -0.5f;
+    manager.rightY = 1.0f;
+    settle();
+    EXPECT_EQ(view->sticks()->mouseStick()->picture()->dotOffset(), QPointF(19, 0));
+    EXPECT_TRUE(view->sticks()->mouseStick()->picture()->isDragging());
+    EXPECT_EQ(view->sticks()->scrollStick()->picture()->dotOffset(), QPointF(-9.5, -19));
     manager.touchpadEnabled = false;
     settle();
     EXPECT_TRUE(view->touchpadCard()->sensitivity()->isHidden());
