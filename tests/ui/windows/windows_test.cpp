@@ -218,16 +218,14 @@ TEST(BobMotion, StepsOnlyWhenTheArrowMovesAPixel) {
 
 // Every window carries the program's icon and a title, for the task bar. Qt lays a label out in
 // the direction of its first strong letter, so every Hebrew text starts with a right-to-left
-// mark: without it "Joyvane פועלת" reads left to right. Grant Access keeps its colours. The
-// first-run windows close as their buttons say.
+// mark: without it "Joyvane פועלת" reads left to right. The first-run windows close as their
+// buttons say.
 TEST_F(WindowsTest, EveryWindowHasTitleAndIconAndReadsRightToLeftInHebrew) {
     sim.languages.setLanguages({"he-IL", "en-US"});
-    setTrusted(false);
     actions.uinputProblem = UinputProblem::missing;
     startPanel();
     view->show();
     settle();
-    clickGrantAccessCheckingItsColours(view->banner());
     managers.advanced.open(manager);
     openRemap();
     managers.onboarding.show();
