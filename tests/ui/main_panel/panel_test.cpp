@@ -168,8 +168,8 @@ TEST_F(PanelTest, ControllerPartsFollowTheController) {
 }
 
 // Steps, then after Grant Access (which asks once) the waiting line and the link that shows the
-// program's own file, both in their colours; granted, the
-// banner goes, and a revocation brings the steps back.
+// program's own file, both in their colours; granted, the banner goes, and a revocation brings
+// the steps back.
 TEST_F(PanelTest, AccessibilityBannerFollowsTrust) {
     connect();
     setTrusted(false);
