@@ -5,73 +5,79 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <string_view>
+#include <sstream>
 
 #include "app/runtime_folder.h"
+#include "support/child_process.h"
 
 namespace joyvane::app {
 namespace {
 
-// A probe or the program, with `runtime` as its runtime folder when one is given.
-class Process : public QProcess {
-  public:
-    void run(const QString& program, const QStringList& arguments, const QString& runtime = {}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (!runtime.isEmpty()) {
-            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        }
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        setProcessEnvironment(env);
-        start(program, arguments);
-        ASSERT_TRUE(waitForStarted(5000));
-    }
-    // The next line printed, trimmed; empty when none comes within five seconds.
-    QByteArray line() {
-        while (!canReadLine()) {
-            if (!waitForReadyRead(5000)) {
-                return {};
-            }
-        }
-        return readLine().trimmed();
-    }
-    void signal(int number) { ::kill(static_cast<pid_t>(processId()), number); }
-};
+using testing::ChildProcess;
+using namespace std::chrono_literals;
 
-void makeFolder(const QString& path, mode_t mode) {
+// Starts a probe or the program without a display, with `runtime` as its runtime folder when one
+// is given; what it prints goes to a file of its own.
+std::unique_ptr<ChildProcess> launch(const std::vector<std::string>& argv,
+                                     const QString& runtime = {}) {
+    static QTemporaryDir logs;
+    static int launches = 0;
+    testing::Environment env = testing::currentEnvironment();
+    env.erase("DISPLAY");
+    env.erase("QT_QPA_PLATFORM");
+    if (!runtime.isEmpty()) {
+        env["XDG_RUNTIME_DIR"] = runtime.toStdString();
+    }
+    return std::make_unique<ChildProcess>(argv, env,
+                                          logs.filePath(QString::number(++launches)).toStdString());
+}
+
+// Whether `process` has printed the line `line` `times` times, waiting up to five seconds.
+bool says(const ChildProcess& process, const std::string& line, int times = 1) {
+    return testing::pollUntil(
+        [&] {
+            std::istringstream output(process.output());
+            int seen = 0;
+            for (std::string printed; std::getline(output, printed);) {
+                seen += printed == line;
+            }
+            return seen >= times;
+        },
+        5s);
+}
+
+// Makes the folder `path` with exactly `mode`; returns its path.
+QString makeFolder(const QString& path, mode_t mode) {
     ::mkdir(QFile::encodeName(path).constData(), mode);
     ::chmod(QFile::encodeName(path).constData(), mode);
+    return path;
 }
 
 // Held input is let go also when the loop is left by exit() (as Qt's xcb plugin does) or by an
 // exception; a second quit signal during a slow release ends the program at once. (Each quit
 // signal, with the real program holding a click, is the end-to-end program test's.)
 TEST(QuitPath, EveryWayOutReleasesAndASecondSignalEndsAtOnce) {
-    for (const char* mode : {"exit", "throw", "slow"}) {
+    for (const std::string mode : {"exit", "throw", "slow"}) {
         SCOPED_TRACE(mode);
-        Process probe;
-        probe.run(QStringLiteral(JOYVANE_PROBE),
-                  {QStringLiteral("quit"), QString::fromLatin1(mode)});
-        ASSERT_EQ(probe.line(), "ready");
-        const bool slow = std::string_view(mode) == "slow";
-        if (slow) {
-            probe.signal(SIGTERM);
+        auto probe = launch({JOYVANE_PROBE, "quit", mode});
+        ASSERT_TRUE(says(*probe, "ready"));
+        if (mode == "slow") {
+            probe->signalGroup(SIGTERM);
         }
-        ASSERT_EQ(probe.line(), "released");  // "slow": now inside a release of ten seconds
-        QElapsedTimer elapsed;
-        elapsed.start();
-        if (slow) {
-            probe.signal(SIGTERM);
+        ASSERT_TRUE(says(*probe, "released"));  // "slow": now inside a release of ten seconds
+        const auto released = std::chrono::steady_clock::now();
+        if (mode == "slow") {
+            probe->signalGroup(SIGTERM);
         }
-        ASSERT_TRUE(probe.waitForFinished(5000));
-        EXPECT_LT(elapsed.elapsed(), 3000);
-        EXPECT_NE(probe.exitCode(), 0);
-        EXPECT_TRUE(!slow || probe.exitCode() == SIGTERM) << "ended by the signal";
+        const auto status = probe->waitForExit(5s);
+        ASSERT_TRUE(status);
+        EXPECT_LT(std::chrono::steady_clock::now() - released, 3s);
+        EXPECT_NE(testing::describeStatus(*status), "exit 0");
+        EXPECT_TRUE(mode != "slow" || testing::describeStatus(*status) == "signal 15")
+            << "ended by the signal";
     }
 }
 
@@ -81,20 +87,14 @@ TEST(QuitPath, EveryWayOutReleasesAndASecondSignalEndsAtOnce) {
 TEST(SingleInstance, ReopensDropsBadClientsAndTakesOverACrashedRun) {
     QTemporaryDir runtime;
     makeFolder(runtime.path(), 0700);
-    auto launch = [&](Process& process) {
-        process.run(QStringLiteral(JOYVANE_PROBE), {QStringLiteral("instance")}, runtime.path());
+    auto reopens = [&](const ChildProcess& primary, int times) {
+        const auto status = launch({JOYVANE_PROBE, "instance"}, runtime.path())->waitForExit(5s);
+        EXPECT_EQ(testing::describeStatus(status.value_or(-1)), "exit 0");
+        EXPECT_TRUE(says(primary, "reopen", times));
     };
-    auto expectReopens = [&](Process& primary) {
-        Process later;
-        launch(later);
-        ASSERT_TRUE(later.waitForFinished(5000));
-        EXPECT_EQ(later.exitCode(), 0);
-        EXPECT_EQ(primary.line(), "reopen");
-    };
-    Process first;
-    launch(first);
-    ASSERT_EQ(first.line(), "primary");
-    expectReopens(first);
+    auto first = launch({JOYVANE_PROBE, "instance"}, runtime.path());
+    ASSERT_TRUE(says(*first, "primary"));
+    reopens(*first, 1);
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(runtime.filePath("joyvane.socket")).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 077, 0u) << "the socket must be the user's alone";
@@ -105,37 +105,25 @@ TEST(SingleInstance, ReopensDropsBadClientsAndTakesOverACrashedRun) {
         client.connectToServer(runtime.filePath("joyvane.socket"));
         ASSERT_TRUE(client.waitForConnected(2000));
         client.write(message);
-        client.flush();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (client.state() != QLocalSocket::UnconnectedState && elapsed.elapsed() < 5000) {
-            client.waitForDisconnected(100);
-            client.readAll();
-        }
-        EXPECT_EQ(client.state(), QLocalSocket::UnconnectedState);
-        EXPECT_LT(elapsed.elapsed(), 3000);
+        EXPECT_TRUE(client.waitForDisconnected(3000));
     }
-    expectReopens(first);
+    reopens(*first, 2);
 
-    first.kill();  // SIGKILL: the lock file and socket stay behind
-    first.waitForFinished(5000);
+    first->signalGroup(SIGKILL);  // the lock file and socket stay behind
+    first->waitForExit(5s);
     ASSERT_TRUE(QFile::exists(runtime.filePath("joyvane.lock")));
-    Process next;
-    launch(next);
-    EXPECT_EQ(next.line(), "primary");
-    expectReopens(next);
+    auto next = launch({JOYVANE_PROBE, "instance"}, runtime.path());
+    EXPECT_TRUE(says(*next, "primary"));
+    reopens(*next, 1);
 }
 
 TEST(PrivateRuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
     QTemporaryDir base;
-    const QString good = base.filePath("good");
-    makeFolder(good, 0700);
-    const QString open = base.filePath("open");
-    makeFolder(open, 0755);
+    const QString good = makeFolder(base.filePath("good"), 0700);
+    const QString open = makeFolder(base.filePath("open"), 0755);
     const QString link = base.filePath("link");
     QFile::link(good, link);
-    const QString tmp = base.filePath("tmp");
-    makeFolder(tmp, 01777);
+    const QString tmp = makeFolder(base.filePath("tmp"), 01777);
     const QString own = tmp + QStringLiteral("/joyvane-%1").arg(::getuid());
 
     struct Case {
@@ -179,12 +167,9 @@ TEST(PrivateRuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
 }
 
 TEST(Program, WithoutAnXDisplayItSaysSoInOneSentenceAndExitsWithOne) {
-    Process program;
-    program.run(QStringLiteral(JOYVANE_PROGRAM), {});
-    ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 1);
-    const QByteArray said = program.readAllStandardError().trimmed();
+    auto program = launch({JOYVANE_PROGRAM});
+    EXPECT_EQ(testing::describeStatus(program->waitForExit(10s).value_or(-1)), "exit 1");
+    const QByteArray said = QByteArray::fromStdString(program->output()).trimmed();
     EXPECT_TRUE(said.startsWith("joyvane: ")) << said.constData();
     EXPECT_FALSE(said.contains('\n')) << said.constData();
 }

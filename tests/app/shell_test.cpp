@@ -1,19 +1,14 @@
 // The application shell on the offscreen platform: the tray, the drop-down panel and the
 // start-up sequence.
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <QTest>
 #include <algorithm>
 
+#include "../ui/ui_fixture.h"
 #include "app/panel_host.h"
 #include "app/startup.h"
 #include "app/tray_item.h"
 #include "app/tray_label.h"
-#include "engine/controller_manager.h"
-#include "keyboard/ps_keyboard_controller.h"
-#include "output/mouse_controller.h"
-#include "platform/sim/sim_platform.h"
 
 namespace joyvane::app {
 namespace {
@@ -45,12 +40,9 @@ TEST(TrayLabel, FollowsConnectionControlAndBattery) {
 // The offscreen platform has no tray at all: after the grace period the program is told once
 // to show its window instead.
 TEST(TrayItem, WithoutATrayHostItAsksForTheWindowOnce) {
-    sim::SimPlatform sim;
-    MouseController mouse{sim.poster, sim.screens};
-    PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
-    ControllerManager manager{sim.platform(), mouse, keyboard};
+    ui::test::UiEngine engine;
     int noTray = 0;
-    TrayItem tray(manager, sim.languages, {{}, [&] { ++noTray; }, {}});
+    TrayItem tray(engine.manager, engine.sim.languages, {{}, [&] { ++noTray; }, {}});
     tray.start();
     QTest::qWait(TrayItem::kGraceMs - 500);
     EXPECT_EQ(noTray, 0);

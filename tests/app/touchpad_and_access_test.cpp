@@ -1,15 +1,10 @@
-#include <gtest/gtest.h>
-
+#include <QTemporaryDir>
 #include <functional>
 
-#include "../linux/desktop/temp_folder.h"
+#include "../ui/ui_fixture.h"
 #include "app/device_access_monitor.h"
 #include "app/touchpad_ownership.h"
-#include "engine/controller_manager.h"
-#include "keyboard/ps_keyboard_controller.h"
-#include "output/mouse_controller.h"
 #include "platform/linux/x11/touchpad_owner.h"
-#include "platform/sim/sim_platform.h"
 
 namespace joyvane::app {
 namespace {
@@ -37,29 +32,15 @@ class FakeServer : public x11::InputDeviceSwitch {
 
 // The engine on the sim platform with the touchpad's owner and the device-access monitor around
 // it.
-class DevicesTest : public ::testing::Test {
+class DevicesTest : public ::testing::Test, public ui::test::UiEngine {
   protected:
-    sim::SimPlatform sim;
-    MouseController mouse{sim.poster, sim.screens};
-    PSKeyboardController keyboard{sim.scheduler, sim.poster, sim.accessibility, sim.panels};
-    ControllerManager manager{sim.platform(), mouse, keyboard};
-    joyvane::testing::TempFolder folder;
+    QTemporaryDir folder;
     FakeServer server;
-    x11::TouchpadOwner owner{server, folder.path() / "touchpads-off"};
+    x11::TouchpadOwner owner{server, folder.filePath("touchpads-off").toStdString()};
     DeviceAccessReport machine;
     int probes = 0;
     std::vector<std::string> said;
 
-    std::shared_ptr<sim::SimController> connectDualSense(
-        PhysicalProfile profile = PhysicalProfile::dualSense) {
-        sim::SimControllerSpec spec;
-        spec.category = "DualSense Wireless Controller";
-        spec.physical = profile;
-        auto controller = std::make_shared<sim::SimController>(spec);
-        sim.controllers.connect(controller);
-        sim.scheduler.runQueued();
-        return controller;
-    }
     static ControllerAccess dualSense(bool readWrite) {
         return {"DualSense", HidBus::bluetooth, 0x054c, 0x0ce6, "/dev/hidraw4", readWrite, {}, {}};
     }
@@ -71,14 +52,14 @@ TEST_F(DevicesTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
     manager.touchpadEnabled = true;
     TouchpadOwnership ownership(manager, sim.scheduler, owner);
     sim.scheduler.runQueued();
-    auto pad = connectDualSense(PhysicalProfile::other);
+    auto pad = connect(PhysicalProfile::other);
     ASSERT_TRUE(manager.isConnected.get());
     EXPECT_TRUE(server.controllerTouchpadOn()) << "a pad without a touchpad takes nothing";
     sim.controllers.disconnect(pad);
 
     const auto touchpad = server.list[1];
     server.list.pop_back();
-    auto controller = connectDualSense();
+    auto controller = connect();
     server.list.push_back(touchpad);
     sim.scheduler.advanceBy(TouchpadOwnership::kRecheckInterval);
     EXPECT_FALSE(server.controllerTouchpadOn()) << "taken when it shows up after the controller";
@@ -115,7 +96,7 @@ TEST_F(DevicesTest, AccessIsProbedOnEveryChangeAndSaidOnce) {
     monitor.checkAgain();
     EXPECT_TRUE(said.empty());
     machine.controllers = {dualSense(false)};
-    auto controller = connectDualSense();
+    auto controller = connect();
     EXPECT_EQ(probes, 3);
     EXPECT_EQ(monitor.report.get().blocked().size(), 1u);
     monitor.checkAgain();

@@ -13,8 +13,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The real program on a private desktop, after a run that crashed while it held a touchpad: the
-// X server's own pointer device stands in for the controller's touchpad, switched off and named
-// in the recovery file. The program must switch it on again and forget the file.
+// X server's own pointer device stands in for the controller's touchpad, switched off (through
+// XInput, as the program does it) and named in the recovery file. The program must switch it on
+// again and forget the file.
 TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
     PrivateDesktop desktop;
     JOYVANE_REQUIRE_PRIVATE_DESKTOP(desktop);
@@ -22,14 +23,13 @@ TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
     auto connection = x11::X11Connection::open(desktop.display().c_str(), &error);
     ASSERT_TRUE(connection) << error;
     x11::XInputDevices devices(connection);
-    auto all = devices.devices();
-    auto pointer = std::find_if(all.begin(), all.end(), [](const x11::InputDevice& device) {
+    const auto all = devices.devices();
+    const auto pointer = std::ranges::find_if(all, [](const x11::InputDevice& device) {
         return device.name.find("XTEST") == std::string::npos;
     });
     ASSERT_NE(pointer, all.end()) << "the X server has a pointer device of its own";
     auto enabledNow = [&, id = pointer->id] {
-        const auto now = devices.devices();
-        return std::any_of(now.begin(), now.end(), [id](const x11::InputDevice& device) {
+        return std::ranges::any_of(devices.devices(), [id](const x11::InputDevice& device) {
             return device.id == id && device.enabled;
         });
     };
@@ -40,6 +40,7 @@ TEST(TouchpadRecovery, TheProgramGivesBackWhatACrashedRunLeftSwitchedOff) {
     const fs::path file = runtime / "joyvane" / "touchpads-off";
     std::ofstream(file) << pointer->name << "\n";
     ASSERT_TRUE(devices.setEnabled(pointer->id, false));
+    ASSERT_FALSE(enabledNow()) << "switched off as the crashed run left it";
 
     ChildProcess program({JOYVANE_PROGRAM}, desktop.environment(),
                          desktop.folder() / "joyvane.log");

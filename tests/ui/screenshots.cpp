@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QTest>
-#include <QVBoxLayout>
+#include <QToolButton>
 #include <cstdio>
 #include <map>
 
@@ -134,7 +134,7 @@ void windowShots(Scene& s, Camera& shoot) {
     }
 }
 
-// The tray icon in each state on a strip of dark top bar, with its tooltip as Qt shows it.
+// The tray icon in each state on a dark top bar, with its tooltip's text under it.
 void trayShots(Scene& s, Camera& shoot) {
     const struct {
         const char* name;
@@ -145,21 +145,13 @@ void trayShots(Scene& s, Camera& shoot) {
                   {"tray-charging", {true, true, BatteryState::charging, 0.5f}},
                   {"tray-low-battery", {true, true, BatteryState::discharging, 0.12f}}};
     for (const auto& [name, state] : states) {
-        QWidget strip;
+        QToolButton strip;
         strip.setLayoutDirection(s.hebrew ? Qt::RightToLeft : Qt::LeftToRight);
-        strip.setStyleSheet(
-            "QWidget { background: #f6f6f8; } #bar { background: #222222; } "
-            "#tip { background: #fffff0; color: #1c1c1e; border: 1px solid #999; }");
-        auto* layout = new QVBoxLayout(&strip);
-        auto* bar = new QLabel;
-        bar->setObjectName("bar");
-        bar->setPixmap(app::renderTrayLabel(app::trayLabelFor(state), 24));
-        bar->setAlignment(Qt::AlignRight);
-        auto* tip = new QLabel(app::trayToolTip(state, s.hebrew));
-        tip->setObjectName("tip");
-        tip->setMargin(6);
-        layout->addWidget(bar);
-        layout->addWidget(tip, 0, Qt::AlignRight);
+        strip.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        strip.setIcon(app::renderTrayLabel(app::trayLabelFor(state), 24));
+        strip.setIconSize({24, 24});
+        strip.setText(app::trayToolTip(state, s.hebrew));
+        strip.setStyleSheet("background: #222222; color: #f6f6f8; padding: 6px;");
         shoot(s, strip, name);
     }
 }

@@ -2,16 +2,12 @@
 
 #include <QDir>
 #include <QImage>
-#include <QLabel>
-#include <QSlider>
 #include <algorithm>
 #include <string>
 
 #include "mapping/button_action.h"
 #include "mapping/button_id.h"
 #include "ui/controls/battery_format.h"
-#include "ui/controls/setting_slider.h"
-#include "ui/controls/stick_view.h"
 #include "ui/controls/symbols.h"
 
 namespace joyvane::ui {
@@ -45,28 +41,6 @@ TEST(BatteryBadge, SymbolToneAndPercentFollowLevelAndState) {
         EXPECT_EQ(batteryTone(c.level, c.state), c.tone);
         EXPECT_EQ(batteryPercentText(c.level), c.percent);
     }
-}
-
-// The engine never clamps; only the interface has a range.
-TEST(SettingSlider, OutOfRangeValueKeepsItsNumberAndPutsTheHandleAtTheEnd) {
-    double value = 40.0;
-    int writes = 0;
-    SettingSlider slider("Mouse Speed", "cursorarrow.motionlines",
-                         {[&] { return value; }, [&](double) { ++writes; }}, {3, 25});
-    EXPECT_EQ(slider.slider()->value(), SettingSlider::kSteps);
-    EXPECT_EQ(slider.valueLabel()->text(), "40.0");
-    EXPECT_EQ(writes, 0);
-    EXPECT_EQ(formatSettingValue(24.96), "25.0");
-    EXPECT_EQ(formatSettingValue(0.12), "0.1");
-}
-
-TEST(StickView, DotFollowsTheStickWithYUpward) {
-    StickView view("Mouse", "computermouse.fill");
-    view.setState(1.0f, 0.0f, false);
-    EXPECT_EQ(view.picture()->dotOffset(), QPointF(19, 0));
-    view.setState(-0.5f, 1.0f, true);
-    EXPECT_EQ(view.picture()->dotOffset(), QPointF(-9.5, -19));
-    EXPECT_TRUE(view.picture()->isDragging());
 }
 
 int inkedPixels(const std::string& name) {

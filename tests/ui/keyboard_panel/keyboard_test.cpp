@@ -8,34 +8,32 @@
 namespace joyvane::ui {
 namespace {
 
-class KeyboardTest : public test::UiTest {
-  protected:
-    PSKeyboardView view{keyboard, sim.languages};
-};
+using KeyboardTest = test::UiTest;
 
 // The header's buttons change the keyboard and the labels follow: shift changes only the Latin
 // letters; the other layouts hide it, and back in Latin it returns in the state it kept.
 TEST_F(KeyboardTest, HeaderButtonsChangeTheKeyboardAndTheLabelsFollow) {
+    PSKeyboardView keys(keyboard, sim.languages);
     keyboard.controllerConnected = true;
     keyboard.show();
-    EXPECT_EQ(view.keyCell(1, 0)->label(), "q");
-    view.shiftButton()->click();
+    EXPECT_EQ(keys.keyCell(1, 0)->label(), "q");
+    keys.shiftButton()->click();
     settle();
-    EXPECT_EQ(view.keyCell(1, 0)->label(), "Q");
-    EXPECT_EQ(view.keyCell(0, 0)->label(), "1");
-    EXPECT_EQ(view.shiftButton()->foregroundColor(), colors::orange());
-    view.layoutButton()->click();
+    EXPECT_EQ(keys.keyCell(1, 0)->label(), "Q");
+    EXPECT_EQ(keys.keyCell(0, 0)->label(), "1");
+    EXPECT_EQ(keys.shiftButton()->foregroundColor(), colors::orange());
+    keys.layoutButton()->click();
     settle();
-    EXPECT_EQ(view.keyCell(1, 0)->label(), "פ");
-    EXPECT_TRUE(view.shiftButton()->isHidden());
-    view.layoutButton()->click();
+    EXPECT_EQ(keys.keyCell(1, 0)->label(), "פ");
+    EXPECT_TRUE(keys.shiftButton()->isHidden());
+    keys.layoutButton()->click();
     settle();
-    EXPECT_EQ(view.keyCell(0, 0)->label(), "!");
-    view.layoutButton()->click();
+    EXPECT_EQ(keys.keyCell(0, 0)->label(), "!");
+    keys.layoutButton()->click();
     settle();
-    EXPECT_FALSE(view.shiftButton()->isHidden());
-    EXPECT_EQ(view.keyCell(1, 0)->label(), "Q");
-    view.closeButton()->click();
+    EXPECT_FALSE(keys.shiftButton()->isHidden());
+    EXPECT_EQ(keys.keyCell(1, 0)->label(), "Q");
+    keys.closeButton()->click();
     EXPECT_FALSE(keyboard.isVisible.get());
     EXPECT_TRUE(keyboard.userDismissed);
 }

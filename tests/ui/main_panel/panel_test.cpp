@@ -10,6 +10,7 @@
 #include "../ui_fixture.h"
 #include "ui/controls/battery_badge.h"
 #include "ui/controls/setting_slider.h"
+#include "ui/controls/stick_view.h"
 #include "ui/controls/switch_button.h"
 #include "ui/controls/toggle_row.h"
 #include "ui/main_panel/behavior_card.h"
@@ -26,8 +27,10 @@ namespace {
 
 using PanelTest = UiTest;
 
-// Each slider and switch writes its setting and follows changes made elsewhere, and the reset
-// moves them back (but leaves auto-enable alone).
+// Each slider and switch writes its setting and follows changes made elsewhere, also to a value
+// beyond the slider's range, and the reset moves them back (but leaves auto-enable alone).
+// Launch at Login goes through the desktop; a switch that cannot turn on stays off and says so
+// under it.
 TEST_F(PanelTest, SlidersAndSwitchesWriteTheirSettingAndFollowChangesMadeElsewhere) {
     connect();
     startPanel();
@@ -55,6 +58,11 @@ TEST_F(PanelTest, SlidersAndSwitchesWriteTheirSettingAndFollowChangesMadeElsewhe
         EXPECT_EQ(slider->slider()->value(), SettingSlider::kSteps / 2);
         EXPECT_EQ(slider->valueLabel()->text(), QString::asprintf("%.1f", setting.get()));
         EXPECT_DOUBLE_EQ(setting.get(), (lower + upper) / 2) << "showing it wrote it back";
+        setting = upper + 0.96;  // the engine never clamps: the handle stops, the number does not
+        settle();
+        EXPECT_EQ(slider->slider()->value(), SettingSlider::kSteps);
+        EXPECT_EQ(slider->valueLabel()->text(), QString::number(upper + 1, 'f', 1));
+        EXPECT_DOUBLE_EQ(setting.get(), upper + 0.96);
     }
     const struct {
         ToggleRow* row;
@@ -77,18 +85,13 @@ TEST_F(PanelTest, SlidersAndSwitchesWriteTheirSettingAndFollowChangesMadeElsewhe
     settle();
     EXPECT_EQ(settings->mouseSpeed()->valueLabel()->text(), "10.0");
     EXPECT_FALSE(manager.autoEnableOnConnect.get());
-}
 
-// A switch that cannot turn on stays off and says so under it.
-TEST_F(PanelTest, LaunchAtLoginGoesThroughTheEngineAndAFailureKeepsItOff) {
-    startPanel();
     BehaviorCard* card = view->behaviorCard();
     sim.workspace.launchAtLoginWorks = false;
     card->launchAtLogin()->switchButton()->click();
     settle();
     EXPECT_FALSE(card->launchAtLogin()->switchButton()->isChecked());
     EXPECT_FALSE(card->launchFailure()->isHidden());
-
     sim.workspace.launchAtLoginWorks = true;
     card->launchAtLogin()->switchButton()->click();
     settle();
@@ -114,6 +117,7 @@ TEST_F(PanelTest, QuitLetsGoOfHeldClicksFirst) {
 
 // The controller's parts show while one is connected, the touchpad's only for a pad that has one
 // and its slider only while touchpad movement is on; the keyboard button needs the feature too.
+// The stick pictures follow the engine's sticks.
 TEST_F(PanelTest, ControllerPartsFollowTheController) {
     startPanel();
     BehaviorCard* behavior = view->behaviorCard();
@@ -130,6 +134,14 @@ TEST_F(PanelTest, ControllerPartsFollowTheController) {
     settle();
     EXPECT_FALSE(view->header()->batteryBadge()->isHidden());
     EXPECT_FALSE(view->touchpadCard()->sensitivity()->isHidden());
+    mouse.isLeftDown = true;  // a held click shows as a drag; the dots follow the sticks, y upward
+    manager.leftX = 1.0f;
+    manager.rightX = -0.5f;
+    manager.rightY = 1.0f;
+    settle();
+    EXPECT_EQ(view->sticks()->mouseStick()->picture()->dotOffset(), QPointF(19, 0));
+    EXPECT_TRUE(view->sticks()->mouseStick()->picture()->isDragging());
+    EXPECT_EQ(view->sticks()->scrollStick()->picture()->dotOffset(), QPointF(-9.5, -19));
     manager.touchpadEnabled = false;
     settle();
     EXPECT_TRUE(view->touchpadCard()->sensitivity()->isHidden());
@@ -156,8 +168,8 @@ TEST_F(PanelTest, ControllerPartsFollowTheController) {
 }
 
 // Steps, then after Grant Access (which asks once) the waiting line and the link that shows the
-// program's own file, both in their colours (in Hebrew too: the windows test); granted, the
-// banner goes, and a revocation brings the steps back.
+// program's own file, both in their colours; granted, the banner goes, and a revocation brings
+// the steps back.
 TEST_F(PanelTest, AccessibilityBannerFollowsTrust) {
     connect();
     setTrusted(false);
