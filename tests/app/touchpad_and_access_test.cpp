@@ -5,6 +5,7 @@
 #include "app/device_access_monitor.h"
 #include "app/touchpad_ownership.h"
 #include "platform/linux/x11/touchpad_owner.h"
+#include "support/recording_input_switch.h"
 
 namespace joyvane::app {
 namespace {
@@ -13,29 +14,18 @@ using linux_desktop::ControllerAccess;
 using linux_desktop::DeviceAccessReport;
 using linux_desktop::HidBus;
 
-// One X server with a laptop touchpad and, while a DualSense is plugged in, its touchpad.
-class FakeServer : public x11::InputDeviceSwitch {
-  public:
-    std::vector<x11::InputDevice> list{{9, "SynPS/2 Synaptics TouchPad", true},
-                                       {13, "DualSense Wireless Controller Touchpad", true}};
-    int queries = 0;
-    std::vector<x11::InputDevice> devices() override {
-        ++queries;
-        return list;
-    }
-    bool setEnabled(int id, bool enabled) override {
-        list[id == 13].enabled = enabled;
-        return id == 9 || id == 13;
-    }
-    bool controllerTouchpadOn() const { return list[1].enabled; }
-};
-
 // The engine on the sim platform with the touchpad's owner and the device-access monitor around
 // it.
 class DevicesTest : public ::testing::Test, public ui::test::UiEngine {
   protected:
+    DevicesTest() {
+        server.list = {{9, "SynPS/2 Synaptics TouchPad", true},
+                       {13, "DualSense Wireless Controller Touchpad", true}};
+    }
+
     QTemporaryDir folder;
-    FakeServer server;
+    // One X server with a laptop touchpad and, while a DualSense is plugged in, its touchpad.
+    testing::RecordingInputSwitch server;
     x11::TouchpadOwner owner{server, folder.filePath("touchpads-off").toStdString()};
     DeviceAccessReport machine;
     int probes = 0;
@@ -54,7 +44,7 @@ TEST_F(DevicesTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
     sim.scheduler.runQueued();
     auto pad = connect(PhysicalProfile::other);
     ASSERT_TRUE(manager.isConnected.get());
-    EXPECT_TRUE(server.controllerTouchpadOn()) << "a pad without a touchpad takes nothing";
+    EXPECT_TRUE(server.list[1].enabled) << "a pad without a touchpad takes nothing";
     sim.controllers.disconnect(pad);
 
     const auto touchpad = server.list[1];
@@ -62,7 +52,7 @@ TEST_F(DevicesTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
     auto controller = connect();
     server.list.push_back(touchpad);
     sim.scheduler.advanceBy(TouchpadOwnership::kRecheckInterval);
-    EXPECT_FALSE(server.controllerTouchpadOn()) << "taken when it shows up after the controller";
+    EXPECT_FALSE(server.list[1].enabled) << "taken when it shows up after the controller";
     EXPECT_TRUE(server.list[0].enabled) << "the laptop's touchpad is never touched";
 
     const int queries = server.queries;
@@ -82,7 +72,7 @@ TEST_F(DevicesTest, HeldExactlyWhileTheTouchpadPointerIsInUse) {
     for (const auto& [step, held] : steps) {
         step();
         sim.scheduler.runQueued();
-        EXPECT_EQ(server.controllerTouchpadOn(), !held);
+        EXPECT_EQ(server.list[1].enabled, !held);
     }
 }
 
