@@ -160,9 +160,9 @@ TEST_F(X11BackendTest, DestroyingThePosterLetsGoOfHeldButtonsAndKeys) {
     EXPECT_TRUE(window->noModifierDown());
 }
 
-// XInput against the X server's own pointer device, which a client can switch off and on like a
-// controller's touchpad; then the server goes away.
-TEST(X11BackendLost, XInputSwitchesAPointerAndALostConnectionMakesEveryCallFailQuietly) {
+// XInput refuses a device the server does not have (switching real ones off and on is the
+// touchpad recovery test's, through the program); then the server goes away.
+TEST(X11BackendLost, ALostConnectionMakesEveryCallFailQuietly) {
     PrivateDesktop doomed{xServerOnly()};
     JOYVANE_REQUIRE_PRIVATE_DESKTOP(doomed);
     ManualScheduler scheduler;
@@ -170,21 +170,6 @@ TEST(X11BackendLost, XInputSwitchesAPointerAndALostConnectionMakesEveryCallFailQ
     auto opened = openX11Backend(scheduler, &error, doomed.display().c_str());
     ASSERT_TRUE(opened) << error;
     XInputDevices devices(opened->connection);
-    auto enabled = [&devices] {
-        std::vector<int> ids;
-        for (const InputDevice& device : devices.devices()) {
-            if (device.name.find("XTEST") == std::string::npos && device.enabled) {
-                ids.push_back(device.id);
-            }
-        }
-        return ids;
-    };
-    const std::vector<int> pointers = enabled();
-    ASSERT_FALSE(pointers.empty()) << "Xvfb has a pointer device of its own";
-    EXPECT_TRUE(devices.setEnabled(pointers[0], false));
-    EXPECT_EQ(enabled().size(), pointers.size() - 1);
-    EXPECT_TRUE(devices.setEnabled(pointers[0], true));
-    EXPECT_EQ(enabled(), pointers);
     EXPECT_FALSE(devices.setEnabled(4242, false)) << "no such device";
 
     opened->poster->warp({10, 10});
