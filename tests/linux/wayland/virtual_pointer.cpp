@@ -1,0 +1,69 @@
+#include "virtual_pointer.h"
+
+#include <linux/input-event-codes.h>
+#include <wayland-client.h>
+
+#include <string_view>
+
+#include "platform/linux/wayland/wayland_globals.h"
+#include "virtual-input-client-protocol.h"
+
+namespace joyvane::testing {
+
+std::unique_ptr<VirtualPointer> VirtualPointer::connect() {
+    std::unique_ptr<VirtualPointer> seat(new VirtualPointer);
+    if (!wayland::connectAndListGlobals(seat.get(), seat->display_, seat->registry_) ||
+        !seat->seat_ || !seat->pointerManager_) {
+        return nullptr;
+    }
+    seat->pointer_ =
+        zwlr_virtual_pointer_manager_v1_create_virtual_pointer(seat->pointerManager_, seat->seat_);
+    wl_display_roundtrip(seat->display_);
+    return seat;
+}
+
+VirtualPointer::~VirtualPointer() {
+    if (pointer_) {
+        zwlr_virtual_pointer_v1_destroy(pointer_);
+    }
+    if (pointerManager_) {
+        zwlr_virtual_pointer_manager_v1_destroy(pointerManager_);
+    }
+    if (seat_) {
+        wl_seat_destroy(seat_);
+    }
+    if (registry_) {
+        wl_registry_destroy(registry_);
+    }
+    if (display_) {
+        wl_display_roundtrip(display_);
+        wl_display_disconnect(display_);
+    }
+}
+
+void VirtualPointer::global(wl_registry* registry, unsigned name, const char* interface, unsigned) {
+    std::string_view which(interface);
+    auto bind = [&](const wl_interface& type) {
+        return wl_registry_bind(registry, name, &type, 1);
+    };
+    if (!seat_ && which == wl_seat_interface.name) {
+        seat_ = static_cast<wl_seat*>(bind(wl_seat_interface));
+    } else if (which == zwlr_virtual_pointer_manager_v1_interface.name) {
+        pointerManager_ = static_cast<zwlr_virtual_pointer_manager_v1*>(
+            bind(zwlr_virtual_pointer_manager_v1_interface));
+    }
+}
+
+void VirtualPointer::click(int x, int y, int outputWidth, int outputHeight) {
+    zwlr_virtual_pointer_v1_motion_absolute(
+        pointer_, 0, static_cast<uint32_t>(x), static_cast<uint32_t>(y),
+        static_cast<uint32_t>(outputWidth), static_cast<uint32_t>(outputHeight));
+    zwlr_virtual_pointer_v1_frame(pointer_);
+    for (auto state : {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
+        zwlr_virtual_pointer_v1_button(pointer_, 0, BTN_LEFT, state);
+        zwlr_virtual_pointer_v1_frame(pointer_);
+    }
+    wl_display_roundtrip(display_);
+}
+
+}  // namespace joyvane::testing
