@@ -49,6 +49,18 @@ TEST(ScreenLayout, SideBySideMonitorsInTheBottomLeftSpace) {
     EXPECT_EQ(layout.screenAt(1280, 950)->frame, screens[0].frame);
 }
 
+TEST(ScreenLayout, AMonitorAboveThePrimaryOutsideTheWorkArea) {
+    // The work area covers only the primary, which sits below the other monitor: the two touch
+    // along one edge, so the upper monitor has no visible part and keeps its whole frame.
+    ScreenLayout layout({{0, 0, 1920, 1080, false}, {0, 1080, 1440, 900, true}},
+                        Monitor{0, 1080, 1440, 900, false});
+    auto screens = layout.screens();
+    ASSERT_EQ(screens.size(), 2u);
+    EXPECT_EQ(screens[1].frame, (Rect{0, 900, 1920, 1080}));
+    EXPECT_EQ(screens[1].visibleFrame, screens[1].frame);
+    EXPECT_EQ(layout.serviceFromRoot(10, 1080), (Point{10, 900}));
+}
+
 TEST(ScreenLayout, NoPrimaryMeansTheFirstAndEmptyMonitorsAreDropped) {
     ScreenLayout layout(
         {{0, 0, 0, 0, true}, {0, 0, 1440, 900, false}, {1440, 0, 1280, 1024, false}}, std::nullopt);
