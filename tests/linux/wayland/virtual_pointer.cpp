@@ -10,8 +10,10 @@
 
 namespace joyvane::testing {
 
-std::unique_ptr<VirtualPointer> VirtualPointer::connect() {
+std::unique_ptr<VirtualPointer> VirtualPointer::connect(int outputWidth, int outputHeight) {
     std::unique_ptr<VirtualPointer> seat(new VirtualPointer);
+    seat->outputWidth_ = outputWidth;
+    seat->outputHeight_ = outputHeight;
     if (!wayland::connectAndListGlobals(seat.get(), seat->display_, seat->registry_) ||
         !seat->seat_ || !seat->pointerManager_) {
         return nullptr;
@@ -54,15 +56,21 @@ void VirtualPointer::global(wl_registry* registry, unsigned name, const char* in
     }
 }
 
-void VirtualPointer::click(int x, int y, int outputWidth, int outputHeight) {
+void VirtualPointer::moveTo(int x, int y) {
     zwlr_virtual_pointer_v1_motion_absolute(
         pointer_, 0, static_cast<uint32_t>(x), static_cast<uint32_t>(y),
-        static_cast<uint32_t>(outputWidth), static_cast<uint32_t>(outputHeight));
+        static_cast<uint32_t>(outputWidth_), static_cast<uint32_t>(outputHeight_));
     zwlr_virtual_pointer_v1_frame(pointer_);
-    for (auto state : {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
-        zwlr_virtual_pointer_v1_button(pointer_, 0, BTN_LEFT, state);
-        zwlr_virtual_pointer_v1_frame(pointer_);
-    }
+}
+
+void VirtualPointer::drag(int fromX, int fromY, int toX, int toY) {
+    moveTo(fromX, fromY);
+    zwlr_virtual_pointer_v1_button(pointer_, 0, BTN_LEFT, WL_POINTER_BUTTON_STATE_PRESSED);
+    zwlr_virtual_pointer_v1_frame(pointer_);
+    wl_display_roundtrip(display_);
+    moveTo(toX, toY);
+    zwlr_virtual_pointer_v1_button(pointer_, 0, BTN_LEFT, WL_POINTER_BUTTON_STATE_RELEASED);
+    zwlr_virtual_pointer_v1_frame(pointer_);
     wl_display_roundtrip(display_);
 }
 

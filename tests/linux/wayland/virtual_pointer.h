@@ -15,22 +15,26 @@ namespace joyvane::testing {
 // virtual pointer protocol (Weston).
 class VirtualPointer {
   public:
-    static std::unique_ptr<VirtualPointer> connect();
+    // For an output of the given size.
+    static std::unique_ptr<VirtualPointer> connect(int outputWidth, int outputHeight);
     ~VirtualPointer();
 
-    // A left click at (x, y) of the output of the given size.
-    void click(int x, int y, int outputWidth, int outputHeight);
+    // The left button pressed at one point of the output and let go at another.
+    void drag(int fromX, int fromY, int toX, int toY);
 
     void global(wl_registry* registry, unsigned name, const char* interface, unsigned version);
 
   private:
     VirtualPointer() = default;
+    void moveTo(int x, int y);
 
     wl_display* display_ = nullptr;
     wl_registry* registry_ = nullptr;
     wl_seat* seat_ = nullptr;
     zwlr_virtual_pointer_manager_v1* pointerManager_ = nullptr;
     zwlr_virtual_pointer_v1* pointer_ = nullptr;
+    int outputWidth_ = 0;
+    int outputHeight_ = 0;
 };
 
 }  // namespace joyvane::testing
