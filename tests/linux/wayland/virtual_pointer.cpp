@@ -5,23 +5,22 @@
 
 #include <string_view>
 
-#include "platform/linux/wayland/wayland_globals.h"
 #include "virtual-input-client-protocol.h"
 
 namespace joyvane::testing {
 
 std::unique_ptr<VirtualPointer> VirtualPointer::connect(int outputWidth, int outputHeight) {
-    std::unique_ptr<VirtualPointer> seat(new VirtualPointer);
-    seat->outputWidth_ = outputWidth;
-    seat->outputHeight_ = outputHeight;
-    if (!wayland::connectAndListGlobals(seat.get(), seat->display_, seat->registry_) ||
-        !seat->seat_ || !seat->pointerManager_) {
+    std::unique_ptr<VirtualPointer> pointer(new VirtualPointer);
+    pointer->outputWidth_ = outputWidth;
+    pointer->outputHeight_ = outputHeight;
+    pointer->connection_ = wayland::WaylandConnection::open(pointer.get());
+    if (!pointer->connection_ || !pointer->seat_ || !pointer->pointerManager_) {
         return nullptr;
     }
-    seat->pointer_ =
-        zwlr_virtual_pointer_manager_v1_create_virtual_pointer(seat->pointerManager_, seat->seat_);
-    wl_display_roundtrip(seat->display_);
-    return seat;
+    pointer->pointer_ = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(
+        pointer->pointerManager_, pointer->seat_);
+    wl_display_roundtrip(pointer->connection_->display());
+    return pointer;
 }
 
 VirtualPointer::~VirtualPointer() {
@@ -31,15 +30,9 @@ VirtualPointer::~VirtualPointer() {
     if (pointerManager_) {
         zwlr_virtual_pointer_manager_v1_destroy(pointerManager_);
     }
-    if (seat_) {
-        wl_seat_destroy(seat_);
-    }
-    if (registry_) {
-        wl_registry_destroy(registry_);
-    }
-    if (display_) {
-        wl_display_roundtrip(display_);
-        wl_display_disconnect(display_);
+    wayland::destroyPlainProxies({seat_});
+    if (connection_) {
+        wl_display_roundtrip(connection_->display());  // the pointer leaves the seat
     }
 }
 
@@ -67,11 +60,11 @@ void VirtualPointer::drag(int fromX, int fromY, int toX, int toY) {
     moveTo(fromX, fromY);
     zwlr_virtual_pointer_v1_button(pointer_, 0, BTN_LEFT, WL_POINTER_BUTTON_STATE_PRESSED);
     zwlr_virtual_pointer_v1_frame(pointer_);
-    wl_display_roundtrip(display_);
+    wl_display_roundtrip(connection_->display());
     moveTo(toX, toY);
     zwlr_virtual_pointer_v1_button(pointer_, 0, BTN_LEFT, WL_POINTER_BUTTON_STATE_RELEASED);
     zwlr_virtual_pointer_v1_frame(pointer_);
-    wl_display_roundtrip(display_);
+    wl_display_roundtrip(connection_->display());
 }
 
 }  // namespace joyvane::testing

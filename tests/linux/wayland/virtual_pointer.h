@@ -2,7 +2,8 @@
 
 #include <memory>
 
-struct wl_display;
+#include "platform/linux/wayland/wayland_connection.h"
+
 struct wl_registry;
 struct wl_seat;
 struct zwlr_virtual_pointer_manager_v1;
@@ -28,8 +29,7 @@ class VirtualPointer {
     VirtualPointer() = default;
     void moveTo(int x, int y);
 
-    wl_display* display_ = nullptr;
-    wl_registry* registry_ = nullptr;
+    std::unique_ptr<wayland::WaylandConnection> connection_;
     wl_seat* seat_ = nullptr;
     zwlr_virtual_pointer_manager_v1* pointerManager_ = nullptr;
     zwlr_virtual_pointer_v1* pointer_ = nullptr;

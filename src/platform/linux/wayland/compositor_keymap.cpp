@@ -4,11 +4,9 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
-#include <QSocketNotifier>
 #include <cstring>
 #include <string>
 
-#include "platform/linux/wayland/wayland_globals.h"
 #include "platform/linux/wayland/xkb_keymap.h"
 
 namespace joyvane::wayland {
@@ -47,37 +45,17 @@ CompositorKeymap::CompositorKeymap(Changed changed) : changed_(std::move(changed
 std::unique_ptr<CompositorKeymap> CompositorKeymap::follow(Changed changed) {
     std::unique_ptr<CompositorKeymap> result(new CompositorKeymap(std::move(changed)));
     // The globals, the seat among them.
-    if (!connectAndListGlobals(result.get(), result->display_, result->registry_)) {
+    result->connection_ = WaylandConnection::open(result.get());
+    if (!result->connection_) {
         return nullptr;
     }
-    wl_display_roundtrip(result->display_);  // its capabilities and a first keymap
-    result->notifier_ = std::make_unique<QSocketNotifier>(wl_display_get_fd(result->display_),
-                                                          QSocketNotifier::Read);
-    QObject::connect(result->notifier_.get(), &QSocketNotifier::activated,
-                     [keymap = result.get()] { keymap->dispatch(); });
+    wl_display_roundtrip(result->connection_->display());  // its capabilities and a first keymap
+    result->connection_->dispatchFromEventLoop();
     return result;
 }
 
 CompositorKeymap::~CompositorKeymap() {
-    notifier_.reset();
-    if (keyboard_) {
-        wl_keyboard_destroy(keyboard_);
-    }
-    if (seat_) {
-        wl_seat_destroy(seat_);
-    }
-    if (registry_) {
-        wl_registry_destroy(registry_);
-    }
-    if (display_) {
-        wl_display_disconnect(display_);
-    }
-}
-
-void CompositorKeymap::dispatch() {
-    if (wl_display_dispatch(display_) < 0) {
-        notifier_->setEnabled(false);  // the compositor went away; keep the last keymap
-    }
+    destroyPlainProxies({keyboard_, seat_});
 }
 
 void CompositorKeymap::global(wl_registry* registry, unsigned name, const char* interface,
@@ -94,7 +72,9 @@ void CompositorKeymap::seatCapabilities(wl_seat* seat, unsigned capabilities) {
     if (hasKeyboard && !keyboard_) {
         keyboard_ = wl_seat_get_keyboard(seat);
         wl_keyboard_add_listener(keyboard_, &kKeyboardListener, this);
-        wl_display_flush(display_);
+        if (connection_) {  // absent while the first round trip announces the seat
+            wl_display_flush(connection_->display());
+        }
     } else if (!hasKeyboard && keyboard_) {
         wl_keyboard_release(keyboard_);
         keyboard_ = nullptr;

@@ -4,9 +4,8 @@
 #include <memory>
 
 #include "platform/linux/wayland/keymap_lookup.h"
+#include "platform/linux/wayland/wayland_connection.h"
 
-class QSocketNotifier;
-struct wl_display;
 struct wl_keyboard;
 struct wl_registry;
 struct wl_seat;
@@ -32,14 +31,11 @@ class CompositorKeymap {
 
   private:
     explicit CompositorKeymap(Changed changed);
-    void dispatch();
 
     Changed changed_;
-    wl_display* display_ = nullptr;
-    wl_registry* registry_ = nullptr;
+    std::unique_ptr<WaylandConnection> connection_;
     wl_seat* seat_ = nullptr;
     wl_keyboard* keyboard_ = nullptr;
-    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace joyvane::wayland

@@ -5,13 +5,11 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
-#include <QSocketNotifier>
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 
 #include "layer-shell-client-protocol.h"
-#include "platform/linux/wayland/wayland_globals.h"
 
 namespace joyvane::wayland {
 
@@ -73,41 +71,19 @@ OverlaySurface::OverlaySurface(PointerHandler pointer) : pointerHandler_(std::mo
 
 std::unique_ptr<OverlaySurface> OverlaySurface::connect(PointerHandler pointer) {
     std::unique_ptr<OverlaySurface> result(new OverlaySurface(std::move(pointer)));
-    if (!connectAndListGlobals(result.get(), result->display_, result->registry_) ||
-        !result->compositor_ || !result->shm_ || !result->layerShell_) {
+    result->connection_ = WaylandConnection::open(result.get());
+    if (!result->connection_ || !result->compositor_ || !result->shm_ || !result->layerShell_) {
         return nullptr;
     }
-    result->notifier_ = std::make_unique<QSocketNotifier>(wl_display_get_fd(result->display_),
-                                                          QSocketNotifier::Read);
-    QObject::connect(result->notifier_.get(), &QSocketNotifier::activated,
-                     [overlay = result.get()] { overlay->dispatch(); });
+    result->connection_->dispatchFromEventLoop();
     return result;
 }
 
 OverlaySurface::~OverlaySurface() {
-    notifier_.reset();
-    hide();
-    if (pointer_) {
-        wl_pointer_destroy(pointer_);
+    if (connection_) {
+        hide();
     }
-    if (seat_) {
-        wl_seat_destroy(seat_);
-    }
-    if (layerShell_) {
-        zwlr_layer_shell_v1_destroy(layerShell_);
-    }
-    if (shm_) {
-        wl_shm_destroy(shm_);
-    }
-    if (compositor_) {
-        wl_compositor_destroy(compositor_);
-    }
-    if (registry_) {
-        wl_registry_destroy(registry_);
-    }
-    if (display_) {
-        wl_display_disconnect(display_);
-    }
+    destroyPlainProxies({pointer_, seat_, layerShell_, shm_, compositor_});
 }
 
 void OverlaySurface::global(wl_registry* registry, unsigned name, const char* interface,
@@ -124,12 +100,6 @@ void OverlaySurface::global(wl_registry* registry, unsigned name, const char* in
     } else if (!seat_ && which == wl_seat_interface.name) {
         seat_ = bind<wl_seat>(registry, name, wl_seat_interface);
         wl_seat_add_listener(seat_, &kSeatListener, this);
-    }
-}
-
-void OverlaySurface::dispatch() {
-    if (wl_display_dispatch(display_) < 0) {
-        notifier_->setEnabled(false);  // the compositor went away
     }
 }
 
@@ -183,7 +153,7 @@ void OverlaySurface::show(const Picture& picture, int bottomMargin) {
     if (!configured_) {
         // The first commit carries no buffer; the picture follows the compositor's configure.
         wl_surface_commit(surface_);
-        wl_display_flush(display_);
+        flush();
         return;
     }
     draw();
@@ -199,7 +169,7 @@ void OverlaySurface::configured(unsigned serial) {
         draw();
     } else {
         wl_surface_commit(surface_);
-        wl_display_flush(display_);
+        flush();
     }
 }
 
@@ -222,7 +192,7 @@ void OverlaySurface::draw() {
     wl_surface_attach(surface_, free->buffer, 0, 0);
     wl_surface_damage(surface_, 0, 0, width_ / scale_, height_ / scale_);
     wl_surface_commit(surface_);
-    wl_display_flush(display_);
+    flush();
 }
 
 bool OverlaySurface::allocate(int width, int height) {
@@ -299,7 +269,7 @@ void OverlaySurface::hide() {
     configured_ = false;
     hasPending_ = false;
     releaseBuffers();
-    wl_display_flush(display_);
+    flush();
 }
 
 void OverlaySurface::pointerEntered(wl_surface* surface, double x, double y) {

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-class QSocketNotifier;
+#include "platform/linux/wayland/wayland_connection.h"
+
 struct wl_buffer;
 struct wl_compositor;
-struct wl_display;
 struct wl_pointer;
 struct wl_registry;
 struct wl_seat;
@@ -74,14 +74,13 @@ class OverlaySurface {
     };
 
     explicit OverlaySurface(PointerHandler pointer);
-    void dispatch();
+    void flush() { wl_display_flush(connection_->display()); }
     void draw();
     bool allocate(int width, int height);
     void releaseBuffers();
 
     PointerHandler pointerHandler_;
-    wl_display* display_ = nullptr;
-    wl_registry* registry_ = nullptr;
+    std::unique_ptr<WaylandConnection> connection_;
     wl_compositor* compositor_ = nullptr;
     unsigned compositorVersion_ = 1;
     wl_shm* shm_ = nullptr;
@@ -94,7 +93,6 @@ class OverlaySurface {
     bool pointerInside_ = false;
     double pointerX_ = 0;
     double pointerY_ = 0;
-    std::unique_ptr<QSocketNotifier> notifier_;
 
     // The picture waiting to be drawn, tightly packed, and the two buffers it is drawn into.
     std::vector<unsigned char> pending_;
