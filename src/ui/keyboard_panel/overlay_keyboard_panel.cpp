@@ -28,22 +28,19 @@ int bottomMargin(const QWidget& window) {
 std::unique_ptr<OverlayKeyboardPanel> OverlayKeyboardPanel::create(PSKeyboardController& keyboard,
                                                                    const LanguageSource& languages,
                                                                    const Rect& contentRect) {
-    auto window = std::make_unique<KeyboardPanelWindow>(keyboard, languages, contentRect);
-    std::unique_ptr<OverlayKeyboardPanel> panel(new OverlayKeyboardPanel(std::move(window)));
+    // The surface first: without a layer shell the window is not built here at all.
+    std::unique_ptr<OverlayKeyboardPanel> panel(new OverlayKeyboardPanel);
     panel->surface_ = wayland::OverlaySurface::connect(
         [p = panel.get()](const wayland::OverlaySurface::PointerEvent& e) { p->deliver(e); });
     if (!panel->surface_) {
         return nullptr;
     }
-    return panel;
-}
-
-OverlayKeyboardPanel::OverlayKeyboardPanel(std::unique_ptr<KeyboardPanelWindow> window)
-    : window_(std::move(window)) {
-    window_->setAttribute(Qt::WA_DontShowOnScreen);
+    panel->window_ = std::make_unique<KeyboardPanelWindow>(keyboard, languages, contentRect);
+    panel->window_->setAttribute(Qt::WA_DontShowOnScreen);
     // Every repaint of the window, its keys' animations included, asks its top level for an
     // update first.
-    window_->installEventFilter(this);
+    panel->window_->installEventFilter(panel.get());
+    return panel;
 }
 
 void OverlayKeyboardPanel::orderFrontRegardless() {

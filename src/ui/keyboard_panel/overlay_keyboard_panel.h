@@ -22,6 +22,9 @@ class OverlayKeyboardPanel final : public QObject, public KeyboardPanel {
                                                         const LanguageSource& languages,
                                                         const Rect& contentRect);
 
+    // The surface goes first: letting go of it may still hand the window a pointer leaving.
+    ~OverlayKeyboardPanel() override { surface_.reset(); }
+
     void orderFrontRegardless() override;
     void orderOut() override;
 
@@ -31,7 +34,7 @@ class OverlayKeyboardPanel final : public QObject, public KeyboardPanel {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    explicit OverlayKeyboardPanel(std::unique_ptr<KeyboardPanelWindow> window);
+    OverlayKeyboardPanel() = default;
     void present();
     void deliver(const wayland::OverlaySurface::PointerEvent& event);
     void sendMouse(QWidget* target, QEvent::Type type, QPointF position, Qt::MouseButtons buttons);
